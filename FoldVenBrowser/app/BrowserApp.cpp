@@ -1,0 +1,169 @@
+#include "FoldVenBrowser/app/BrowserApp.h"
+
+#include <commctrl.h>
+#include <objbase.h>
+#include <shlwapi.h>
+#include <winsock2.h>
+
+#include "FoldVenBrowser/res/resource.h"
+#include "FoldVenBrowser/ui/LoginDlg.h"
+#include "FoldVenBrowser/ui/MainDlg.h"
+#include "FoldVenBrowser/update/UpdaterRefresh.h"
+#include "net/ServiceHosts.h"
+#include "platform/Registry.h"
+#include "win/ModulePath.h"
+
+std::string LoadResString(UINT id) {
+    char buffer[1024];
+    const int n = ::LoadStringA(::GetModuleHandleA(nullptr), id, buffer, sizeof(buffer));
+    return std::string(buffer, n > 0 ? static_cast<size_t>(n) : 0);
+}
+
+CBrowserApp::CBrowserApp(std::vector<std::string> args) : m_args(std::move(args)) {}
+
+CBrowserApp::~CBrowserApp() {
+    for (SkinBitmap& bitmap : m_skin) {
+        if (bitmap.handle) ::DeleteObject(bitmap.handle);
+    }
+    if (m_socketsInitialized) ::WSACleanup();
+    if (m_oleInitialized) ::OleUninitialize();
+    // The mutex stays owned until the process ends; the system releases it then.
+}
+
+bool CBrowserApp::InitInstance() {
+    if (FAILED(::OleInitialize(nullptr))) return false;
+    m_oleInitialized = true;
+
+    m_hMutex = ::CreateMutexA(nullptr, TRUE, kMutexName);
+    if (::GetLastError() == ERROR_ALREADY_EXISTS) {
+        ActivatePreviousInstance();
+        ::CloseHandle(m_hMutex);
+        m_hMutex = nullptr;
+        return false;
+    }
+
+    RegisterMainWindowClass();
+
+    INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_LINK_CLASS};
+    ::InitCommonControlsEx(&icc);
+
+    WSADATA wsa;
+    if (::WSAStartup(MAKEWORD(2, 2), &wsa) != 0) {
+        ShowStartupMessage(LoadResString(IDS_SOCKETS_FAILED));
+        return false;
+    }
+    m_socketsInitialized = true;
+
+    // ActiveX containment for the web panels is set up here once they exist; nothing to host yet.
+
+    m_bLoggedIn = 0;
+    m_dwComCtlVersion = QueryComCtlVersion();
+    m_nColorDepth = QueryColorDepth();
+
+    m_settings.LoadSettings(SystemRegistry());
+    m_jobWindow.Create();
+    m_nColorDepth = AdjustColorDepthForComCtl(m_nColorDepth, m_dwComCtlVersion);
+    RefreshUpdater();
+
+    const LaunchOptions options = LaunchOptions::FromArgs(m_args);
+    if (!options.tokenValid) {
+        ShowStartupMessage("독립적으로 프로그램을 실행 할수 없습니다.");
+        return false;
+    }
+
+    bool loggedIn = false;
+    if (ShouldAutoLogin(m_settings, options)) {
+        loggedIn = Login(m_settings.strSaveID, m_settings.UserPW);
+    }
+    if (!loggedIn) {
+        CLoginDlg loginDlg(nullptr);
+        m_pLoginDlg = &loginDlg;
+        const INT_PTR result = loginDlg.DoModal();
+        if (result != IDOK) return true;  // no main window: the program ends
+    }
+
+    LoadSkinBitmaps();
+
+    m_pMainDlg = std::make_unique<CMainDlg>();
+    if (!m_pMainDlg->Create(nullptr)) return false;
+    SetMainWnd(m_pMainDlg->GetSafeHwnd());
+    m_pMainDlg->Show(SW_SHOWNORMAL);
+
+    RunMessageLoop();
+    m_pMainDlg.reset();
+    return false;
+}
+
+bool CBrowserApp::Login(const std::string& userId, const std::string& password) {
+    m_session.userId = userId;
+    m_session.password = password;
+    m_session.apiHost = ServiceHosts::ApiHost();
+    m_bLoggedIn = 1;
+    // The login request to the service is made here once the protocol client exists.
+    m_bLoggedIn = 0;
+    return false;
+}
+
+void CBrowserApp::CommitLoginOptions() {
+    if (!m_pLoginDlg) return;
+    m_pLoginDlg->CopyOptionsInto(m_settings);
+    m_settings.SaveSettings(SystemRegistry());
+    m_pLoginDlg->Post(WM_COMMAND, IDOK);
+}
+
+int CBrowserApp::ActivatePreviousInstance() {
+    HWND previous = ::FindWindowA(kWindowClass, nullptr);
+    if (!previous) return 1;
+    HWND popup = ::GetLastActivePopup(previous);
+    if (::IsIconic(previous)) ::ShowWindow(previous, SW_RESTORE);
+    ::SetForegroundWindow(popup ? popup : previous);
+    return 0;
+}
+
+void CBrowserApp::RefreshUpdater() { RefreshUpdaterIn(ModuleFolder()); }
+
+bool CBrowserApp::RegisterMainWindowClass() {
+    WNDCLASSA wc{};
+    if (!::GetClassInfoA(nullptr, "#32770", &wc)) return false;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.lpszClassName = kWindowClass;
+    return ::RegisterClassA(&wc) != 0;
+}
+
+std::uint32_t CBrowserApp::QueryComCtlVersion() const {
+    std::uint32_t version = 0x40000;
+    HMODULE comctl = ::LoadLibraryA("comctl32.dll");
+    if (!comctl) return version;
+    auto getVersion = reinterpret_cast<DLLGETVERSIONPROC>(
+        reinterpret_cast<void*>(::GetProcAddress(comctl, "DllGetVersion")));
+    if (getVersion) {
+        DLLVERSIONINFO info{};
+        info.cbSize = sizeof(info);  // 20 bytes
+        if (SUCCEEDED(getVersion(&info))) version = (info.dwMajorVersion << 16) | (info.dwMinorVersion & 0xFFFF);
+    }
+    ::FreeLibrary(comctl);
+    return version;
+}
+
+int CBrowserApp::QueryColorDepth() const {
+    HDC screen = ::GetDC(nullptr);
+    const int bits = ::GetDeviceCaps(screen, PLANES) * ::GetDeviceCaps(screen, BITSPIXEL);
+    ::ReleaseDC(nullptr, screen);
+    return ClassifyColorDepth(bits);
+}
+
+void CBrowserApp::LoadSkinBitmaps() {
+    const UINT ids[3] = {193, 200, 199};
+    for (int i = 0; i < 3; ++i) {
+        m_skin[i].handle = ::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(ids[i]));
+        BITMAP info{};
+        if (m_skin[i].handle && ::GetObjectA(m_skin[i].handle, sizeof(info), &info)) {
+            m_skin[i].width = info.bmWidth;
+            m_skin[i].height = info.bmHeight;
+        }
+    }
+}
+
+void CBrowserApp::ShowStartupMessage(const std::string& text) const {
+    ::MessageBoxA(nullptr, text.c_str(), LoadResString(IDS_APP_TITLE).c_str(), MB_OK);
+}

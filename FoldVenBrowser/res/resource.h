@@ -1,0 +1,41 @@
+#pragma once
+
+// Resource IDs of FoldVenBrowser, grouped by window. The numbers are fixed: other windows and the
+// service's own tools refer to them.
+
+// Dialog templates
+#define IDD_MAIN 102
+#define IDD_LOGIN 131
+#define IDD_MESSAGE 135
+
+// Icons
+#define IDI_LOGIN 249
+#define IDI_MAIN 266
+
+// Login dialog controls
+#define IDC_LOGIN_ID 1001
+#define IDC_LOGIN_PASSWORD 1002
+#define IDC_LOGIN_SAVE_ID 1003
+#define IDC_LOGIN_AUTO 1004
+#define IDC_LOGIN_EVENT 1026
+#define IDC_LOGIN_NOTICE1 1027
+#define IDC_LOGIN_NOTICE2 1028
+
+// String table
+#define IDS_SOCKETS_FAILED 103
+#define IDS_APP_TITLE 110
+#define IDS_EMPTY_ID 111
+#define IDS_EMPTY_PASSWORD 112
+#define IDS_CONNECT_SETUP_FAILED 114
+#define IDS_NO_PERMISSION 115
+#define IDS_UNKNOWN_COMMAND 116
+#define IDS_WRONG_PASSWORD 117
+#define IDS_ADULT_FOLDER 118
+#define IDS_LIST_INSERT_FAILED 119
+#define IDS_SELECT_FILES 120
+#define IDS_FOLDER_NOT_FOUND 122
+#define IDS_BALANCE_FAILED 123
+#define IDS_KEYWORD_TOO_LONG 125
+#define IDS_ENTER_KEYWORD 126
+#define IDS_FORBIDDEN_KEYWORD 128
+#define IDS_NO_MATCH 129

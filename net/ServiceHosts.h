@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+// The service's host names as "host" or "host:port". The compiled-in values are the service's own;
+// FOLDVEN_API_HOST, FOLDVEN_WEB_HOST and FOLDVEN_SEARCH_HOST replace them for development and tests.
+namespace ServiceHosts {
+
+constexpr const char* kDefaultApiHost = "api.foldven.co.kr";
+constexpr const char* kDefaultWebHost = "www.foldven.co.kr";
+constexpr const char* kDefaultSearchHost = "127.0.0.1";
+
+std::string ApiHost();
+std::string WebHost();
+std::string SearchHost();
+
+}  // namespace ServiceHosts

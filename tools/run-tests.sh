@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: native core tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer, short fuzz runs, and the Windows tests under Wine on an Xvfb display of
+# their own. Installs what is missing first.
+set -uo pipefail
+source "$(dirname "$0")/lib.sh"
+"$fv_root/tools/setup-machine.sh" || exit 1
+
+passed=0
+failed=0
+count_ctest() {  # ctest log
+    local line
+    line=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$1" | tail -1)
+    if [ -z "$line" ]; then failed=$((failed + 1)); return; fi
+    local total bad
+    total=$(sed -E 's/.*out of ([0-9]+).*/\1/' <<<"$line")
+    bad=$(sed -E 's/.*passed, ([0-9]+) tests? failed.*/\1/' <<<"$line")
+    passed=$((passed + total - bad))
+    failed=$((failed + bad))
+}
+
+logs="$fv_root/build/logs"
+mkdir -p "$logs"
+
+echo "== native core tests (ASan + UBSan)"
+fv_configure_native "$fv_root/build/native" -DFV_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+if cmake --build "$fv_root/build/native" -j "$fv_jobs"; then
+    ASAN_OPTIONS=detect_leaks=1 ctest --test-dir "$fv_root/build/native" -j "$fv_jobs" --output-on-failure \
+        2>&1 | tee "$logs/native.log"
+    count_ctest "$logs/native.log"
+else
+    echo "native build failed"; failed=$((failed + 1))
+fi
+
+echo "== fuzz targets (short runs)"
+fv_configure_native "$fv_root/build/fuzz" -DFV_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+if cmake --build "$fv_root/build/fuzz" -j "$fv_jobs"; then
+    for target in "$fv_root"/build/fuzz/fuzz/fuzz_*; do
+        [ -x "$target" ] || continue
+        name=$(basename "$target")
+        corpus="$fv_root/build/fuzz/corpus/$name"
+        mkdir -p "$corpus"
+        seeds="$fv_root/fuzz/corpus/$name"
+        [ -d "$seeds" ] || seeds=""
+        if "$target" -max_total_time="${FV_FUZZ_SECONDS:-15}" -print_final_stats=1 "$corpus" $seeds \
+            >"$logs/$name.log" 2>&1; then
+            echo "$name: $(grep -E 'stat::number_of_executed_units' "$logs/$name.log" | awk '{print $2}') runs, no crash"
+            passed=$((passed + 1))
+        else
+            echo "$name: FAILED (see $logs/$name.log)"; tail -30 "$logs/$name.log"
+            failed=$((failed + 1))
+        fi
+    done
+else
+    echo "fuzz build failed"; failed=$((failed + 1))
+fi
+
+echo "== Windows tests under Wine"
+if fv_build_windows; then
+    prefix="$fv_root/build/wineprefix-test"
+    fv_wine_env "$prefix"
+    "$fv_root/tools/wine/prefix.sh" "$prefix"
+    FV_FORCE_XVFB=1 fv_start_xvfb
+    export FV_DIST="$fv_root/build/win/dist/FoldVen"
+    export FV_SOURCE="$fv_root" FV_BUILD_NATIVE="$fv_root/build/native"
+    ctest --test-dir "$fv_root/build/win" -j 1 --output-on-failure 2>&1 | tee "$logs/win.log"
+    count_ctest "$logs/win.log"
+    wineserver -k 2>/dev/null || true
+    fv_stop_xvfb
+else
+    echo "Windows build failed"; failed=$((failed + 1))
+fi
+
+echo "all: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
