@@ -1,0 +1,8 @@
+#pragma once
+
+// Waits between request attempts. Tests substitute one that records the waits instead of sleeping.
+class ISleeper {
+public:
+    virtual ~ISleeper() = default;
+    virtual void Sleep(unsigned milliseconds) = 0;
+};

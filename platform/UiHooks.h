@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// Opaque owner window of a message (HWND on Windows); 0 for none.
+using OwnerWindow = std::uintptr_t;
+
+// What the portable core shows the user. The programs implement it with system message boxes and the
+// program's own message dialog; tests record the calls to check what the user would have seen.
+class IUiHooks {
+public:
+    virtual ~IUiHooks() = default;
+    // A standard system message box; `flags` are the MB_* values. Returns the button pressed (IDOK = 1).
+    virtual int MessageBox(OwnerWindow owner, const std::string& text, const std::string& caption,
+                           unsigned flags) = 0;
+    // The program's own modal message dialog with an empty title.
+    virtual void ShowMessage(OwnerWindow owner, const std::string& text) = 0;
+    // A text of the program's string table, by its ID.
+    virtual std::string LoadString(unsigned id) = 0;
+    // Keeps windows painted while a request blocks the user-interface thread.
+    virtual void PumpMessages() = 0;
+};
+
+// The MB_* values the core uses (same numbers as the Windows headers).
+namespace MessageFlags {
+constexpr unsigned kOk = 0x0;
+constexpr unsigned kIconStop = 0x10;
+constexpr unsigned kIconExclamation = 0x30;
+constexpr unsigned kIconInformation = 0x40;
+}  // namespace MessageFlags
