@@ -1,6 +1,7 @@
 #include "win/Dialog.h"
 
 #include "win/App.h"
+#include "win/SubclassWindow.h"
 
 INT_PTR CDialog::DoModal() {
     m_modal = true;
@@ -15,6 +16,42 @@ bool CDialog::Create(HWND parent) {
     HWND hwnd = ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_templateId), m_hParent,
                                      &CDialog::StaticDialogProc, reinterpret_cast<LPARAM>(this));
     return hwnd != nullptr;
+}
+
+void CDialog::FitToBaseUnits(int baseX, int baseY) const {
+    RECT units{0, 0, 4, 8};
+    ::MapDialogRect(m_hWnd, &units);
+    const int actualX = units.right;
+    const int actualY = units.bottom;
+    if (actualX <= 0 || actualY <= 0 || (actualX == baseX && actualY == baseY))
+        return;
+    for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        RECT rc{};
+        ::GetWindowRect(child, &rc);
+        ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rc), 2);
+        const int x = ::MulDiv(rc.left, baseX, actualX);
+        const int y = ::MulDiv(rc.top, baseY, actualY);
+        // Pictures keep their own size.
+        char className[16] = "";
+        ::GetClassNameA(child, className, sizeof(className));
+        const bool picture = ::lstrcmpiA(className, "Static") == 0 &&
+                             (::GetWindowLongPtrA(child, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP;
+        const int cx = picture ? rc.right - rc.left : ::MulDiv(rc.right - rc.left, baseX, actualX);
+        const int cy = picture ? rc.bottom - rc.top : ::MulDiv(rc.bottom - rc.top, baseY, actualY);
+        ::SetWindowPos(child, nullptr, x, y, cx, cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    RECT client{};
+    ::GetClientRect(m_hWnd, &client);
+    RECT window{};
+    ::GetWindowRect(m_hWnd, &window);
+    const int frameX = (window.right - window.left) - client.right;
+    const int frameY = (window.bottom - window.top) - client.bottom;
+    const int cx = ::MulDiv(client.right, baseX, actualX) + frameX;
+    const int cy = ::MulDiv(client.bottom, baseY, actualY) + frameY;
+    // Around the same centre.
+    const int x = (window.left + window.right - cx) / 2;
+    const int y = (window.top + window.bottom - cy) / 2;
+    ::SetWindowPos(m_hWnd, nullptr, x, y, cx, cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool CDialog::OnCommand(UINT, UINT id, HWND) {
@@ -64,6 +101,13 @@ INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         ::SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, result);
         return TRUE;
     }
+    if (message == WM_DRAWITEM || (message == WM_COMMAND && lParam)) {
+        // Controls that draw or watch themselves answer the reflected message with non-zero.
+        HWND control = message == WM_DRAWITEM ? reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->hwndItem
+                                              : reinterpret_cast<HWND>(lParam);
+        if (control && ::SendMessageA(control, CSubclassWindow::kReflectBase + message, wParam, lParam))
+            return TRUE;
+    }
     switch (message) {
         case WM_INITDIALOG:
             return OnInitDialog();
@@ -89,6 +133,15 @@ INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DESTROY:
             OnDestroy();
             return FALSE;
+        case WM_CTLCOLORDLG:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORSCROLLBAR:
+            // A dialog procedure returns the brush itself.
+            return reinterpret_cast<INT_PTR>(
+                OnCtlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), message));
         default:
             return FALSE;
     }

@@ -27,10 +27,16 @@ protected:
     virtual void OnSize(UINT, int, int) {}
     virtual bool OnPaint() { return false; }
     virtual void OnDestroy() {}
+    // WM_CTLCOLOR* for `control` (the dialog itself for WM_CTLCOLORDLG); a brush, or null for the default.
+    virtual HBRUSH OnCtlColor(HDC, HWND, UINT) { return nullptr; }
     // Anything the typed handlers do not cover. Return true when handled, with the result in `result`.
     virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result);
 
     HWND ParentHwnd() const { return m_hParent; }
+    // Re-places the dialog and its controls as if its font had the given dialog base units. Skinned
+    // dialogs mix template positions with pixel positions of bitmaps; a substituted font must not pull
+    // the two apart.
+    void FitToBaseUnits(int baseX, int baseY) const;
 
 private:
     static INT_PTR CALLBACK StaticDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

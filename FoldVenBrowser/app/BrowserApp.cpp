@@ -83,6 +83,7 @@ bool CBrowserApp::InitInstance() {
         CLoginDlg loginDlg(nullptr);
         m_pLoginDlg = &loginDlg;
         const INT_PTR result = loginDlg.DoModal();
+        m_pLoginDlg = nullptr;  // the dialog lives on this stack frame only
         if (result != IDOK)
             return true;  // no main window: the program ends
     }
@@ -116,6 +117,11 @@ void CBrowserApp::CommitLoginOptions() {
     m_pLoginDlg->CopyOptionsInto(m_settings);
     m_settings.SaveSettings(SystemRegistry());
     m_pLoginDlg->Post(WM_COMMAND, IDOK);
+}
+
+bool CBrowserApp::FetchNotices() {
+    // The notice request is made here once the protocol client exists.
+    return false;
 }
 
 int CBrowserApp::ActivatePreviousInstance() {

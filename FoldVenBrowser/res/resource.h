@@ -12,6 +12,34 @@
 #define IDI_LOGIN 249
 #define IDI_MAIN 266
 
+// Bitmaps of the login dialog
+#define IDB_LOGIN_HEADER 168
+#define IDB_LOGIN_OK_HOVER 169
+#define IDB_LOGIN_OK 170
+#define IDB_LOGIN_OK_PRESSED 171
+#define IDB_LOGIN_CANCEL_HOVER 177
+#define IDB_LOGIN_CANCEL 178
+#define IDB_LOGIN_CANCEL_PRESSED 179
+#define IDB_LOGIN_PASSWORD_SEARCH 270
+#define IDB_LOGIN_ID_SEARCH 271
+#define IDB_LOGIN_BULLET 272
+
+// Bitmaps of the skinned dialog frame and its close button
+#define IDB_FRAME_BAND_RIGHT 153
+#define IDB_FRAME_BAND 154
+#define IDB_FRAME_BAND_LEFT 155
+#define IDB_FRAME_RIGHT 156
+#define IDB_FRAME_LEFT 157
+#define IDB_FRAME_BOTTOM_RIGHT 158
+#define IDB_FRAME_BOTTOM 159
+#define IDB_FRAME_BOTTOM_LEFT 160
+#define IDB_CLOSE_HOVER 183
+#define IDB_CLOSE 184
+#define IDB_CLOSE_PRESSED 185
+#define IDB_FRAME_TOP 252
+#define IDB_FRAME_TOP_LEFT 253
+#define IDB_FRAME_TOP_RIGHT 254
+
 // Login dialog controls
 #define IDC_LOGIN_ID 1001
 #define IDC_LOGIN_PASSWORD 1002

@@ -17,4 +17,6 @@ BOOL CMainDlg::OnInitDialog() {
     return TRUE;
 }
 
-void CMainDlg::OnCancel() { Show(SW_HIDE); }
+void CMainDlg::OnCancel() {
+    Show(SW_HIDE);
+}

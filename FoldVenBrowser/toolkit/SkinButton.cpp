@@ -1,0 +1,238 @@
+#include "FoldVenBrowser/toolkit/SkinButton.h"
+
+#include <commctrl.h>
+
+#include "FoldVenBrowser/toolkit/BitmapDraw.h"
+
+namespace {
+
+HBITMAP LoadResourceBitmap(UINT id) {
+    return ::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id));
+}
+
+}  // namespace
+
+CSkinButton* CSkinButton::CreateButton(HWND owner, int x, int y, int command, UINT normalId, UINT hoverId,
+                                       UINT pressedId, UINT disabledId) {
+    auto* button = new CSkinButton;
+    if (!button->Create(owner, x, y, command, normalId, hoverId, pressedId, disabledId)) {
+        delete button;
+        return nullptr;
+    }
+    return button;
+}
+
+CSkinButton::~CSkinButton() {
+    HWND hwnd = m_hWnd;
+    Unsubclass();
+    if (hwnd && ::IsWindow(hwnd))
+        ::DestroyWindow(hwnd);
+    FreeBitmaps();
+}
+
+bool CSkinButton::Create(HWND owner, int x, int y, int command, UINT normalId, UINT hoverId, UINT pressedId,
+                         UINT disabledId) {
+    HBITMAP loaded[kLooks] = {LoadResourceBitmap(normalId), LoadResourceBitmap(hoverId),
+                              LoadResourceBitmap(pressedId), LoadResourceBitmap(disabledId)};
+    const bool created = Create(owner, x, y, command, loaded[0], loaded[1], loaded[2], loaded[3]);
+    for (HBITMAP bitmap : loaded) {
+        if (bitmap)
+            ::DeleteObject(bitmap);
+    }
+    return created;
+}
+
+bool CSkinButton::Create(HWND owner, int x, int y, int command, HBITMAP normal, HBITMAP hover,
+                         HBITMAP pressed, HBITMAP disabled) {
+    const SIZE size = BitmapDraw::BitmapSize(normal);
+    if (m_hWnd || !owner || size.cx <= 0 || size.cy <= 0)
+        return false;
+    m_hOwner = owner;
+    m_command = command;
+    m_width = size.cx;
+    m_height = size.cy;
+    HWND hwnd =
+        ::CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, x, y,
+                          m_width, m_height, owner, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    if (!hwnd)
+        return false;
+    TakeBitmaps(normal, hover, pressed, disabled);
+    if (!Subclass(hwnd)) {
+        ::DestroyWindow(hwnd);
+        return false;
+    }
+    const LONG_PTR style = ::GetWindowLongPtrA(hwnd, GWL_STYLE);
+    ::SetWindowLongPtrA(hwnd, GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_BORDER | WS_TABSTOP));
+    ::SetWindowPos(hwnd, nullptr, x, y, m_width, m_height, SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    return true;
+}
+
+void CSkinButton::SetBitmaps(UINT normalId, UINT hoverId, UINT pressedId, UINT disabledId) {
+    HBITMAP loaded[kLooks] = {LoadResourceBitmap(normalId), LoadResourceBitmap(hoverId),
+                              LoadResourceBitmap(pressedId), LoadResourceBitmap(disabledId)};
+    FreeBitmaps();
+    TakeBitmaps(loaded[0], loaded[1], loaded[2], loaded[3]);
+    for (HBITMAP bitmap : loaded) {
+        if (bitmap)
+            ::DeleteObject(bitmap);
+    }
+    Repaint();
+}
+
+void CSkinButton::TakeBitmaps(HBITMAP normal, HBITMAP hover, HBITMAP pressed, HBITMAP disabled) {
+    const HBITMAP sources[kLooks] = {normal, hover, pressed, disabled};
+    for (int i = 0; i < kLooks; ++i)
+        m_bitmaps[i] = BitmapDraw::Copy(sources[i], m_width, m_height);
+}
+
+void CSkinButton::FreeBitmaps() {
+    for (HBITMAP& bitmap : m_bitmaps) {
+        if (bitmap)
+            ::DeleteObject(bitmap);
+        bitmap = nullptr;
+    }
+}
+
+void CSkinButton::OnSubclassed() {
+    const LONG_PTR style = ::GetWindowLongPtrA(m_hWnd, GWL_STYLE);
+    if ((style & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
+        m_hover = true;
+    ::SetWindowLongPtrA(m_hWnd, GWL_STYLE,
+                        (style & ~static_cast<LONG_PTR>(BS_TYPEMASK | WS_TABSTOP)) | BS_OWNERDRAW);
+    m_cursor.Load();
+}
+
+void CSkinButton::SetToolTip(const char* text, bool activate) {
+    if (!text || !m_hWnd)
+        return;
+    if (!m_hToolTip) {
+        m_hToolTip = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd,
+                                       nullptr, ::GetModuleHandleA(nullptr), nullptr);
+        if (!m_hToolTip)
+            return;
+    }
+    TOOLINFOA tool{};
+    tool.cbSize = sizeof(tool);
+    tool.uFlags = TTF_SUBCLASS;
+    tool.hwnd = m_hWnd;
+    tool.uId = 1;
+    tool.hinst = ::GetModuleHandleA(nullptr);
+    tool.lpszText = const_cast<char*>(text);
+    ::GetClientRect(m_hWnd, &tool.rect);
+    if (::SendMessageA(m_hToolTip, TTM_GETTOOLCOUNT, 0, 0) == 0)
+        ::SendMessageA(m_hToolTip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    else
+        ::SendMessageA(m_hToolTip, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+    ::SendMessageA(m_hToolTip, TTM_ACTIVATE, activate ? TRUE : FALSE, 0);
+}
+
+void CSkinButton::SetSelected(bool selected) {
+    if (selected == m_selected)
+        return;
+    m_selected = selected;
+    Repaint();
+}
+
+void CSkinButton::MoveTo(int x, int y) const {
+    ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CSkinButton::Draw(const DRAWITEMSTRUCT& item) const {
+    Look look = kNormal;
+    if ((m_sticky && m_selected) || (m_selected && !m_hover) || (item.itemState & ODS_SELECTED))
+        look = kPressed;
+    else if (m_hover)
+        look = kHover;
+    else if (item.itemState & ODS_DISABLED)
+        look = kDisabled;
+    if (m_bitmaps[look])
+        BitmapDraw::DrawTransparent(item.hDC, m_bitmaps[look], item.rcItem.left, item.rcItem.top);
+}
+
+void CSkinButton::OnMouseMove(WPARAM keys) {
+    if ((keys & MK_LBUTTON) && !m_hover)
+        return;
+    if (::GetCapture() != m_hWnd) {
+        if (::GetActiveWindow() && ::GetParent(m_hWnd)) {
+            m_hover = true;
+            ::SetCapture(m_hWnd);
+            Repaint();
+        }
+        return;
+    }
+    POINT point;
+    ::GetCursorPos(&point);
+    if (::WindowFromPoint(point) != m_hWnd) {
+        m_hover = false;
+        Repaint();
+        if (!(keys & MK_LBUTTON))
+            ::ReleaseCapture();
+    }
+}
+
+LRESULT CSkinButton::OnLeftButtonUp(WPARAM wParam, LPARAM lParam) {
+    HWND hwnd = m_hWnd;
+    const POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    const RECT client = GetClientRect();
+    if (::PtInRect(&client, point)) {
+        if (m_sticky)
+            m_selected = true;
+        m_hover = false;
+        Repaint();
+        // The owner may close its window, and with it this button, while it handles the click.
+        ::SendMessageA(m_hOwner, kClickMessage, static_cast<WPARAM>(m_command),
+                       reinterpret_cast<LPARAM>(hwnd));
+    }
+    if (!::IsWindow(hwnd))
+        return 0;
+    return Default(WM_LBUTTONUP, wParam, lParam);
+}
+
+LRESULT CSkinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case kReflectBase + WM_DRAWITEM:
+            Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
+        case WM_MOUSEMOVE:
+            OnMouseMove(wParam);
+            break;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            if (m_sticky)
+                return 0;
+            Default(WM_LBUTTONDOWN, wParam, lParam);
+            ::SendMessageA(m_hWnd, BM_SETSTATE, TRUE, 0);
+            return 0;
+        case WM_LBUTTONUP:
+            return OnLeftButtonUp(wParam, lParam);
+        case WM_KILLFOCUS:
+            m_hover = false;
+            Repaint();
+            break;
+        case WM_CAPTURECHANGED:
+            // Another window took the mouse (a dialog opened by the click): the hover look goes too.
+            if (m_hover && reinterpret_cast<HWND>(lParam) != m_hWnd) {
+                m_hover = false;
+                Repaint();
+            }
+            break;
+        case WM_SETCURSOR:
+            if (m_cursor.Get()) {
+                ::SetCursor(m_cursor.Get());
+                return TRUE;
+            }
+            break;
+        case WM_ERASEBKGND:
+            return TRUE;
+        case WM_DESTROY:
+            if (m_hToolTip) {
+                ::DestroyWindow(m_hToolTip);
+                m_hToolTip = nullptr;
+            }
+            break;
+        default:
+            break;
+    }
+    return Default(message, wParam, lParam);
+}
