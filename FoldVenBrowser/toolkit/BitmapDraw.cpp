@@ -77,18 +77,19 @@ void DrawTransparent(HDC dc, HBITMAP bitmap, int x, int y) {
 }
 
 void DrawTiledTransparent(HDC dc, HBITMAP bitmap, int x, int y, int width, int height) {
-    const SIZE size = BitmapSize(bitmap);
-    if (size.cx <= 0 || size.cy <= 0 || width < 0 || height < 0 || (width == 0 && height == 0))
+    if (width < 0 || height < 0 || (width == 0 && height == 0))
         return;
-    // The tile is composed once, over what lies at the first position, and copied everywhere.
-    HBITMAP tile = ComposeOver(dc, bitmap, x, y, size);
+    const SIZE size = BitmapSize(bitmap);
+    if (size.cx <= 0 || size.cy <= 0)
+        return;
+    // Each tile is composed over what lies at its own position, so transparent pixels show the
+    // destination there and not a copy of the first position's background.
     const int right = width > 0 ? x + width : x + 1;
     const int bottom = height > 0 ? y + height : y + 1;
     for (int top = y; top < bottom; top += size.cy) {
         for (int left = x; left < right; left += size.cx)
-            Draw(dc, tile, left, top);
+            DrawTransparent(dc, bitmap, left, top);
     }
-    ::DeleteObject(tile);
 }
 
 void DrawResource(HDC dc, UINT id, int x, int y) {

@@ -102,8 +102,7 @@ link 270 72 18 '비밀번호 찾기' "$surface"
 # --- Message dialog frame (CSkinDialog) -----------------------------------------------------------
 # Top band 32 high (253 left, 252 tiled, 254 right); band 11 high at y = 32 (155, 154, 153); sides 14
 # wide (157 left, 156 right); bottom band 14 high (160, 159, 158). The white panel starts 14 px in.
-bmp 253 -size 28x32 "xc:$accent_dark" +antialias -fill "$accent" -draw 'rectangle 1,1 27,31' \
-    -fill white -draw 'rectangle 12,12 17,17' -fill "$accent_tint" -draw 'rectangle 12,18 17,19'
+bmp 253 -size 28x32 "xc:$accent_dark" +antialias -fill "$accent" -draw 'rectangle 1,1 27,31'
 bmp 252 -size 8x32 "xc:$accent" +antialias -fill "$accent_dark" -draw 'line 0,0 7,0'
 bmp 254 -size 8x32 "xc:$accent" +antialias -fill "$accent_dark" -draw 'line 0,0 7,0 line 7,0 7,31'
 bmp 155 -size 14x11 "xc:$surface" +antialias -fill "$accent_dark" -draw 'line 0,0 0,10' \
