@@ -84,6 +84,39 @@ void ClickButton(HWND dialog, int id) {
                    reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
 }
 
+HWND ChildWithText(HWND parent, const std::string& text) {
+    struct Search {
+        const std::string* text;
+        HWND found;
+    } search{&text, nullptr};
+    ::EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(data);
+            if (TextOf(child) != *s->text)
+                return TRUE;
+            s->found = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+void ClickControl(HWND control) {
+    ::PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+    ::PostMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+}
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds) {
+    const DWORD start = ::GetTickCount();
+    while (!condition()) {
+        if (::GetTickCount() - start >= milliseconds)
+            return false;
+        Pause(50);
+    }
+    return true;
+}
+
 void Pause(DWORD milliseconds) {
     const DWORD start = ::GetTickCount();
     while (::GetTickCount() - start < milliseconds) {

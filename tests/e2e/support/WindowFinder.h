@@ -25,6 +25,12 @@ std::string MessageBoxText(HWND box);
 
 // Presses a dialog button the way a click does.
 void ClickButton(HWND dialog, int id);
+// The first child of `parent` whose window text is `text` (skinned buttons carry their label).
+HWND ChildWithText(HWND parent, const std::string& text);
+// A left click inside a control, posted so that a modal dialog it opens does not block the test.
+void ClickControl(HWND control);
+// Waits until `condition` holds, up to `milliseconds`; returns whether it did.
+bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds);
 
 // Lets the given number of milliseconds pass while this test process stays responsive.
 void Pause(DWORD milliseconds);

@@ -1,0 +1,258 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "tests/e2e/support/DevService.h"
+#include "tests/e2e/support/TestInstall.h"
+#include "tests/e2e/support/TestProcess.h"
+#include "tests/e2e/support/WindowFinder.h"
+
+namespace {
+
+using namespace WindowFinder;
+
+constexpr DWORD kWait = 20000;
+const char* kToken = "qmtzvbka";
+const std::string kFirstNotice =
+    "[필독] 폴드벤 브라우져 2.3.1.2 업데이트 안내 - 다운로드 속도 개선 및 검색 기능 준비중, 설치 전에 반드시 "
+    "확인해 "
+    "주세요";
+
+// The browser against devservice, with the login dialog driven from outside as a user would.
+class LoginDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (DevService::Address().empty())
+            GTEST_SKIP() << "FV_DEVSERVICE is not set";
+        ASSERT_TRUE(DevService::Reset());
+        KillProcessesNamed("FoldVenBrowser.exe");
+        TestInstall::ResetSettings();
+        folder = TestInstall::Fresh(::testing::UnitTest::GetInstance()->current_test_info()->name());
+    }
+    void TearDown() override { KillProcessesNamed("FoldVenBrowser.exe"); }
+
+    bool Start(CTestProcess& browser, const std::vector<std::string>& args) const {
+        return browser.Start(folder + "FoldVenBrowser.exe", args, folder, DevService::HostEnvironment());
+    }
+
+    static HWND WaitForLoginDialog(const CTestProcess& browser) {
+        return WaitForWindow(
+            browser.Pid(), [](HWND hwnd) { return ClassOf(hwnd) == "#32770" && ::GetDlgItem(hwnd, 1001); },
+            kWait);
+    }
+    // The program's message dialog: no title, the message in its hidden static 0xFFFF, no OK button.
+    static HWND WaitForMessageDialog(const CTestProcess& browser, DWORD milliseconds = kWait) {
+        return WaitForWindow(
+            browser.Pid(),
+            [](HWND hwnd) {
+                return ClassOf(hwnd) == "#32770" && TextOf(hwnd).empty() && ::GetDlgItem(hwnd, 0xFFFF) &&
+                       !::GetDlgItem(hwnd, IDOK);
+            },
+            milliseconds);
+    }
+    static HWND WaitForInfoBox(const CTestProcess& browser, DWORD milliseconds) {
+        return WaitForWindow(
+            browser.Pid(),
+            [](HWND hwnd) {
+                return ClassOf(hwnd) == "#32770" && TextOf(hwnd) == "Info" && ::GetDlgItem(hwnd, 0xFFFF);
+            },
+            milliseconds);
+    }
+    static HWND WaitForMainWindow(const CTestProcess& browser) {
+        return WaitForWindowOfClass(browser.Pid(), "FOldVenClass", kWait);
+    }
+
+    static void Type(HWND dialog, int id, const std::string& text) {
+        ::SendMessageA(::GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+    static void PressLogin(HWND dialog) {
+        HWND button = ChildWithText(dialog, "로그인");
+        ASSERT_NE(button, nullptr);
+        ClickControl(button);
+    }
+    static void CloseMessage(HWND message) {
+        HWND close = ChildWithText(message, "닫기");
+        ASSERT_NE(close, nullptr);
+        ClickControl(close);
+    }
+
+    static DWORD ReadDword(const char* name) {
+        DWORD value = 0xFFFFFFFF;
+        DWORD size = sizeof(value);
+        ::RegGetValueA(HKEY_CURRENT_USER, "Software\\FoldVen", name, RRF_RT_REG_DWORD, nullptr, &value,
+                       &size);
+        return value;
+    }
+    static std::string ReadString(const char* name) {
+        char value[512] = "<missing>";
+        DWORD size = sizeof(value);
+        ::RegGetValueA(HKEY_CURRENT_USER, "Software\\FoldVen", name, RRF_RT_REG_SZ, nullptr, value, &size);
+        return value;
+    }
+    static void WriteSettings(DWORD saveId, const std::string& id, DWORD keep, const std::string& pw) {
+        HKEY key = nullptr;
+        ::RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\FoldVen", 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+                          nullptr);
+        ::RegSetValueExA(key, "bSaveID", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&saveId),
+                         sizeof(saveId));
+        ::RegSetValueExA(key, "strSaveID", 0, REG_SZ, reinterpret_cast<const BYTE*>(id.c_str()),
+                         static_cast<DWORD>(id.size() + 1));
+        ::RegSetValueExA(key, "bKeepPassword", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&keep),
+                         sizeof(keep));
+        ::RegSetValueExA(key, "UserPW", 0, REG_SZ, reinterpret_cast<const BYTE*>(pw.c_str()),
+                         static_cast<DWORD>(pw.size() + 1));
+        ::RegCloseKey(key);
+    }
+
+    // Logs in as `tester` through the dialog with the given check box ticked; the main window follows.
+    void LogInThroughTheDialog(const char* checkBoxLabel) {
+        CTestProcess browser;
+        ASSERT_TRUE(Start(browser, {kToken}));
+        HWND dialog = WaitForLoginDialog(browser);
+        ASSERT_NE(dialog, nullptr);
+        HWND box = ChildWithText(dialog, checkBoxLabel);
+        ASSERT_NE(box, nullptr);
+        ClickControl(box);
+        ASSERT_TRUE(
+            WaitUntil([box] { return ::SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }, kWait));
+        Type(dialog, 1001, "tester");
+        Type(dialog, 1002, "test1234");
+        PressLogin(dialog);
+        ASSERT_NE(WaitForMainWindow(browser), nullptr);
+        EXPECT_FALSE(::IsWindow(dialog));
+        EXPECT_EQ(DevService::CountRequests("/login.aspx?UID=tester&"), 1);
+    }
+
+    std::string folder;
+};
+
+TEST_F(LoginDialogTest, ShowsTheServiceNotices) {
+    CTestProcess browser;
+    ASSERT_TRUE(Start(browser, {kToken}));
+    HWND dialog = WaitForLoginDialog(browser);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(TextOf(dialog), "FoldVen");
+    EXPECT_EQ(TextOf(::GetDlgItem(dialog, 1026)), "진행중인 이벤트가 없습니다.");
+    EXPECT_EQ(TextOf(::GetDlgItem(dialog, 1027)), kFirstNotice);
+    EXPECT_FALSE(TextOf(::GetDlgItem(dialog, 1028)).empty());
+    EXPECT_NE(TextOf(::GetDlgItem(dialog, 1028)), kFirstNotice);
+    EXPECT_EQ(DevService::CountRequests("/notice.aspx"), 1);
+    for (const char* label :
+         {"로그인", "취소", "아이디 찾기", "비밀번호 찾기", "아이디 저장", "자동으로 로그인하기"})
+        EXPECT_NE(ChildWithText(dialog, label), nullptr) << label;
+    ClickControl(ChildWithText(dialog, "취소"));
+    EXPECT_TRUE(browser.WaitForExit(kWait));
+}
+
+TEST_F(LoginDialogTest, EmptyIdThenEmptyPasswordAreRefusedInTheMessageDialog) {
+    CTestProcess browser;
+    ASSERT_TRUE(Start(browser, {kToken}));
+    HWND dialog = WaitForLoginDialog(browser);
+    ASSERT_NE(dialog, nullptr);
+
+    PressLogin(dialog);
+    HWND message = WaitForMessageDialog(browser);
+    ASSERT_NE(message, nullptr);
+    EXPECT_EQ(MessageBoxText(message), "아이디가 입력되지 않았습니다.");
+    CloseMessage(message);
+    ASSERT_TRUE(WaitUntil([message] { return !::IsWindow(message); }, kWait));
+
+    Type(dialog, 1001, "tester");
+    PressLogin(dialog);
+    message = WaitForMessageDialog(browser);
+    ASSERT_NE(message, nullptr);
+    EXPECT_EQ(MessageBoxText(message), "비밀번호가 입력되지 않았습니다.");
+    CloseMessage(message);
+    ASSERT_TRUE(WaitUntil([message] { return !::IsWindow(message); }, kWait));
+
+    EXPECT_TRUE(::IsWindow(dialog));
+    EXPECT_EQ(DevService::CountRequests("/login.aspx"), 0);
+}
+
+TEST_F(LoginDialogTest, AWrongPasswordIsReportedOnceAfterThreeAttempts) {
+    CTestProcess browser;
+    ASSERT_TRUE(Start(browser, {kToken}));
+    HWND dialog = WaitForLoginDialog(browser);
+    ASSERT_NE(dialog, nullptr);
+    Type(dialog, 1001, "tester");
+    Type(dialog, 1002, "wrong-password");
+    PressLogin(dialog);
+
+    // The program waits 3 s and 6 s between its attempts before it reports.
+    HWND box = WaitForInfoBox(browser, 40000);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageBoxText(box), "비밀번호가 정확하지가 않습니다.!!!");
+    EXPECT_EQ(DevService::CountRequests("/login.aspx?UID=tester&"), 3);
+    ClickButton(box, IDOK);
+    ASSERT_TRUE(WaitUntil([box] { return !::IsWindow(box); }, kWait));
+
+    Pause(2000);
+    EXPECT_EQ(WaitForInfoBox(browser, 0), nullptr);
+    EXPECT_TRUE(::IsWindow(dialog));
+    EXPECT_EQ(TextOf(::GetDlgItem(dialog, 1001)), "tester");
+    EXPECT_EQ(DevService::CountRequests("/login.aspx?UID=tester&"), 3);
+}
+
+TEST_F(LoginDialogTest, SavingTheIdLeavesThePasswordSettingsAlone) {
+    WriteSettings(0, "", 0, "kept-elsewhere");
+    LogInThroughTheDialog("아이디 저장");
+    EXPECT_EQ(ReadDword("bSaveID"), 1u);
+    EXPECT_EQ(ReadString("strSaveID"), "tester");
+    EXPECT_EQ(ReadDword("bKeepPassword"), 0u);
+    EXPECT_EQ(ReadString("UserPW"), "kept-elsewhere");
+}
+
+TEST_F(LoginDialogTest, AutomaticLoginSkipsTheDialogOnTheNextStart) {
+    LogInThroughTheDialog("자동으로 로그인하기");
+    EXPECT_EQ(ReadDword("bSaveID"), 1u);
+    EXPECT_EQ(ReadString("strSaveID"), "tester");
+    EXPECT_EQ(ReadDword("bKeepPassword"), 1u);
+    EXPECT_EQ(ReadString("UserPW"), "test1234");
+    KillProcessesNamed("FoldVenBrowser.exe");
+
+    ASSERT_TRUE(DevService::Reset());
+    CTestProcess next;
+    ASSERT_TRUE(Start(next, {kToken}));
+    ASSERT_NE(WaitForMainWindow(next), nullptr);
+    EXPECT_EQ(DevService::CountRequests("/login.aspx?UID=tester&PWD=test1234&"), 1);
+    EXPECT_EQ(DevService::CountRequests("/notice.aspx"), 0);  // no dialog was opened
+}
+
+TEST_F(LoginDialogTest, SavedCredentialsLogInAtStart) {
+    WriteSettings(1, "tester", 1, "test1234");
+    CTestProcess browser;
+    ASSERT_TRUE(Start(browser, {kToken}));
+    ASSERT_NE(WaitForMainWindow(browser), nullptr);
+    EXPECT_EQ(DevService::CountRequests("/login.aspx?UID=tester&PWD=test1234&"), 1);
+}
+
+TEST_F(LoginDialogTest, DashRShowsTheDialogFilledInWithoutLoggingIn) {
+    WriteSettings(1, "tester", 1, "test1234");
+    CTestProcess browser;
+    ASSERT_TRUE(Start(browser, {kToken, "-r"}));
+    HWND dialog = WaitForLoginDialog(browser);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(TextOf(::GetDlgItem(dialog, 1001)), "tester");
+    EXPECT_EQ(TextOf(::GetDlgItem(dialog, 1002)), "test1234");
+    EXPECT_EQ(::SendMessageA(::GetDlgItem(dialog, 1003), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(::SendMessageA(::GetDlgItem(dialog, 1004), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(DevService::CountRequests("/login.aspx"), 0);
+
+    ClickControl(ChildWithText(dialog, "취소"));
+    EXPECT_TRUE(browser.WaitForExit(kWait));
+}
+
+TEST_F(LoginDialogTest, AFailedAutomaticLoginOpensTheDialog) {
+    WriteSettings(1, "tester", 1, "no-longer-valid");
+    CTestProcess browser;
+    ASSERT_TRUE(Start(browser, {kToken}));
+    HWND box = WaitForInfoBox(browser, 40000);
+    ASSERT_NE(box, nullptr);
+    ClickButton(box, IDOK);
+    HWND dialog = WaitForLoginDialog(browser);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(TextOf(::GetDlgItem(dialog, 1001)), "tester");
+    EXPECT_EQ(DevService::CountRequests("/login.aspx?UID=tester&"), 3);
+}
+
+}  // namespace
