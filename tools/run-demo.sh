@@ -42,5 +42,19 @@ fi
 
 wine "$program" qmtzvbka &
 shot() { sleep "$1"; import -window root "$shots/$2.png"; echo "screenshot: screenshots/$2.png"; }
-shot 6 01-browser-start
+shot 6 01-login-dialog
+# Drive the login dialog as a user: positions are client pixels of its skin plus the 3-pixel frame.
+login=$(xdotool search --name '^FoldVen$' | head -1)
+click() { xdotool mousemove --window "$login" $(($1 + 3)) $(($2 + 3)) click 1; }
+click 152 236                     # 로그인 with an empty ID
+shot 2 02-message-dialog
+xdotool key Escape
+sleep 1
+xdotool windowfocus --sync "$login"  # without a window manager nobody else gives Wine the keyboard
+click 165 163; xdotool type tester
+click 165 188; xdotool type test1234
+click 30 188                      # off the edits, so the screenshot shows the dialog at rest
+shot 1 03-login-filled
+click 152 236
+shot 5 04-after-login
 echo "screenshots are in $shots"
