@@ -20,7 +20,15 @@ public:
     static constexpr unsigned kHeaderCopySize = 1024;
 
     // Error codes of the last failure; 1 to 6 are network errors.
-    enum Error { kNone = 0, kConnect = 1, kSend = 2, kReceive = 3, kSendTimeout = 4, kReceiveTimeout = 5, kStatus = 6 };
+    enum Error {
+        kNone = 0,
+        kConnect = 1,
+        kSend = 2,
+        kReceive = 3,
+        kSendTimeout = 4,
+        kReceiveTimeout = 5,
+        kStatus = 6
+    };
 
     // `ui` keeps the windows painted while a step blocks (may be null); each connect, send and receive
     // step may take `watchdogMs` at most.
@@ -37,8 +45,8 @@ public:
     // `buffer` holds `size` + 1 bytes, all 0.
     bool Receive(std::string& reply, char* buffer, unsigned size);
     // The request text exactly as Send writes it.
-    std::string ComposeRequest(const std::string& host, const std::string& requestLine, const std::string& body,
-                               bool form) const;
+    std::string ComposeRequest(const std::string& host, const std::string& requestLine,
+                               const std::string& body, bool form) const;
 
     static int ParseHeader(const char* header, std::string& status);
     static bool CheckReply(const std::string& reply);

@@ -22,6 +22,7 @@ bool CHttpSocket::OnMessagePending() {
         m_bTimedOut = true;
         return false;
     }
-    if (m_pUi) m_pUi->PumpMessages();
+    if (m_pUi)
+        m_pUi->PumpMessages();
     return true;
 }

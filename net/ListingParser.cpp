@@ -6,7 +6,8 @@
 namespace {
 
 bool IsAdultId(std::int32_t id, std::int32_t level) {
-    if (level > 1 && id == 110) return true;
+    if (level > 1 && id == 110)
+        return true;
     return id == 121 || id == 131 || id == 140 || id == 150 || id == 160 || id == 177;
 }
 
@@ -24,7 +25,8 @@ CRemoteItem ParseListingLine(std::string line) {
     item.cate1 = NextField(line);
     item.cate2 = item.parentId != 0 ? NextField(line) : std::string("root");
     item.type = NextField(line);
-    if (item.level > 3) item.path = NextField(line);
+    if (item.level > 3)
+        item.path = NextField(line);
     item.adult = IsAdultId(item.id, item.level) ? 'A' : 'N';
     item.number = NextInt(line);
     item.capacity = NextInt64(line);
@@ -32,8 +34,10 @@ CRemoteItem ParseListingLine(std::string line) {
     return item;
 }
 
-void ParseListing(const std::string& body, IListingSink& sink, const CRemoteLocation& location, bool keepView) {
-    if (body.find("S0\t") == std::string::npos) return;
+void ParseListing(const std::string& body, IListingSink& sink, const CRemoteLocation& location,
+                  bool keepView) {
+    if (body.find("S0\t") == std::string::npos)
+        return;
     static const std::string kListStart = "S\t0\tS0\t";
     std::string text;
     std::size_t from = 0;
@@ -49,7 +53,8 @@ void ParseListing(const std::string& body, IListingSink& sink, const CRemoteLoca
     }
     do {
         const std::string line = NextLine(text);
-        if (line.size() > 10) sink.AddReplyItem(ParseListingLine(line), location, keepView);
+        if (line.size() > 10)
+            sink.AddReplyItem(ParseListingLine(line), location, keepView);
     } while (text.size() >= 10 && text.find('\t') != std::string::npos);
     sink.PartitionView();
 }

@@ -12,4 +12,5 @@ CRemoteItem ParseListingLine(std::string line);
 
 // Parses a listing reply body (envelope included): every line longer than 10 bytes goes to
 // sink.AddReplyItem, then sink.PartitionView. A body without "S0\t" delivers nothing.
-void ParseListing(const std::string& body, IListingSink& sink, const CRemoteLocation& location, bool keepView);
+void ParseListing(const std::string& body, IListingSink& sink, const CRemoteLocation& location,
+                  bool keepView);

@@ -17,7 +17,8 @@ std::vector<std::string> SplitAtSemicolons(const std::string& value) {
     for (;;) {
         const std::size_t end = value.find(';', begin);
         tokens.push_back(value.substr(begin, end == std::string::npos ? std::string::npos : end - begin));
-        if (end == std::string::npos) return tokens;
+        if (end == std::string::npos)
+            return tokens;
         begin = end + 1;
     }
 }
@@ -38,7 +39,8 @@ void ParseProxyServer(const std::string& server, ProxySettingsRecord& settings) 
                 break;
             }
         }
-        if (taken.size() < 7) return;
+        if (taken.size() < 7)
+            return;
         value = taken.substr(6);
         settings.kind = ProxySettingsRecord::kSocks;
     }
@@ -56,6 +58,8 @@ void ParseProxyServer(const std::string& server, ProxySettingsRecord& settings) 
 
 void DetectProxy(IRegistry& registry, ProxySettingsRecord& settings) {
     const IRegistry::Root root = IRegistry::Root::CurrentUser;
-    if (registry.ReadDword(root, kInternetSettings, "ProxyEnable", 0) == 0) return;
-    ParseProxyServer(registry.ReadString(root, kInternetSettings, "ProxyServer", kProxyServerCapacity, ""), settings);
+    if (registry.ReadDword(root, kInternetSettings, "ProxyEnable", 0) == 0)
+        return;
+    ParseProxyServer(registry.ReadString(root, kInternetSettings, "ProxyServer", kProxyServerCapacity, ""),
+                     settings);
 }

@@ -31,11 +31,13 @@ bool CheckResultCode(IUiHooks& ui, int code, int attempt) {
         default:
             return true;
     }
-    if (attempt > 1) InfoBox(ui, message, std::string(), MessageFlags::kIconExclamation);
+    if (attempt > 1)
+        InfoBox(ui, message, std::string(), MessageFlags::kIconExclamation);
     return false;
 }
 
-CServiceClient::CServiceClient(OwnerWindow owner, const CSessionInfo& session, IUiHooks& ui, ISleeper& sleeper)
+CServiceClient::CServiceClient(OwnerWindow owner, const CSessionInfo& session, IUiHooks& ui,
+                               ISleeper& sleeper)
     : m_pOwner(owner), m_session(session), m_ui(ui), m_sleeper(sleeper) {}
 
 bool CServiceClient::ParseResult(std::string& reply) {
@@ -60,11 +62,15 @@ bool CServiceClient::RequestWithRetry(CHttpClient& client, std::string& reply, c
             m_sleeper.Sleep(static_cast<unsigned>(delay));
             continue;
         }
-        if (ParseResult(reply)) return true;
-        if (CheckResultCode(m_ui, m_nResultCode, attempt)) break;
-        if (delay != 9000) m_sleeper.Sleep(static_cast<unsigned>(delay));
+        if (ParseResult(reply))
+            return true;
+        if (CheckResultCode(m_ui, m_nResultCode, attempt))
+            break;
+        if (delay != 9000)
+            m_sleeper.Sleep(static_cast<unsigned>(delay));
     }
-    if (client.IsNetworkError()) InfoBox(m_ui, 0, client.GetErrorText(), MessageFlags::kIconExclamation);
+    if (client.IsNetworkError())
+        InfoBox(m_ui, 0, client.GetErrorText(), MessageFlags::kIconExclamation);
     return false;
 }
 
@@ -91,7 +97,8 @@ bool CServiceClient::RequestBalance(std::int64_t& balance) {
     std::string reply;
     const std::string page = "/GetInform.aspx?MD=RP&UID=" + UrlEscape(m_session.userId) +
                              "&LID=" + UrlEscape(m_session.informKey) + " HTTP/1.0\r\n";
-    if (!Get(client, reply, page)) return false;
+    if (!Get(client, reply, page))
+        return false;
     balance = ParseLeadingInt64(reply);
     return true;
 }
@@ -132,10 +139,14 @@ bool CServiceClient::RequestListing(IListingSink& sink, CRemoteLocation& locatio
             m_sleeper.Sleep(static_cast<unsigned>(delay));
             continue;
         }
-        if (ParseResult(reply)) return true;
-        if (CheckResultCode(m_ui, m_nResultCode, attempt)) break;
-        if (delay != 3000) m_sleeper.Sleep(static_cast<unsigned>(delay));
+        if (ParseResult(reply))
+            return true;
+        if (CheckResultCode(m_ui, m_nResultCode, attempt))
+            break;
+        if (delay != 3000)
+            m_sleeper.Sleep(static_cast<unsigned>(delay));
     }
-    if (client.IsNetworkError()) m_ui.ShowMessage(m_pOwner, kListingFailed);
+    if (client.IsNetworkError())
+        m_ui.ShowMessage(m_pOwner, kListingFailed);
     return false;
 }

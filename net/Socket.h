@@ -13,9 +13,9 @@ public:
 };
 
 // Socket error numbers the core sets itself (the Winsock values).
-constexpr int kSocketErrorCancelled = 10004;    // WSAEINTR
-constexpr int kSocketErrorInvalid = 10022;      // WSAEINVAL
-constexpr int kSocketErrorHostNotFound = 11001; // WSAHOST_NOT_FOUND
+constexpr int kSocketErrorCancelled = 10004;     // WSAEINTR
+constexpr int kSocketErrorInvalid = 10022;       // WSAEINVAL
+constexpr int kSocketErrorHostNotFound = 11001;  // WSAHOST_NOT_FOUND
 
 // One blocking IPv4 TCP socket of the platform (Winsock in the programs, POSIX in native tests). Its
 // calls wait in short slices and consult the blocking hook between them.

@@ -5,4 +5,6 @@ void CWatchdog::Arm() {
     m_deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(m_periodMs);
 }
 
-bool CWatchdog::HasExpired() const { return m_armed && std::chrono::steady_clock::now() >= m_deadline; }
+bool CWatchdog::HasExpired() const {
+    return m_armed && std::chrono::steady_clock::now() >= m_deadline;
+}

@@ -8,7 +8,8 @@ MessageDialogHandler g_messageDialog = nullptr;
 
 class CWin32UiHooks : public IUiHooks {
 public:
-    int MessageBox(OwnerWindow owner, const std::string& text, const std::string& caption, unsigned flags) override {
+    int MessageBox(OwnerWindow owner, const std::string& text, const std::string& caption,
+                   unsigned flags) override {
         return ::MessageBoxA(reinterpret_cast<HWND>(owner), text.c_str(), caption.c_str(), flags);
     }
 
@@ -30,7 +31,8 @@ public:
     // request.
     void PumpMessages() override {
         MSG msg;
-        while (::PeekMessageA(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE)) ::DispatchMessageA(&msg);
+        while (::PeekMessageA(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE))
+            ::DispatchMessageA(&msg);
     }
 };
 
@@ -41,4 +43,6 @@ IUiHooks& SystemUiHooks() {
     return hooks;
 }
 
-void SetMessageDialogHandler(MessageDialogHandler handler) { g_messageDialog = handler; }
+void SetMessageDialogHandler(MessageDialogHandler handler) {
+    g_messageDialog = handler;
+}

@@ -4,7 +4,8 @@
 #include "net/ServiceHosts.h"
 
 void CSessionInfo::ParseLoginReply(const std::string& replyBody) {
-    if (replyBody.size() < 20) return;
+    if (replyBody.size() < 20)
+        return;
     std::string text = replyBody;
     userId = NextField(text);
     text2 = NextField(text);

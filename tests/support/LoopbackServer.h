@@ -28,7 +28,8 @@ public:
         while (data.size() < count && Readable(2000)) {
             char buffer[4096];
             const ssize_t n = ::recv(m_fd, buffer, std::min(sizeof(buffer), count - data.size()), 0);
-            if (n <= 0) break;
+            if (n <= 0)
+                break;
             data.append(buffer, static_cast<std::size_t>(n));
         }
         return data;
@@ -42,7 +43,8 @@ public:
         while (data.size() < need && Readable(2000)) {
             char buffer[4096];
             const ssize_t n = ::recv(m_fd, buffer, sizeof(buffer), 0);
-            if (n <= 0) break;
+            if (n <= 0)
+                break;
             data.append(buffer, static_cast<std::size_t>(n));
             const std::size_t end = data.find("\r\n\r\n");
             if (need == std::string::npos && end != std::string::npos) {
@@ -60,7 +62,8 @@ public:
 
     // Holds the connection open without answering until the server stops.
     void Stall() {
-        while (!m_stopping) Pause(5);
+        while (!m_stopping)
+            Pause(5);
     }
 
 private:
@@ -107,8 +110,10 @@ public:
 
     void Stop() {
         m_stopping = true;
-        if (m_thread.joinable()) m_thread.join();
-        if (m_listen >= 0) ::close(m_listen);
+        if (m_thread.joinable())
+            m_thread.join();
+        if (m_listen >= 0)
+            ::close(m_listen);
         m_listen = -1;
     }
 
@@ -125,9 +130,11 @@ private:
     void Run() {
         while (!m_stopping) {
             pollfd p{m_listen, POLLIN, 0};
-            if (::poll(&p, 1, 10) <= 0) continue;
+            if (::poll(&p, 1, 10) <= 0)
+                continue;
             const int fd = ::accept(m_listen, nullptr, nullptr);
-            if (fd < 0) continue;
+            if (fd < 0)
+                continue;
             ++m_connections;
             LoopbackConnection connection(fd, m_stopping, [this](const std::string& request) {
                 std::lock_guard<std::mutex> lock(m_mutex);

@@ -59,12 +59,14 @@ public:
         const std::string configPath = m_dir + "/proxy.conf";
         std::ofstream(configPath) << config;
         for (std::string& arg : args) {
-            if (arg == "{config}") arg = configPath;
+            if (arg == "{config}")
+                arg = configPath;
         }
         // Everything the child needs is prepared before the fork: other threads may hold the heap's lock.
         const std::string logPath = m_dir + "/output.log";
         std::vector<char*> argv{const_cast<char*>(program.c_str())};
-        for (std::string& arg : args) argv.push_back(arg.data());
+        for (std::string& arg : args)
+            argv.push_back(arg.data());
         argv.push_back(nullptr);
         m_pid = ::fork();
         if (m_pid == 0) {
@@ -75,7 +77,8 @@ public:
             ::_exit(127);
         }
         for (int i = 0; i < 100; ++i) {
-            if (Accepts()) return true;
+            if (Accepts())
+                return true;
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
         }
         return false;

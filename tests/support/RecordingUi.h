@@ -15,7 +15,8 @@ public:
     std::map<unsigned, std::string> strings;
     int pumps = 0;
 
-    int MessageBox(OwnerWindow, const std::string& text, const std::string& caption, unsigned flags) override {
+    int MessageBox(OwnerWindow, const std::string& text, const std::string& caption,
+                   unsigned flags) override {
         events.push_back("box " + caption + "|" + text + "|" + std::to_string(flags));
         return 1;
     }

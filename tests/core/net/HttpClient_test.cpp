@@ -28,16 +28,20 @@ TEST(RequestText, PlainGetIsExactlyTheseBytes) {
               "Accept: */*\r\n"
               "User-Agent: Parvo\r\n"
               "Connection: Keep-Alive\r\n"
-              "Host: " + server.HostSpec() + "\r\n"
-              "Cookie: \r\n"
-              "\r\n");
+              "Host: " +
+                  server.HostSpec() +
+                  "\r\n"
+                  "Cookie: \r\n"
+                  "\r\n");
 }
 
 TEST(RequestText, EitherProxyKindAddsTheProxyHeadersButOnlyHttpChangesTheLine) {
     CHttpClient client;
     client.SetCookie("LK");
-    const std::string proxyHeaders = "Proxy-Connection: Keep-Alive\r\nPragma: no-cache\r\nCache-Control: no-cache\r\n";
-    const std::string rest = "Accept: */*\r\nUser-Agent: Parvo\r\nConnection: Keep-Alive\r\nHost: h\r\nCookie: LK\r\n\r\n";
+    const std::string proxyHeaders =
+        "Proxy-Connection: Keep-Alive\r\nPragma: no-cache\r\nCache-Control: no-cache\r\n";
+    const std::string rest =
+        "Accept: */*\r\nUser-Agent: Parvo\r\nConnection: Keep-Alive\r\nHost: h\r\nCookie: LK\r\n\r\n";
     {
         ProxyGuard socks(ProxySettingsRecord::kSocks, "s", 1080);
         EXPECT_EQ(RequestPrefix("h"), "GET ");
@@ -63,8 +67,9 @@ TEST(RequestText, FormBodyIsCountedWithItsClosingCrLf) {
               "Content-Length: 12\r\n"
               "\r\n"
               "0123456789\r\n");
-    EXPECT_NE(client.ComposeRequest("h", "POST /f HTTP/1.0\r\n", "", true).find("Content-Length: 2\r\n\r\n\r\n"),
-              std::string::npos);
+    EXPECT_NE(
+        client.ComposeRequest("h", "POST /f HTTP/1.0\r\n", "", true).find("Content-Length: 2\r\n\r\n\r\n"),
+        std::string::npos);
 }
 
 // What one exchange with a server that writes `chunks` (with a short pause between them) gives.
@@ -83,7 +88,8 @@ Outcome Exchange(const std::vector<std::string>& chunks, bool stall = false) {
             c.Write(chunk);
             c.Pause(30);
         }
-        if (stall) c.Stall();
+        if (stall)
+            c.Stall();
     });
     CHttpClient client(nullptr, 5000);
     std::string reply;
@@ -111,7 +117,8 @@ TEST(Framing, HeaderAndBodyArrivingApart) {
 
     const std::string whole = Reply(body);
     std::vector<std::string> trickle;
-    for (std::size_t i = 0; i < whole.size(); i += 20) trickle.push_back(whole.substr(i, 20));
+    for (std::size_t i = 0; i < whole.size(); i += 20)
+        trickle.push_back(whole.substr(i, 20));
     out = Exchange(trickle);
     EXPECT_TRUE(out.ok) << out.error;
     EXPECT_EQ(out.reply, body);
@@ -119,7 +126,8 @@ TEST(Framing, HeaderAndBodyArrivingApart) {
 
 TEST(Framing, LongBodyPassesThroughTheSmallBuffer) {
     std::string body = "S\t0\t";
-    while (body.size() < 6000) body += "0123456789abcdef";
+    while (body.size() < 6000)
+        body += "0123456789abcdef";
     body.resize(6000);
     Outcome out = Exchange({Reply(body).substr(0, 3000), Reply(body).substr(3000)});
     EXPECT_TRUE(out.ok);
@@ -173,7 +181,8 @@ TEST(Watchdog, StalledReceiveIsCode5) {
     std::string reply;
     EXPECT_FALSE(client.Request(reply, server.HostSpec(), 80, "GET / HTTP/1.0\r\n", "", false));
     EXPECT_EQ(client.GetError(), 5);
-    EXPECT_EQ(client.GetErrorText(), "서버에서 응답이 없습니다.\n 확인후 다시 시도하여 주십시오.(RECV TIME-OUT)");
+    EXPECT_EQ(client.GetErrorText(),
+              "서버에서 응답이 없습니다.\n 확인후 다시 시도하여 주십시오.(RECV TIME-OUT)");
     EXPECT_TRUE(client.IsNetworkError());
 }
 
@@ -197,7 +206,8 @@ public:
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     ~FullListener() {
-        for (int fd : m_fillers) ::close(fd);
+        for (int fd : m_fillers)
+            ::close(fd);
         ::close(m_listen);
     }
     unsigned port = 0;
@@ -211,8 +221,8 @@ TEST(Watchdog, StalledConnectIsCode1) {
     FullListener listener;
     CHttpClient client(nullptr, 300);
     std::string reply;
-    EXPECT_FALSE(client.Request(reply, "127.0.0.1:" + std::to_string(listener.port), 80, "GET / HTTP/1.0\r\n", "",
-                                false));
+    EXPECT_FALSE(client.Request(reply, "127.0.0.1:" + std::to_string(listener.port), 80, "GET / HTTP/1.0\r\n",
+                                "", false));
     EXPECT_EQ(client.GetError(), 1);
     EXPECT_EQ(client.GetErrorText(),
               "서버에서 응답이 없습니다(연결실패).\n 확인후 다시 시도하여 주십시오.(RECV TIME-OUT)");
@@ -226,9 +236,11 @@ TEST(Connect, RefusedAndUnknownHostsAreCode1) {
     }
     CHttpClient client;
     std::string reply;
-    EXPECT_FALSE(client.Request(reply, "127.0.0.1:" + std::to_string(port), 80, "GET / HTTP/1.0\r\n", "", false));
+    EXPECT_FALSE(
+        client.Request(reply, "127.0.0.1:" + std::to_string(port), 80, "GET / HTTP/1.0\r\n", "", false));
     EXPECT_EQ(client.GetError(), 1);
-    EXPECT_EQ(client.GetErrorText(), "사용자가 많아 서버 접속에 실패하였습니다.\n 확인후 다시 시도하여 주십시오.");
+    EXPECT_EQ(client.GetErrorText(),
+              "사용자가 많아 서버 접속에 실패하였습니다.\n 확인후 다시 시도하여 주십시오.");
     EXPECT_FALSE(client.Request(reply, "no-such-host.invalid", 80, "GET / HTTP/1.0\r\n", "", false));
     EXPECT_EQ(client.GetError(), 1);
 }

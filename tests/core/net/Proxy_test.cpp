@@ -45,7 +45,7 @@ TEST(DetectProxy, HttpEntriesTakeTheFirstHostAndPort) {
     ExpectProxy(Detect(1, "proxy:8080"), 3, "proxy", 8080);
     ExpectProxy(Detect(1, "http=a:3128;https=b:3129"), 3, "a", 3128);
     ExpectProxy(Detect(1, "https=b:3129;http=a:3128"), 3, "b", 3129);  // first entry, whatever its scheme
-    ExpectProxy(Detect(1, "proxyhost"), 3, "", 0);                   // no port: empty host, port 0
+    ExpectProxy(Detect(1, "proxyhost"), 3, "", 0);                     // no port: empty host, port 0
     ExpectProxy(Detect(1, ""), 3, "", 0);
 }
 
@@ -156,7 +156,8 @@ void LoginAndListThrough(int kind, unsigned proxyPort) {
 
 TEST(RealProxies, LoginAndListingThroughDanteSocks4) {
     const std::string danted = "/usr/sbin/danted";
-    if (!ProxyDaemon::Installed(danted)) GTEST_SKIP() << "dante-server (danted) is not installed";
+    if (!ProxyDaemon::Installed(danted))
+        GTEST_SKIP() << "dante-server (danted) is not installed";
     ProxyDaemon daemon;
     const bool root = ::geteuid() == 0;
     const std::string config = "logoutput: " + daemon.Dir() + "/danted.log\n" +
@@ -172,12 +173,14 @@ TEST(RealProxies, LoginAndListingThroughDanteSocks4) {
 
 TEST(RealProxies, LoginAndListingThroughTinyproxy) {
     const std::string tinyproxy = "/usr/bin/tinyproxy";
-    if (!ProxyDaemon::Installed(tinyproxy)) GTEST_SKIP() << "tinyproxy is not installed";
+    if (!ProxyDaemon::Installed(tinyproxy))
+        GTEST_SKIP() << "tinyproxy is not installed";
     ProxyDaemon daemon;
     const bool root = ::geteuid() == 0;
     const std::string config = "Port " + std::to_string(daemon.Port()) + "\nListen 127.0.0.1\nTimeout 30\n" +
-                               "Allow 127.0.0.1\nMaxClients 10\n" + (root ? "User nobody\nGroup nogroup\n" : "") +
-                               "LogFile \"" + daemon.Dir() + "/tinyproxy.log\"\n";
+                               "Allow 127.0.0.1\nMaxClients 10\n" +
+                               (root ? "User nobody\nGroup nogroup\n" : "") + "LogFile \"" + daemon.Dir() +
+                               "/tinyproxy.log\"\n";
     ASSERT_TRUE(daemon.Start(tinyproxy, {"-d", "-c", "{config}"}, config)) << daemon.Output();
     LoginAndListThrough(ProxySettingsRecord::kHttp, daemon.Port());
 }

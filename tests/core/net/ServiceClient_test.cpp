@@ -16,7 +16,9 @@ std::string Reply(const std::string& body) {
     return "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n" + body;
 }
 
-std::string FirstLine(const std::string& request) { return request.substr(0, request.find("\r\n") + 2); }
+std::string FirstLine(const std::string& request) {
+    return request.substr(0, request.find("\r\n") + 2);
+}
 
 class ServiceClientTest : public ::testing::Test {
 protected:
@@ -51,7 +53,8 @@ TEST_F(ServiceClientTest, LoginEscapesTheQueryAndKeepsTheReplyAfterTheEnvelope) 
     EXPECT_EQ(client.GetReply(), "kim@x\tt2\tt3\tINF\t500\t0\tY\tp&w\t\tLK\t");
     server.Stop();
     ASSERT_EQ(server.Requests().size(), 1u);
-    EXPECT_EQ(FirstLine(server.Requests()[0]), "GET //login.aspx?UID=kim%40x&PWD=p%26w&VER=2.3.1.2 HTTP/1.0\r\n");
+    EXPECT_EQ(FirstLine(server.Requests()[0]),
+              "GET //login.aspx?UID=kim%40x&PWD=p%26w&VER=2.3.1.2 HTTP/1.0\r\n");
     EXPECT_TRUE(ui.events.empty());
 }
 
@@ -78,7 +81,8 @@ TEST_F(ServiceClientTest, ListingLinesByLevel) {
     CRemoteLocation where;
     where.id = 17;
     where.level = 1;
-    EXPECT_EQ(CServiceClient::ListingRequestLine("h", where), "GET //GetFileList.aspx?MD=MC&FID=17 HTTP/1.0\r\n");
+    EXPECT_EQ(CServiceClient::ListingRequestLine("h", where),
+              "GET //GetFileList.aspx?MD=MC&FID=17 HTTP/1.0\r\n");
     where.level = 2;
     where.cate1 = "a";
     where.cate2 = "b";
@@ -94,9 +98,10 @@ TEST_F(ServiceClientTest, RefusedThreeTimesWaits3_6_9AndShowsOneInfoBox) {
     UseHost(UnusedHost());
     CServiceClient client(0, session, ui, ui);
     EXPECT_FALSE(client.Login("kim", "pw"));
-    EXPECT_EQ(ui.events, (std::vector<std::string>{
-                             "sleep 3000", "sleep 6000", "sleep 9000",
-                             "box Info|사용자가 많아 서버 접속에 실패하였습니다.\n 확인후 다시 시도하여 주십시오.|48"}));
+    EXPECT_EQ(ui.events,
+              (std::vector<std::string>{
+                  "sleep 3000", "sleep 6000", "sleep 9000",
+                  "box Info|사용자가 많아 서버 접속에 실패하였습니다.\n 확인후 다시 시도하여 주십시오.|48"}));
 }
 
 TEST_F(ServiceClientTest, WrongPasswordThreeTimesShowsString117Once) {
@@ -104,7 +109,8 @@ TEST_F(ServiceClientTest, WrongPasswordThreeTimesShowsString117Once) {
     UseHost(server.HostSpec());
     CServiceClient client(0, session, ui, ui);
     EXPECT_FALSE(client.Login("kim", "bad"));
-    EXPECT_EQ(ui.events, (std::vector<std::string>{"sleep 3000", "sleep 6000", "box Info|wrong password|48"}));
+    EXPECT_EQ(ui.events,
+              (std::vector<std::string>{"sleep 3000", "sleep 6000", "box Info|wrong password|48"}));
     EXPECT_EQ(server.Connections(), 3);
 }
 
@@ -160,8 +166,9 @@ TEST_F(ServiceClientTest, ListingFailuresWait1_2_3AndShowTheMessageDialog) {
     CountingSink sink;
     CRemoteLocation where;
     EXPECT_FALSE(client.RequestListing(sink, where, false));
-    EXPECT_EQ(ui.events, (std::vector<std::string>{"sleep 1000", "sleep 2000", "sleep 3000",
-                                                   "dialog 42|서버 접속에 실패 했습니다.다시 시도해주세요!!"}));
+    EXPECT_EQ(ui.events,
+              (std::vector<std::string>{"sleep 1000", "sleep 2000", "sleep 3000",
+                                        "dialog 42|서버 접속에 실패 했습니다.다시 시도해주세요!!"}));
     EXPECT_EQ(sink.partitions, 0);
 }
 
@@ -175,7 +182,8 @@ TEST_F(ServiceClientTest, StalledServiceBeforeTheMainWindowStillTimesOut) {
     client.SetWatchdogPeriod(200);
     EXPECT_FALSE(client.Login("kim", "pw"));
     ASSERT_EQ(ui.events.size(), 4u);
-    EXPECT_EQ(ui.events[3], "box Info|서버에서 응답이 없습니다.\n 확인후 다시 시도하여 주십시오.(RECV TIME-OUT)|48");
+    EXPECT_EQ(ui.events[3],
+              "box Info|서버에서 응답이 없습니다.\n 확인후 다시 시도하여 주십시오.(RECV TIME-OUT)|48");
     EXPECT_GT(ui.pumps, 0);  // the windows were kept painted while it waited
 }
 

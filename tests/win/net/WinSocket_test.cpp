@@ -1,5 +1,5 @@
-#include <winsock2.h>
 #include <windows.h>
+#include <winsock2.h>
 
 #include <gtest/gtest.h>
 
@@ -47,15 +47,19 @@ public:
 private:
     void Serve() {
         const SOCKET peer = ::accept(m_listen, nullptr, nullptr);
-        if (peer == INVALID_SOCKET) return;
+        if (peer == INVALID_SOCKET)
+            return;
         char buffer[2048];
         while (m_request.find("\r\n\r\n") == std::string::npos) {
             const int n = ::recv(peer, buffer, sizeof(buffer), 0);
-            if (n <= 0) break;
+            if (n <= 0)
+                break;
             m_request.append(buffer, n);
         }
-        if (!m_reply.empty()) ::send(peer, m_reply.data(), static_cast<int>(m_reply.size()), 0);
-        while (m_reply.empty() && !m_stop) ::Sleep(5);
+        if (!m_reply.empty())
+            ::send(peer, m_reply.data(), static_cast<int>(m_reply.size()), 0);
+        while (m_reply.empty() && !m_stop)
+            ::Sleep(5);
         ::closesocket(peer);
     }
 
@@ -88,7 +92,8 @@ TEST(WinSocket, RefusedConnectFails) {
     }
     CHttpClient client;
     std::string reply;
-    EXPECT_FALSE(client.Request(reply, "127.0.0.1:" + std::to_string(port), 80, "GET / HTTP/1.0\r\n", "", false));
+    EXPECT_FALSE(
+        client.Request(reply, "127.0.0.1:" + std::to_string(port), 80, "GET / HTTP/1.0\r\n", "", false));
     EXPECT_EQ(client.GetError(), 1);
 }
 
@@ -111,8 +116,8 @@ TEST(WinSocket, StalledReceiveIsCancelledByTheWatchdogWhilePaintingGoesOn) {
     wc.hInstance = ::GetModuleHandleA(nullptr);
     wc.lpszClassName = "FvPaintCounter";
     ::RegisterClassA(&wc);
-    HWND window = ::CreateWindowA("FvPaintCounter", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100, nullptr,
-                                  nullptr, wc.hInstance, nullptr);
+    HWND window = ::CreateWindowA("FvPaintCounter", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
+                                  nullptr, nullptr, wc.hInstance, nullptr);
     ASSERT_NE(window, nullptr);
     ::UpdateWindow(window);
     const int before = g_paints;
@@ -123,7 +128,8 @@ TEST(WinSocket, StalledReceiveIsCancelledByTheWatchdogWhilePaintingGoesOn) {
     std::string reply;
     EXPECT_FALSE(client.Request(reply, server.Host(), 80, "GET / HTTP/1.0\r\n", "", false));
     EXPECT_EQ(client.GetError(), 5);
-    EXPECT_EQ(client.GetErrorText(), "서버에서 응답이 없습니다.\n 확인후 다시 시도하여 주십시오.(RECV TIME-OUT)");
+    EXPECT_EQ(client.GetErrorText(),
+              "서버에서 응답이 없습니다.\n 확인후 다시 시도하여 주십시오.(RECV TIME-OUT)");
     EXPECT_GT(g_paints.load(), before);
     ::DestroyWindow(window);
 }
