@@ -1,94 +1,30 @@
-#include <windows.h>
-#include <winsock2.h>
-
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <string>
-#include <thread>
 
 #include "net/HttpClient.h"
 #include "platform/UiHooks.h"
+#include "tests/support/WinLoopbackServer.h"
 
 namespace {
 
-struct WinsockSession {
-    WinsockSession() {
-        WSADATA data;
-        ::WSAStartup(MAKEWORD(2, 2), &data);
-    }
-    ~WinsockSession() { ::WSACleanup(); }
-} g_winsock;
-
-// A Winsock server on 127.0.0.1 and a free port, serving one connection on a thread: it reads the request
-// and answers `reply`, or with an empty reply holds the connection open until it is stopped.
-class WinServer {
-public:
-    explicit WinServer(std::string reply) : m_reply(std::move(reply)) {
-        m_listen = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = ::inet_addr("127.0.0.1");
-        ::bind(m_listen, reinterpret_cast<sockaddr*>(&address), sizeof(address));
-        ::listen(m_listen, 4);
-        int length = sizeof(address);
-        ::getsockname(m_listen, reinterpret_cast<sockaddr*>(&address), &length);
-        m_port = ntohs(address.sin_port);
-        m_thread = std::thread([this] { Serve(); });
-    }
-    ~WinServer() {
-        m_stop = true;
-        m_thread.join();
-        ::closesocket(m_listen);
-    }
-    std::string Host() const { return "127.0.0.1:" + std::to_string(m_port); }
-    std::string Request() const { return m_request; }
-
-private:
-    void Serve() {
-        const SOCKET peer = ::accept(m_listen, nullptr, nullptr);
-        if (peer == INVALID_SOCKET)
-            return;
-        char buffer[2048];
-        while (m_request.find("\r\n\r\n") == std::string::npos) {
-            const int n = ::recv(peer, buffer, sizeof(buffer), 0);
-            if (n <= 0)
-                break;
-            m_request.append(buffer, n);
-        }
-        if (!m_reply.empty())
-            ::send(peer, m_reply.data(), static_cast<int>(m_reply.size()), 0);
-        while (m_reply.empty() && !m_stop)
-            ::Sleep(5);
-        ::closesocket(peer);
-    }
-
-    std::string m_reply;
-    SOCKET m_listen = INVALID_SOCKET;
-    unsigned m_port = 0;
-    std::atomic<bool> m_stop{false};
-    std::string m_request;
-    std::thread m_thread;
-};
-
 TEST(WinSocket, ConnectsSendsAndReceives) {
-    WinServer server("HTTP/1.1 200 OK\r\nContent-Length: 8\r\n\r\nS\t0\tabc\t");
+    WinLoopbackServer server([](const std::string&) { return HttpReply("S\t0\tabc\t"); });
     CHttpClient client(&SystemUiHooks());
     std::string reply;
     ASSERT_TRUE(client.Request(reply, server.Host(), 80, "GET //notice.aspx HTTP/1.0\r\n", "", false));
     EXPECT_EQ(reply, "S\t0\tabc\t");
-    ::Sleep(50);
-    EXPECT_EQ(server.Request().substr(0, 28), "GET //notice.aspx HTTP/1.0\r\n");
+    server.Stop();
+    ASSERT_EQ(server.Requests().size(), 1u);
+    EXPECT_EQ(server.Requests()[0].substr(0, 28), "GET //notice.aspx HTTP/1.0\r\n");
 }
 
 TEST(WinSocket, RefusedConnectFails) {
     unsigned port;
     {
-        WinServer closing("HTTP/1.1 200 OK\r\n\r\n");
-        CHttpClient client;
-        std::string reply;
-        client.Request(reply, closing.Host(), 80, "GET / HTTP/1.0\r\n", "", false);
-        port = std::stoul(closing.Host().substr(10));
+        WinLoopbackServer closed([](const std::string&) { return std::string("x"); });
+        port = closed.Port();
     }
     CHttpClient client;
     std::string reply;
@@ -123,7 +59,7 @@ TEST(WinSocket, StalledReceiveIsCancelledByTheWatchdogWhilePaintingGoesOn) {
     const int before = g_paints;
     ::InvalidateRect(window, nullptr, TRUE);
 
-    WinServer server("");
+    WinLoopbackServer server([](const std::string&) { return std::string(); });
     CHttpClient client(&SystemUiHooks(), 400);
     std::string reply;
     EXPECT_FALSE(client.Request(reply, server.Host(), 80, "GET / HTTP/1.0\r\n", "", false));
