@@ -18,7 +18,6 @@ public:
     bool IsTimedOut() const { return m_bTimedOut; }
     void ArmWatchdog();
     void DisarmWatchdog() { m_watchdog.Disarm(); }
-    void SetWatchdogPeriod(unsigned ms) { m_watchdog.SetPeriod(ms); }
 
 protected:
     bool OnMessagePending() override;

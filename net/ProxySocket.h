@@ -20,7 +20,6 @@ public:
 
     bool Create();
     void Close();
-    bool IsCreated() const { return m_socket != nullptr; }
 
     // Stores the kind; when it is not kDirect also the proxy's host and port.
     void SetProxy(int kind, const std::string& host, unsigned port);

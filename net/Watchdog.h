@@ -10,11 +10,8 @@ public:
 
     explicit CWatchdog(unsigned periodMs = kDefaultPeriodMs) : m_periodMs(periodMs) {}
 
-    void SetPeriod(unsigned periodMs) { m_periodMs = periodMs; }
-    unsigned GetPeriod() const { return m_periodMs; }
     void Arm();
     void Disarm() { m_armed = false; }
-    bool IsArmed() const { return m_armed; }
     bool HasExpired() const;
 
 private:

@@ -228,21 +228,4 @@ TEST(Watchdog, StalledConnectIsCode1) {
               "서버에서 응답이 없습니다(연결실패).\n 확인후 다시 시도하여 주십시오.(RECV TIME-OUT)");
 }
 
-TEST(Connect, RefusedAndUnknownHostsAreCode1) {
-    unsigned port;
-    {
-        LoopbackServer closed([](LoopbackConnection&) {});
-        port = closed.Port();
-    }
-    CHttpClient client;
-    std::string reply;
-    EXPECT_FALSE(
-        client.Request(reply, "127.0.0.1:" + std::to_string(port), 80, "GET / HTTP/1.0\r\n", "", false));
-    EXPECT_EQ(client.GetError(), 1);
-    EXPECT_EQ(client.GetErrorText(),
-              "사용자가 많아 서버 접속에 실패하였습니다.\n 확인후 다시 시도하여 주십시오.");
-    EXPECT_FALSE(client.Request(reply, "no-such-host.invalid", 80, "GET / HTTP/1.0\r\n", "", false));
-    EXPECT_EQ(client.GetError(), 1);
-}
-
 }  // namespace

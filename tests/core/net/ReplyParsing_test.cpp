@@ -97,14 +97,6 @@ TEST(ParseHeader, StatusAndContentLengthTokens) {
     EXPECT_EQ(status, "");
 }
 
-TEST(CheckReply, OnlyAFirstFieldOfFFails) {
-    EXPECT_FALSE(CHttpClient::CheckReply("F\t105\t"));
-    EXPECT_FALSE(CHttpClient::CheckReply("F"));
-    EXPECT_TRUE(CHttpClient::CheckReply("S\t0\t"));
-    EXPECT_TRUE(CHttpClient::CheckReply(""));
-    EXPECT_TRUE(CHttpClient::CheckReply("FF\t1"));
-}
-
 class RecordingSink : public IListingSink {
 public:
     std::vector<CRemoteItem> items;
@@ -151,15 +143,6 @@ TEST(ListingParse, ReadsEveryFieldOfALine) {
     EXPECT_EQ(file.size, 5000000000LL);
     EXPECT_EQ(file.capacity, 6000000000LL);
     EXPECT_EQ(file.number, 1);
-}
-
-TEST(ListingParse, AdultRule) {
-    EXPECT_EQ(ParseListingLine("110\t1\t2\t-1\tn\ta\tb\td\t0\t0").adult, 'A');
-    EXPECT_EQ(ParseListingLine("110\t1\t1\t-1\tn\ta\tb\td\t0\t0").adult, 'N');
-    for (const char* id : {"121", "131", "140", "150", "160", "177"}) {
-        EXPECT_EQ(ParseListingLine(std::string(id) + "\t1\t1\t-1\tn\ta\tb\td\t0\t0").adult, 'A') << id;
-    }
-    EXPECT_EQ(ParseListingLine("122\t1\t1\t-1\tn\ta\tb\td\t0\t0").adult, 'N');
 }
 
 TEST(ListingParse, ShortLinesAndBodiesWithoutTheListMarker) {

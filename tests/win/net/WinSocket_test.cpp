@@ -20,19 +20,6 @@ TEST(WinSocket, ConnectsSendsAndReceives) {
     EXPECT_EQ(server.Requests()[0].substr(0, 28), "GET //notice.aspx HTTP/1.0\r\n");
 }
 
-TEST(WinSocket, RefusedConnectFails) {
-    unsigned port;
-    {
-        WinLoopbackServer closed([](const std::string&) { return std::string("x"); });
-        port = closed.Port();
-    }
-    CHttpClient client;
-    std::string reply;
-    EXPECT_FALSE(
-        client.Request(reply, "127.0.0.1:" + std::to_string(port), 80, "GET / HTTP/1.0\r\n", "", false));
-    EXPECT_EQ(client.GetError(), 1);
-}
-
 // Counts the paints of a visible window, to see that a blocked request keeps painting going.
 std::atomic<int> g_paints{0};
 LRESULT CALLBACK CountingProc(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
