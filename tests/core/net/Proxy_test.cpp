@@ -70,7 +70,7 @@ struct FakeSocks {
               handshake = c.ReadBytes(9);
               c.Write(answer.substr(0, split));
               if (split < answer.size()) {
-                  c.Pause(150);
+                  c.Pause(300);
                   c.Write(answer.substr(split));
               }
               c.Pause(100);
