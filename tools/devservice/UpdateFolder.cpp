@@ -40,6 +40,10 @@ std::string CUpdateFolder::FileList() const {
         return "Not Exist";
     }
     files.pop_back();  // no separator after the last field
+    if (files.size() > kMaxFilePart) {
+        std::fprintf(stderr, "devservice: the update list's file part has %zu bytes; the updater reads %zu\n",
+                     files.size(), kMaxFilePart);
+    }
     return folders + files;
 }
 

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 // The updater's view of a folder of program files: the file list that ReturnFileUpdateList.aspx
 // answers and the files served under "/Update/files/".
 class CUpdateFolder {
 public:
+    static constexpr size_t kMaxFilePart = 2047;  // what the updater's parser keeps of it
+
     explicit CUpdateFolder(const std::string& folder) : m_folder(folder) {}
 
     // "Not Exist" when the folder is missing or holds no file; otherwise the folders, each followed by
