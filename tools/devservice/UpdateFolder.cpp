@@ -64,6 +64,12 @@ void CUpdateFolder::Walk(const std::string& relative, std::string& folders, std:
     closedir(dir);
     std::sort(names.begin(), names.end());
     for (const std::string& name : names) {
+        if (name.find_first_of("@\t\r\n") != std::string::npos) {
+            std::fprintf(stderr,
+                         "devservice: \"%s\" left out of the update list: the list cannot carry its name\n",
+                         name.c_str());
+            continue;
+        }
         std::string rel = relative.empty() ? name : relative + "/" + name;
         std::string full = m_folder + "/" + rel;
         struct stat st {};

@@ -145,6 +145,7 @@ TEST_F(DevServiceUpdateFolder, ListsFoldersThenFilesWithVersionsAndSizes) {
     Write("VenUpdater.exe", exe);
     ASSERT_EQ(0, mkdir((m_dir + "/skin").c_str(), 0755));
     Write("skin/icon249.ico", "12345");
+    Write("a@b.txt", "the list cannot carry this name");
     std::string stamp = CUpdateFolder::VersionOf(m_dir + "/skin/icon249.ico");
     ASSERT_EQ(12u, stamp.size());
     EXPECT_EQ("skin@VenUpdater.exe\t1, 0, 0, 7\t" + std::to_string(exe.size()) + "\tskin/icon249.ico\t" +
