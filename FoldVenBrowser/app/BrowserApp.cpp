@@ -8,9 +8,13 @@
 #include "FoldVenBrowser/res/resource.h"
 #include "FoldVenBrowser/ui/LoginDlg.h"
 #include "FoldVenBrowser/ui/MainDlg.h"
+#include "FoldVenBrowser/ui/MessageDlg.h"
 #include "FoldVenBrowser/update/UpdaterRefresh.h"
+#include "net/ServiceClient.h"
 #include "net/ServiceHosts.h"
 #include "platform/Registry.h"
+#include "platform/Sleeper.h"
+#include "platform/UiHooks.h"
 #include "win/ModulePath.h"
 
 std::string LoadResString(UINT id) {
@@ -50,6 +54,10 @@ bool CBrowserApp::InitInstance() {
 
     INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_LINK_CLASS};
     ::InitCommonControlsEx(&icc);
+    // The core's ShowMessage is the program's own message dialog.
+    SetMessageDialogHandler([](OwnerWindow owner, const std::string& text) {
+        ShowMessage(reinterpret_cast<HWND>(owner), text);
+    });
 
     WSADATA wsa;
     if (::WSAStartup(MAKEWORD(2, 2), &wsa) != 0) {
@@ -106,9 +114,16 @@ bool CBrowserApp::Login(const std::string& userId, const std::string& password) 
     m_session.password = password;
     m_session.apiHost = ServiceHosts::ApiHost();
     m_bLoggedIn = 1;
-    // The login request to the service is made here once the protocol client exists.
-    m_bLoggedIn = 0;
-    return false;
+    const OwnerWindow owner = reinterpret_cast<OwnerWindow>(GetMainWnd());
+    CServiceClient client(owner, m_session, SystemUiHooks(), SystemSleeper());
+    if (!client.Login(userId, password)) {
+        m_bLoggedIn = 0;
+        return false;
+    }
+    m_session.ParseLoginReply(client.GetReply());
+    m_bLoggedIn = 1;
+    CommitLoginOptions();
+    return true;
 }
 
 void CBrowserApp::CommitLoginOptions() {
@@ -120,8 +135,13 @@ void CBrowserApp::CommitLoginOptions() {
 }
 
 bool CBrowserApp::FetchNotices() {
-    // The notice request is made here once the protocol client exists.
-    return false;
+    CServiceClient client(reinterpret_cast<OwnerWindow>(GetMainWnd()), m_session, SystemUiHooks(),
+                          SystemSleeper());
+    if (!client.RequestNotices())
+        return false;
+    if (m_pLoginDlg)
+        m_pLoginDlg->m_strNoticeReply = client.GetReply();
+    return true;
 }
 
 int CBrowserApp::ActivatePreviousInstance() {
