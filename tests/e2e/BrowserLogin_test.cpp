@@ -64,7 +64,11 @@ TEST_F(BrowserLoginTest, SavedCredentialsLogInAndOpenTheMainWindow) {
 }
 
 TEST_F(BrowserLoginTest, AWrongSavedPasswordShowsTheMessageThenTheLoginDialog) {
-    WinLoopbackServer service([](const std::string&) { return HttpReply("F\t105\t"); });
+    // The login dialog asks for the notices when it opens: none.
+    WinLoopbackServer service([](const std::string& request) {
+        return request.find("/notice.aspx") != std::string::npos ? HttpReply("S\t0\tS0\t0\t")
+                                                                 : HttpReply("F\t105\t");
+    });
     SaveCredentials("kim", "old");
     CTestProcess browser;
     ASSERT_TRUE(Start(browser, service));

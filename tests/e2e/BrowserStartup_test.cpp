@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/e2e/support/DevService.h"
 #include "tests/e2e/support/TestInstall.h"
 #include "tests/e2e/support/TestProcess.h"
 #include "tests/e2e/support/WindowFinder.h"
@@ -55,7 +56,7 @@ protected:
         ::CreateDirectoryA((folder + "temp").c_str(), nullptr);
         TestInstall::WriteFile(folder + "temp\\VenUpdater.exe", "delivered updater");
         CTestProcess browser;
-        ASSERT_TRUE(browser.Start(Browser(), args, folder));
+        ASSERT_TRUE(browser.Start(Browser(), args, folder, DevService::HostEnvironment()));
         HWND box = WaitForMessageBox(browser.Pid(), kWait);
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(MessageBoxText(box), kRefusal);
@@ -68,6 +69,9 @@ protected:
         ClickButton(box, IDOK);
         EXPECT_TRUE(browser.WaitForExit(kWait));
     }
+
+    // The login dialog fetches the service's notices when it opens.
+    static bool HaveService() { return !DevService::Address().empty(); }
 
     HWND WaitForLoginDialog(const CTestProcess& browser) {
         return WaitForWindow(
@@ -87,9 +91,11 @@ TEST_F(BrowserStartupTest, TheTokenIsCaseSensitive) {
 }
 
 TEST_F(BrowserStartupTest, DashRShowsTheLoginDialogWithTheSavedCredentials) {
+    if (!HaveService())
+        GTEST_SKIP() << "FV_DEVSERVICE is not set";
     SaveCredentials(1, "tester", 1, "secret");
     CTestProcess browser;
-    ASSERT_TRUE(browser.Start(Browser(), {kToken, "-r"}, folder));
+    ASSERT_TRUE(browser.Start(Browser(), {kToken, "-r"}, folder, DevService::HostEnvironment()));
     HWND dialog = WaitForLoginDialog(browser);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(TextOf(::GetDlgItem(dialog, 1001)), "tester");
@@ -99,9 +105,11 @@ TEST_F(BrowserStartupTest, DashRShowsTheLoginDialogWithTheSavedCredentials) {
 }
 
 TEST_F(BrowserStartupTest, AnOversizedSavedIdReadsAsEmpty) {
+    if (!HaveService())
+        GTEST_SKIP() << "FV_DEVSERVICE is not set";
     SaveCredentials(1, std::string(300, 'a'), 0, "");
     CTestProcess browser;
-    ASSERT_TRUE(browser.Start(Browser(), {kToken}, folder));
+    ASSERT_TRUE(browser.Start(Browser(), {kToken}, folder, DevService::HostEnvironment()));
     HWND dialog = WaitForLoginDialog(browser);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(TextOf(::GetDlgItem(dialog, 1001)), "");
@@ -109,8 +117,10 @@ TEST_F(BrowserStartupTest, AnOversizedSavedIdReadsAsEmpty) {
 }
 
 TEST_F(BrowserStartupTest, FirstStartCreatesAnEmptySettingsKey) {
+    if (!HaveService())
+        GTEST_SKIP() << "FV_DEVSERVICE is not set";
     CTestProcess browser;
-    ASSERT_TRUE(browser.Start(Browser(), {kToken, "something-else"}, folder));
+    ASSERT_TRUE(browser.Start(Browser(), {kToken, "something-else"}, folder, DevService::HostEnvironment()));
     ASSERT_NE(WaitForLoginDialog(browser), nullptr);
     HKEY key = nullptr;
     ASSERT_EQ(::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\FoldVen", 0, KEY_READ, &key), ERROR_SUCCESS);
@@ -122,11 +132,13 @@ TEST_F(BrowserStartupTest, FirstStartCreatesAnEmptySettingsKey) {
 }
 
 TEST_F(BrowserStartupTest, ASecondStartEndsSilently) {
+    if (!HaveService())
+        GTEST_SKIP() << "FV_DEVSERVICE is not set";
     CTestProcess first;
-    ASSERT_TRUE(first.Start(Browser(), {kToken}, folder));
+    ASSERT_TRUE(first.Start(Browser(), {kToken}, folder, DevService::HostEnvironment()));
     ASSERT_NE(WaitForLoginDialog(first), nullptr);
     CTestProcess second;
-    ASSERT_TRUE(second.Start(Browser(), {kToken}, folder));
+    ASSERT_TRUE(second.Start(Browser(), {kToken}, folder, DevService::HostEnvironment()));
     EXPECT_TRUE(second.WaitForExit(kWait));
     EXPECT_TRUE(TopLevelWindowsOf(second.Pid()).empty());
     EXPECT_TRUE(first.IsRunning());
