@@ -55,9 +55,8 @@ bool CBrowserApp::InitInstance() {
     INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_LINK_CLASS};
     ::InitCommonControlsEx(&icc);
     // The core's ShowMessage is the program's own message dialog.
-    SetMessageDialogHandler([](OwnerWindow owner, const std::string& text) {
-        ShowMessage(reinterpret_cast<HWND>(owner), text);
-    });
+    SetMessageDialogHandler(
+        [](OwnerWindow owner, const std::string& text) { ShowMessage(reinterpret_cast<HWND>(owner), text); });
 
     WSADATA wsa;
     if (::WSAStartup(MAKEWORD(2, 2), &wsa) != 0) {

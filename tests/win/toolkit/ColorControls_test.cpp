@@ -2,6 +2,7 @@
 
 #include "FoldVenBrowser/toolkit/ColorCheckBox.h"
 #include "FoldVenBrowser/toolkit/ColorLabel.h"
+#include "FoldVenBrowser/toolkit/FlatComboBox.h"
 #include "tests/win/toolkit/TestParent.h"
 
 namespace {
@@ -44,6 +45,23 @@ TEST(ColorLabel, KeepsItsTextAndGetsAFontWithoutOneOfItsOwn) {
     EXPECT_EQ(label.GetText(), "진행중인 이벤트가 없습니다.");
     EXPECT_EQ(::SendMessageA(hwnd, WM_NCHITTEST, 0, 0), HTCLIENT);
     ::UpdateWindow(hwnd);  // paints with the copied font without failing
+}
+
+TEST(FlatComboBox, TurnsFlatAgainSoonAfterTheCursorLeaves) {
+    CTestParent parent;
+    HWND hwnd = ::CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 100, 100, 120,
+                                  200, parent.Hwnd(), nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    CFlatComboBox combo;
+    ASSERT_TRUE(combo.Subclass(hwnd));
+    ::SetCursorPos(0, 0);  // far from the box, whatever the mouse message says
+    ::SendMessageA(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    EXPECT_TRUE(combo.IsHot());
+    const DWORD start = ::GetTickCount();
+    while (combo.IsHot() && ::GetTickCount() - start < 2000) {
+        CTestParent::Pump();
+        ::Sleep(5);
+    }
+    EXPECT_FALSE(combo.IsHot());
 }
 
 }  // namespace
