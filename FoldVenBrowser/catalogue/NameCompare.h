@@ -1,0 +1,8 @@
+#pragma once
+
+#include <string>
+
+// Compares two CP949 names ignoring the case of ASCII letters; the two bytes of a double-byte character
+// are compared as they are (a trail byte may look like an ASCII letter). Bytes compare unsigned.
+// Returns <0, 0 or >0.
+int CompareNoCase(const std::string& a, const std::string& b);
