@@ -49,3 +49,15 @@ int CompareNoCase(const std::string& a, const std::string& b) {
         return -1;
     return 0;
 }
+
+void AppendSortKey(std::string& out, const std::string& name) {
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const auto c = static_cast<unsigned char>(name[i]);
+        if (IsLeadByte(c) && i + 1 < name.size()) {
+            out.push_back(name[i]);
+            out.push_back(name[++i]);
+        } else {
+            out.push_back(static_cast<char>(FoldAscii(c)));
+        }
+    }
+}

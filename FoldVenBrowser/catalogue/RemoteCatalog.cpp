@@ -1,6 +1,7 @@
 #include "FoldVenBrowser/catalogue/RemoteCatalog.h"
 
 #include <algorithm>
+#include <string_view>
 #include <vector>
 
 #include "FoldVenBrowser/catalogue/NameCompare.h"
@@ -13,9 +14,25 @@ bool IsChildOf(const CRemoteItem& item, std::int32_t folderId) {
 }
 
 void SortByName(std::vector<const CRemoteItem*>& items) {
-    std::stable_sort(items.begin(), items.end(), [](const CRemoteItem* a, const CRemoteItem* b) {
-        return CompareNoCase(a->name, b->name) < 0;
+    struct Entry {
+        std::size_t offset;
+        std::size_t length;
+        const CRemoteItem* item;
+    };
+    std::string keys;
+    std::vector<Entry> entries;
+    entries.reserve(items.size());
+    for (const CRemoteItem* item : items) {
+        const std::size_t offset = keys.size();
+        AppendSortKey(keys, item->name);
+        entries.push_back({offset, keys.size() - offset, item});
+    }
+    const std::string_view all(keys);
+    std::stable_sort(entries.begin(), entries.end(), [all](const Entry& a, const Entry& b) {
+        return all.substr(a.offset, a.length) < all.substr(b.offset, b.length);
     });
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        items[i] = entries[i].item;
 }
 
 }  // namespace
