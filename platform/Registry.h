@@ -14,9 +14,10 @@ public:
     virtual std::uint32_t ReadDword(Root root, const std::string& key, const std::string& name,
                                     std::uint32_t fallback) = 0;
     // A value that does not fit in `capacity` bytes (terminator included) reads as `fallback`.
-    virtual std::string ReadString(Root root, const std::string& key, const std::string& name, std::size_t capacity,
-                                   const std::string& fallback) = 0;
-    virtual bool WriteDword(Root root, const std::string& key, const std::string& name, std::uint32_t value) = 0;
+    virtual std::string ReadString(Root root, const std::string& key, const std::string& name,
+                                   std::size_t capacity, const std::string& fallback) = 0;
+    virtual bool WriteDword(Root root, const std::string& key, const std::string& name,
+                            std::uint32_t value) = 0;
     virtual bool WriteString(Root root, const std::string& key, const std::string& name,
                              const std::string& value) = 0;
 };

@@ -20,7 +20,8 @@ public:
         }
     }
     ~CKey() {
-        if (m_key) RegCloseKey(m_key);
+        if (m_key)
+            RegCloseKey(m_key);
     }
     CKey(const CKey&) = delete;
     CKey& operator=(const CKey&) = delete;
@@ -35,7 +36,8 @@ public:
     std::uint32_t ReadDword(Root root, const std::string& key, const std::string& name,
                             std::uint32_t fallback) override {
         CKey k(root, key, KEY_READ);
-        if (!k.get()) return 0;
+        if (!k.get())
+            return 0;
         DWORD value = 0, type = 0, size = sizeof(value);
         if (RegQueryValueExA(k.get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) !=
                 ERROR_SUCCESS ||
@@ -48,29 +50,33 @@ public:
     std::string ReadString(Root root, const std::string& key, const std::string& name, std::size_t capacity,
                            const std::string& fallback) override {
         CKey k(root, key, KEY_READ);
-        if (!k.get()) return fallback;
+        if (!k.get())
+            return fallback;
         std::vector<char> buffer(capacity + 1, '\0');
         DWORD type = 0, size = static_cast<DWORD>(capacity);
-        if (RegQueryValueExA(k.get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()), &size) !=
-            ERROR_SUCCESS) {
+        if (RegQueryValueExA(k.get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()),
+                             &size) != ERROR_SUCCESS) {
             return fallback;
         }
         // A value stored without its terminator still ends inside the buffer's spare byte.
         return std::string(buffer.data());
     }
 
-    bool WriteDword(Root root, const std::string& key, const std::string& name, std::uint32_t value) override {
+    bool WriteDword(Root root, const std::string& key, const std::string& name,
+                    std::uint32_t value) override {
         CKey k(root, key, KEY_WRITE);
-        if (!k.get()) return false;
+        if (!k.get())
+            return false;
         DWORD v = value;
-        return RegSetValueExA(k.get(), name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&v), sizeof(v)) ==
-               ERROR_SUCCESS;
+        return RegSetValueExA(k.get(), name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&v),
+                              sizeof(v)) == ERROR_SUCCESS;
     }
 
     bool WriteString(Root root, const std::string& key, const std::string& name,
                      const std::string& value) override {
         CKey k(root, key, KEY_WRITE);
-        if (!k.get()) return false;
+        if (!k.get())
+            return false;
         return RegSetValueExA(k.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                               static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
     }

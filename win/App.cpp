@@ -2,17 +2,21 @@
 
 CApp* CApp::s_instance = nullptr;
 
-CApp::CApp() { s_instance = this; }
+CApp::CApp() {
+    s_instance = this;
+}
 
 CApp::~CApp() {
-    if (s_instance == this) s_instance = nullptr;
+    if (s_instance == this)
+        s_instance = nullptr;
 }
 
 int CApp::RunMessageLoop() {
     MSG msg;
     while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
         HWND active = ::GetActiveWindow();
-        if (active && ::IsDialogMessageA(active, &msg)) continue;
+        if (active && ::IsDialogMessageA(active, &msg))
+            continue;
         ::TranslateMessage(&msg);
         ::DispatchMessageA(&msg);
     }

@@ -5,18 +5,21 @@ constexpr const char* kClassName = "FoldVenCallWindow";
 }
 
 bool CCallWindow::Create() {
-    if (m_hWnd) return true;
+    if (m_hWnd)
+        return true;
     WNDCLASSA wc{};
     wc.lpfnWndProc = &CCallWindow::WindowProc;
     wc.hInstance = ::GetModuleHandleA(nullptr);
     wc.lpszClassName = kClassName;
     ::RegisterClassA(&wc);  // fails harmlessly when already registered
-    m_hWnd = ::CreateWindowExA(0, kClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+    m_hWnd =
+        ::CreateWindowExA(0, kClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
     return m_hWnd != nullptr;
 }
 
 void CCallWindow::Destroy() {
-    if (m_hWnd) ::DestroyWindow(m_hWnd);
+    if (m_hWnd)
+        ::DestroyWindow(m_hWnd);
     m_hWnd = nullptr;
 }
 

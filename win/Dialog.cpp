@@ -10,7 +10,8 @@ INT_PTR CDialog::DoModal() {
 
 bool CDialog::Create(HWND parent) {
     m_modal = false;
-    if (parent) m_hParent = parent;
+    if (parent)
+        m_hParent = parent;
     HWND hwnd = ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_templateId), m_hParent,
                                      &CDialog::StaticDialogProc, reinterpret_cast<LPARAM>(this));
     return hwnd != nullptr;
@@ -28,9 +29,13 @@ bool CDialog::OnCommand(UINT, UINT id, HWND) {
     return false;
 }
 
-bool CDialog::OnButtonClick(UINT) { return false; }
+bool CDialog::OnButtonClick(UINT) {
+    return false;
+}
 
-bool CDialog::OnMessage(UINT, WPARAM, LPARAM, INT_PTR&) { return false; }
+bool CDialog::OnMessage(UINT, WPARAM, LPARAM, INT_PTR&) {
+    return false;
+}
 
 INT_PTR CALLBACK CDialog::StaticDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     CDialog* self = nullptr;
@@ -41,12 +46,14 @@ INT_PTR CALLBACK CDialog::StaticDialogProc(HWND hwnd, UINT message, WPARAM wPara
     } else {
         self = reinterpret_cast<CDialog*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     }
-    if (!self) return FALSE;
+    if (!self)
+        return FALSE;
     const INT_PTR result = self->Dispatch(message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
         self->m_hWnd = nullptr;
-        if (CApp* app = CApp::Get()) app->OnWindowDestroyed(hwnd);
+        if (CApp* app = CApp::Get())
+            app->OnWindowDestroyed(hwnd);
     }
     return result;
 }

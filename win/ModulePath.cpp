@@ -8,8 +8,10 @@ std::string ModuleFileName() {
     std::vector<char> buffer(MAX_PATH, '\0');
     for (;;) {
         const DWORD n = ::GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-        if (n == 0) return std::string();
-        if (n < buffer.size()) return std::string(buffer.data(), n);
+        if (n == 0)
+            return std::string();
+        if (n < buffer.size())
+            return std::string(buffer.data(), n);
         buffer.resize(buffer.size() * 2);  // long paths: grow until the name fits
     }
 }

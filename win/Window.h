@@ -19,10 +19,16 @@ public:
     void SetText(const std::string& text) const { ::SetWindowTextA(m_hWnd, text.c_str()); }
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
     std::string GetDlgItemText(int id) const { return CWindow(GetDlgItem(id)).GetText(); }
-    void SetDlgItemText(int id, const std::string& text) const { ::SetDlgItemTextA(m_hWnd, id, text.c_str()); }
+    void SetDlgItemText(int id, const std::string& text) const {
+        ::SetDlgItemTextA(m_hWnd, id, text.c_str());
+    }
     bool Show(int command) const { return ::ShowWindow(m_hWnd, command) != FALSE; }
-    LRESULT Send(UINT message, WPARAM w = 0, LPARAM l = 0) const { return ::SendMessageA(m_hWnd, message, w, l); }
-    bool Post(UINT message, WPARAM w = 0, LPARAM l = 0) const { return ::PostMessageA(m_hWnd, message, w, l) != FALSE; }
+    LRESULT Send(UINT message, WPARAM w = 0, LPARAM l = 0) const {
+        return ::SendMessageA(m_hWnd, message, w, l);
+    }
+    bool Post(UINT message, WPARAM w = 0, LPARAM l = 0) const {
+        return ::PostMessageA(m_hWnd, message, w, l) != FALSE;
+    }
     RECT GetClientRect() const;
     RECT GetWindowRect() const;
 

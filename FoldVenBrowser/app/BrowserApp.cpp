@@ -23,15 +23,19 @@ CBrowserApp::CBrowserApp(std::vector<std::string> args) : m_args(std::move(args)
 
 CBrowserApp::~CBrowserApp() {
     for (SkinBitmap& bitmap : m_skin) {
-        if (bitmap.handle) ::DeleteObject(bitmap.handle);
+        if (bitmap.handle)
+            ::DeleteObject(bitmap.handle);
     }
-    if (m_socketsInitialized) ::WSACleanup();
-    if (m_oleInitialized) ::OleUninitialize();
+    if (m_socketsInitialized)
+        ::WSACleanup();
+    if (m_oleInitialized)
+        ::OleUninitialize();
     // The mutex stays owned until the process ends; the system releases it then.
 }
 
 bool CBrowserApp::InitInstance() {
-    if (FAILED(::OleInitialize(nullptr))) return false;
+    if (FAILED(::OleInitialize(nullptr)))
+        return false;
     m_oleInitialized = true;
 
     m_hMutex = ::CreateMutexA(nullptr, TRUE, kMutexName);
@@ -79,13 +83,15 @@ bool CBrowserApp::InitInstance() {
         CLoginDlg loginDlg(nullptr);
         m_pLoginDlg = &loginDlg;
         const INT_PTR result = loginDlg.DoModal();
-        if (result != IDOK) return true;  // no main window: the program ends
+        if (result != IDOK)
+            return true;  // no main window: the program ends
     }
 
     LoadSkinBitmaps();
 
     m_pMainDlg = std::make_unique<CMainDlg>();
-    if (!m_pMainDlg->Create(nullptr)) return false;
+    if (!m_pMainDlg->Create(nullptr))
+        return false;
     SetMainWnd(m_pMainDlg->GetSafeHwnd());
     m_pMainDlg->Show(SW_SHOWNORMAL);
 
@@ -105,7 +111,8 @@ bool CBrowserApp::Login(const std::string& userId, const std::string& password) 
 }
 
 void CBrowserApp::CommitLoginOptions() {
-    if (!m_pLoginDlg) return;
+    if (!m_pLoginDlg)
+        return;
     m_pLoginDlg->CopyOptionsInto(m_settings);
     m_settings.SaveSettings(SystemRegistry());
     m_pLoginDlg->Post(WM_COMMAND, IDOK);
@@ -113,18 +120,23 @@ void CBrowserApp::CommitLoginOptions() {
 
 int CBrowserApp::ActivatePreviousInstance() {
     HWND previous = ::FindWindowA(kWindowClass, nullptr);
-    if (!previous) return 1;
+    if (!previous)
+        return 1;
     HWND popup = ::GetLastActivePopup(previous);
-    if (::IsIconic(previous)) ::ShowWindow(previous, SW_RESTORE);
+    if (::IsIconic(previous))
+        ::ShowWindow(previous, SW_RESTORE);
     ::SetForegroundWindow(popup ? popup : previous);
     return 0;
 }
 
-void CBrowserApp::RefreshUpdater() { RefreshUpdaterIn(ModuleFolder()); }
+void CBrowserApp::RefreshUpdater() {
+    RefreshUpdaterIn(ModuleFolder());
+}
 
 bool CBrowserApp::RegisterMainWindowClass() {
     WNDCLASSA wc{};
-    if (!::GetClassInfoA(nullptr, "#32770", &wc)) return false;
+    if (!::GetClassInfoA(nullptr, "#32770", &wc))
+        return false;
     wc.hInstance = ::GetModuleHandleA(nullptr);
     wc.lpszClassName = kWindowClass;
     return ::RegisterClassA(&wc) != 0;
@@ -133,13 +145,15 @@ bool CBrowserApp::RegisterMainWindowClass() {
 std::uint32_t CBrowserApp::QueryComCtlVersion() const {
     std::uint32_t version = 0x40000;
     HMODULE comctl = ::LoadLibraryA("comctl32.dll");
-    if (!comctl) return version;
+    if (!comctl)
+        return version;
     auto getVersion = reinterpret_cast<DLLGETVERSIONPROC>(
         reinterpret_cast<void*>(::GetProcAddress(comctl, "DllGetVersion")));
     if (getVersion) {
         DLLVERSIONINFO info{};
         info.cbSize = sizeof(info);  // 20 bytes
-        if (SUCCEEDED(getVersion(&info))) version = (info.dwMajorVersion << 16) | (info.dwMinorVersion & 0xFFFF);
+        if (SUCCEEDED(getVersion(&info)))
+            version = (info.dwMajorVersion << 16) | (info.dwMinorVersion & 0xFFFF);
     }
     ::FreeLibrary(comctl);
     return version;

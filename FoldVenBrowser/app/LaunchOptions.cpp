@@ -15,11 +15,16 @@ bool ShouldAutoLogin(const CBrowserSettings& settings, const LaunchOptions& opti
 }
 
 int ClassifyColorDepth(int planesTimesBits) {
-    if (planesTimesBits >= 32) return 32;
-    if (planesTimesBits >= 24) return 24;
-    if (planesTimesBits >= 16) return 16;
-    if (planesTimesBits >= 8) return 8;
-    if (planesTimesBits < 4) return 0;
+    if (planesTimesBits >= 32)
+        return 32;
+    if (planesTimesBits >= 24)
+        return 24;
+    if (planesTimesBits >= 16)
+        return 16;
+    if (planesTimesBits >= 8)
+        return 8;
+    if (planesTimesBits < 4)
+        return 0;
     return 4;
 }
 

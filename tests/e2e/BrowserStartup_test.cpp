@@ -1,0 +1,135 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "tests/e2e/support/TestInstall.h"
+#include "tests/e2e/support/TestProcess.h"
+#include "tests/e2e/support/WindowFinder.h"
+
+namespace {
+
+using namespace WindowFinder;
+
+constexpr DWORD kWait = 20000;
+const char* kToken = "qmtzvbka";
+const std::string kRefusal = "독립적으로 프로그램을 실행 할수 없습니다.";
+
+class BrowserStartupTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        KillProcessesNamed("FoldVenBrowser.exe");
+        TestInstall::ResetSettings();
+        folder = TestInstall::Fresh(::testing::UnitTest::GetInstance()->current_test_info()->name());
+        ASSERT_TRUE(TestInstall::FileExists(Browser())) << Browser();
+    }
+    void TearDown() override { KillProcessesNamed("FoldVenBrowser.exe"); }
+
+    std::string Browser() const { return folder + "FoldVenBrowser.exe"; }
+
+    // Saved credentials as a previous login with automatic login left them.
+    static void SaveCredentials(DWORD saveId, const std::string& id, DWORD keep, const std::string& pw) {
+        HKEY key = nullptr;
+        ::RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\FoldVen", 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+                          nullptr);
+        ::RegSetValueExA(key, "bSaveID", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&saveId),
+                         sizeof(saveId));
+        ::RegSetValueExA(key, "strSaveID", 0, REG_SZ, reinterpret_cast<const BYTE*>(id.c_str()),
+                         static_cast<DWORD>(id.size() + 1));
+        ::RegSetValueExA(key, "bKeepPassword", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&keep),
+                         sizeof(keep));
+        ::RegSetValueExA(key, "UserPW", 0, REG_SZ, reinterpret_cast<const BYTE*>(pw.c_str()),
+                         static_cast<DWORD>(pw.size() + 1));
+        ::RegCloseKey(key);
+    }
+
+    static bool SettingsKeyExists() {
+        HKEY key = nullptr;
+        if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\FoldVen", 0, KEY_READ, &key) != ERROR_SUCCESS)
+            return false;
+        ::RegCloseKey(key);
+        return true;
+    }
+
+    // Starts the browser and expects the refusal: the message box is its only window, and OK ends it.
+    void ExpectRefusal(const std::vector<std::string>& args) {
+        ::CreateDirectoryA((folder + "temp").c_str(), nullptr);
+        TestInstall::WriteFile(folder + "temp\\VenUpdater.exe", "delivered updater");
+        CTestProcess browser;
+        ASSERT_TRUE(browser.Start(Browser(), args, folder));
+        HWND box = WaitForMessageBox(browser.Pid(), kWait);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(MessageBoxText(box), kRefusal);
+        EXPECT_EQ(TextOf(box), "FoldVen");
+        EXPECT_EQ(TopLevelWindowsOf(browser.Pid()).size(), 1u);
+        // Settings were loaded and the updater refreshed before the token was checked.
+        EXPECT_TRUE(SettingsKeyExists());
+        EXPECT_EQ(TestInstall::ReadFile(folder + "VenUpdater.exe"), "delivered updater");
+        EXPECT_FALSE(TestInstall::FileExists(folder + "temp\\VenUpdater.exe"));
+        ClickButton(box, IDOK);
+        EXPECT_TRUE(browser.WaitForExit(kWait));
+    }
+
+    HWND WaitForLoginDialog(const CTestProcess& browser) {
+        return WaitForWindow(
+            browser.Pid(), [](HWND hwnd) { return ClassOf(hwnd) == "#32770" && ::GetDlgItem(hwnd, 1001); },
+            kWait);
+    }
+
+    std::string folder;
+};
+
+TEST_F(BrowserStartupTest, WithoutTheTokenTheProgramRefusesToRun) {
+    ExpectRefusal({});
+}
+
+TEST_F(BrowserStartupTest, TheTokenIsCaseSensitive) {
+    ExpectRefusal({"QMTZVBKA"});
+}
+
+TEST_F(BrowserStartupTest, DashRShowsTheLoginDialogWithTheSavedCredentials) {
+    SaveCredentials(1, "tester", 1, "secret");
+    CTestProcess browser;
+    ASSERT_TRUE(browser.Start(Browser(), {kToken, "-r"}, folder));
+    HWND dialog = WaitForLoginDialog(browser);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(TextOf(::GetDlgItem(dialog, 1001)), "tester");
+    EXPECT_EQ(TextOf(::GetDlgItem(dialog, 1002)), "secret");
+    ClickButton(dialog, IDCANCEL);
+    EXPECT_TRUE(browser.WaitForExit(kWait));  // cancelling the login ends the program
+}
+
+TEST_F(BrowserStartupTest, AnOversizedSavedIdReadsAsEmpty) {
+    SaveCredentials(1, std::string(300, 'a'), 0, "");
+    CTestProcess browser;
+    ASSERT_TRUE(browser.Start(Browser(), {kToken}, folder));
+    HWND dialog = WaitForLoginDialog(browser);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(TextOf(::GetDlgItem(dialog, 1001)), "");
+    EXPECT_EQ(TextOf(::GetDlgItem(dialog, 1002)), "");
+}
+
+TEST_F(BrowserStartupTest, FirstStartCreatesAnEmptySettingsKey) {
+    CTestProcess browser;
+    ASSERT_TRUE(browser.Start(Browser(), {kToken, "something-else"}, folder));
+    ASSERT_NE(WaitForLoginDialog(browser), nullptr);
+    HKEY key = nullptr;
+    ASSERT_EQ(::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\FoldVen", 0, KEY_READ, &key), ERROR_SUCCESS);
+    DWORD values = 99;
+    ::RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr, nullptr,
+                       nullptr, nullptr);
+    ::RegCloseKey(key);
+    EXPECT_EQ(values, 0u);
+}
+
+TEST_F(BrowserStartupTest, ASecondStartEndsSilently) {
+    CTestProcess first;
+    ASSERT_TRUE(first.Start(Browser(), {kToken}, folder));
+    ASSERT_NE(WaitForLoginDialog(first), nullptr);
+    CTestProcess second;
+    ASSERT_TRUE(second.Start(Browser(), {kToken}, folder));
+    EXPECT_TRUE(second.WaitForExit(kWait));
+    EXPECT_TRUE(TopLevelWindowsOf(second.Pid()).empty());
+    EXPECT_TRUE(first.IsRunning());
+}
+
+}  // namespace

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+// A fresh copy of the install-folder image (dist/FoldVen) for one test, and the per-user state the
+// programs keep, so that every test starts from a known machine.
+namespace TestInstall {
+
+// The Windows path of a Unix path inside Wine (drive Z: is the Unix root).
+std::string FromUnixPath(const std::string& unixPath);
+// The install-folder image the build laid out (FV_DIST).
+std::string DistFolder();
+// Copies the image into C:\fvtest\<name>\ (emptied first); returns the folder with a trailing backslash.
+std::string Fresh(const std::string& name);
+bool CopyTree(const std::string& from, const std::string& to);
+bool DeleteTree(const std::string& folder);
+bool FileExists(const std::string& path);
+std::string ReadFile(const std::string& path);
+bool WriteFile(const std::string& path, const std::string& content);
+// Removes HKCU\Software\FoldVen with everything below it.
+void ResetSettings();
+
+}  // namespace TestInstall

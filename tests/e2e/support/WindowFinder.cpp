@@ -1,0 +1,97 @@
+#include "tests/e2e/support/WindowFinder.h"
+
+namespace WindowFinder {
+
+namespace {
+
+struct EnumState {
+    DWORD pid;
+    bool visibleOnly;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectTopLevel(HWND hwnd, LPARAM param) {
+    auto* state = reinterpret_cast<EnumState*>(param);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(hwnd, &owner);
+    if (owner == state->pid && (!state->visibleOnly || ::IsWindowVisible(hwnd)))
+        state->found.push_back(hwnd);
+    return TRUE;
+}
+
+BOOL CALLBACK CollectChildText(HWND hwnd, LPARAM param) {
+    reinterpret_cast<std::vector<std::string>*>(param)->push_back(TextOf(hwnd));
+    return TRUE;
+}
+
+}  // namespace
+
+std::vector<HWND> TopLevelWindowsOf(DWORD pid, bool visibleOnly) {
+    EnumState state{pid, visibleOnly, {}};
+    ::EnumWindows(&CollectTopLevel, reinterpret_cast<LPARAM>(&state));
+    return state.found;
+}
+
+std::string ClassOf(HWND hwnd) {
+    char name[256] = {};
+    ::GetClassNameA(hwnd, name, sizeof(name));
+    return name;
+}
+
+std::string TextOf(HWND hwnd) {
+    const LRESULT length = ::SendMessageA(hwnd, WM_GETTEXTLENGTH, 0, 0);
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    const LRESULT copied = ::SendMessageA(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(static_cast<size_t>(copied));
+    return text;
+}
+
+std::vector<std::string> ChildTexts(HWND hwnd) {
+    std::vector<std::string> texts;
+    ::EnumChildWindows(hwnd, &CollectChildText, reinterpret_cast<LPARAM>(&texts));
+    return texts;
+}
+
+HWND WaitForWindow(DWORD pid, const std::function<bool(HWND)>& match, DWORD milliseconds) {
+    const DWORD start = ::GetTickCount();
+    do {
+        for (HWND hwnd : TopLevelWindowsOf(pid)) {
+            if (match(hwnd))
+                return hwnd;
+        }
+        Pause(100);
+    } while (::GetTickCount() - start < milliseconds);
+    return nullptr;
+}
+
+HWND WaitForWindowOfClass(DWORD pid, const std::string& className, DWORD milliseconds) {
+    return WaitForWindow(
+        pid, [&](HWND hwnd) { return ClassOf(hwnd) == className; }, milliseconds);
+}
+
+HWND WaitForMessageBox(DWORD pid, DWORD milliseconds) {
+    return WaitForWindow(
+        pid, [](HWND hwnd) { return ClassOf(hwnd) == "#32770" && ::GetDlgItem(hwnd, 0xFFFF) != nullptr; },
+        milliseconds);
+}
+
+std::string MessageBoxText(HWND box) {
+    return TextOf(::GetDlgItem(box, 0xFFFF));
+}
+
+void ClickButton(HWND dialog, int id) {
+    ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
+}
+
+void Pause(DWORD milliseconds) {
+    const DWORD start = ::GetTickCount();
+    while (::GetTickCount() - start < milliseconds) {
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            ::DispatchMessageA(&msg);
+        ::Sleep(20);
+    }
+}
+
+}  // namespace WindowFinder

@@ -1,0 +1,79 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "FoldVenBrowser/app/BrowserSettings.h"
+#include "platform/Registry.h"
+
+namespace {
+
+const char* kTestKey = "Software\\FoldVenTest";
+
+class SystemRegistryTest : public ::testing::Test {
+protected:
+    void SetUp() override { ::RegDeleteTreeA(HKEY_CURRENT_USER, kTestKey); }
+    void TearDown() override { ::RegDeleteTreeA(HKEY_CURRENT_USER, kTestKey); }
+
+    static DWORD TypeOf(const char* name) {
+        DWORD type = 0;
+        ::RegGetValueA(HKEY_CURRENT_USER, kTestKey, name, RRF_RT_ANY, &type, nullptr, nullptr);
+        return type;
+    }
+};
+
+TEST_F(SystemRegistryTest, ReadingCreatesTheKeyAndFallsBack) {
+    IRegistry& registry = SystemRegistry();
+    EXPECT_EQ(registry.ReadDword(IRegistry::Root::CurrentUser, kTestKey, "missing", 7u), 7u);
+    EXPECT_EQ(registry.ReadString(IRegistry::Root::CurrentUser, kTestKey, "missing", 256, "dflt"), "dflt");
+    HKEY key = nullptr;
+    ASSERT_EQ(::RegOpenKeyExA(HKEY_CURRENT_USER, kTestKey, 0, KEY_READ, &key), ERROR_SUCCESS);
+    DWORD values = 99;
+    ::RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr, nullptr,
+                       nullptr, nullptr);
+    ::RegCloseKey(key);
+    EXPECT_EQ(values, 0u);
+}
+
+TEST_F(SystemRegistryTest, ValuesKeepTheirTypesAndOversizedStringsFallBack) {
+    IRegistry& registry = SystemRegistry();
+    ASSERT_TRUE(registry.WriteDword(IRegistry::Root::CurrentUser, kTestKey, "flag", 1));
+    ASSERT_TRUE(registry.WriteString(IRegistry::Root::CurrentUser, kTestKey, "text", "아이디"));
+    ASSERT_TRUE(registry.WriteString(IRegistry::Root::CurrentUser, kTestKey, "long", std::string(300, 'x')));
+    EXPECT_EQ(TypeOf("flag"), static_cast<DWORD>(REG_DWORD));
+    EXPECT_EQ(TypeOf("text"), static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(registry.ReadDword(IRegistry::Root::CurrentUser, kTestKey, "flag", 0), 1u);
+    EXPECT_EQ(registry.ReadString(IRegistry::Root::CurrentUser, kTestKey, "text", 256, ""), "아이디");
+    EXPECT_EQ(registry.ReadString(IRegistry::Root::CurrentUser, kTestKey, "long", 256, ""), "");
+    // A DWORD read of a string value is not a number: the default comes back.
+    EXPECT_EQ(registry.ReadDword(IRegistry::Root::CurrentUser, kTestKey, "long", 5), 5u);
+}
+
+TEST(BrowserSettingsOnRegistry, SaveWritesAllFiveValuesUnderTheProgramKey) {
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, CBrowserSettings::kKey);
+    CBrowserSettings settings;
+    settings.bSaveID = 1;
+    settings.strSaveID = "tester";
+    settings.bKeepPassword = 1;
+    settings.UserPW = "pw";
+    settings.rPathBasic = "C:\\down\\";
+    ASSERT_TRUE(settings.SaveSettings(SystemRegistry()));
+    const char* dwords[] = {"bSaveID", "bKeepPassword"};
+    const char* strings[] = {"strSaveID", "UserPW", "rPathBasic"};
+    for (const char* name : dwords) {
+        DWORD type = 0;
+        ASSERT_EQ(::RegGetValueA(HKEY_CURRENT_USER, CBrowserSettings::kKey, name, RRF_RT_ANY, &type, nullptr,
+                                 nullptr),
+                  ERROR_SUCCESS);
+        EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD)) << name;
+    }
+    for (const char* name : strings) {
+        DWORD type = 0;
+        ASSERT_EQ(::RegGetValueA(HKEY_CURRENT_USER, CBrowserSettings::kKey, name, RRF_RT_ANY, &type, nullptr,
+                                 nullptr),
+                  ERROR_SUCCESS);
+        EXPECT_EQ(type, static_cast<DWORD>(REG_SZ)) << name;
+    }
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, CBrowserSettings::kKey);
+}
+
+}  // namespace

@@ -1,0 +1,93 @@
+#include "FoldVenBrowser/update/UpdaterRefresh.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+std::string Read(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+void Write(const std::string& path, const std::string& content) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
+}
+
+bool Exists(const std::string& path) {
+    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+class UpdaterRefreshTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char temp[MAX_PATH];
+        ::GetTempPathA(MAX_PATH, temp);
+        folder = std::string(temp) + "fv-refresh-" + std::to_string(::GetCurrentProcessId()) + "\\";
+        ::CreateDirectoryA(folder.c_str(), nullptr);
+        ::CreateDirectoryA((folder + "temp").c_str(), nullptr);
+    }
+    void TearDown() override {
+        ::DeleteFileA((folder + "temp\\VenUpdater.exe").c_str());
+        ::RemoveDirectoryA((folder + "temp\\VenUpdater.exe").c_str());
+        ::RemoveDirectoryA((folder + "temp").c_str());
+        ::DeleteFileA((folder + "VenUpdater.exe").c_str());
+        ::RemoveDirectoryA(folder.c_str());
+    }
+    std::string NewCopy() const { return folder + "temp\\VenUpdater.exe"; }
+    std::string Installed() const { return folder + "VenUpdater.exe"; }
+
+    std::string folder;
+};
+
+TEST_F(UpdaterRefreshTest, NoNewCopyTouchesNothing) {
+    Write(Installed(), "old");
+    RefreshUpdaterIn(folder);
+    EXPECT_EQ(Read(Installed()), "old");
+    EXPECT_TRUE(Exists(folder + "temp"));
+}
+
+TEST_F(UpdaterRefreshTest, NewCopyReplacesOrCreatesTheInstalledUpdater) {
+    Write(NewCopy(), "new");
+    RefreshUpdaterIn(folder);
+    EXPECT_EQ(Read(Installed()), "new");
+    EXPECT_FALSE(Exists(NewCopy()));
+
+    Write(NewCopy(), "newer");  // an identical version is moved all the same
+    RefreshUpdaterIn(folder);
+    EXPECT_EQ(Read(Installed()), "newer");
+    EXPECT_FALSE(Exists(NewCopy()));
+    EXPECT_TRUE(Exists(folder + "temp"));
+}
+
+TEST_F(UpdaterRefreshTest, FailedCopyKeepsTheNewCopyForTheNextStart) {
+    Write(Installed(), "old");
+    Write(NewCopy(), "new");
+    // The running updater holds its file open without sharing, so the copy over it fails.
+    HANDLE busy = ::CreateFileA(Installed().c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(busy, INVALID_HANDLE_VALUE);
+    RefreshUpdaterIn(folder);
+    ::CloseHandle(busy);
+    EXPECT_EQ(Read(NewCopy()), "new");
+    EXPECT_EQ(Read(Installed()), "old");
+
+    RefreshUpdaterIn(folder);  // the next start succeeds
+    EXPECT_EQ(Read(Installed()), "new");
+    EXPECT_FALSE(Exists(NewCopy()));
+}
+
+TEST_F(UpdaterRefreshTest, AFolderNamedLikeTheNewCopyIsLeftAlone) {
+    ::CreateDirectoryA(NewCopy().c_str(), nullptr);
+    RefreshUpdaterIn(folder);
+    EXPECT_FALSE(Exists(Installed()));
+    EXPECT_TRUE(Exists(NewCopy()));
+}
+
+}  // namespace
