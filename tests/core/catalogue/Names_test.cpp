@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "FoldVenBrowser/catalogue/NameCompare.h"
 #include "FoldVenBrowser/catalogue/SpecialFolders.h"
 
@@ -34,6 +37,23 @@ TEST(CompareNoCase, ALeadByteCutOffAtTheEndSortsBeforeTheWholeCharacter) {
     EXPECT_EQ(-1, Sign(CompareNoCase("\xB0", "\xB0\xA1")));
     EXPECT_EQ(1, Sign(CompareNoCase("\xB0\xA1", "\xB0")));
     EXPECT_EQ(0, CompareNoCase("a\xB0", "A\xB0"));
+}
+
+TEST(CompareNoCase, SortKeysOrderAsTheComparisonDoes) {
+    const std::vector<std::string> names = {"",         "a",        "A",        "_",          "Z",
+                                            "[",        "\x81\x41", "\x81\x61", "\x81",       "\x81Z",
+                                            "가",       "가A",      "가a",      "\xB0",       "\xB0\x5A",
+                                            "\xB0\x7A", "zz",       "영화",     "Movie 영화", "movie 영화2"};
+    const auto key = [](const std::string& name) {
+        std::string out;
+        AppendSortKey(out, name);
+        return out;
+    };
+    for (const std::string& a : names) {
+        for (const std::string& b : names) {
+            EXPECT_EQ(Sign(CompareNoCase(a, b)), Sign(key(a).compare(key(b)))) << a << " / " << b;
+        }
+    }
 }
 
 TEST(SpecialFolders, DisplayNamesAndBack) {
