@@ -51,13 +51,15 @@ int CompareNoCase(const std::string& a, const std::string& b) {
 }
 
 void AppendSortKey(std::string& out, const std::string& name) {
+    std::size_t at = out.size();
+    out.resize(at + name.size());
     for (std::size_t i = 0; i < name.size(); ++i) {
         const auto c = static_cast<unsigned char>(name[i]);
         if (IsLeadByte(c) && i + 1 < name.size()) {
-            out.push_back(name[i]);
-            out.push_back(name[++i]);
+            out[at++] = name[i];
+            out[at++] = name[++i];
         } else {
-            out.push_back(static_cast<char>(FoldAscii(c)));
+            out[at++] = static_cast<char>(FoldAscii(c));
         }
     }
 }

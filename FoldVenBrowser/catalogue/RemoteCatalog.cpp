@@ -13,6 +13,16 @@ bool IsChildOf(const CRemoteItem& item, std::int32_t folderId) {
     return item.parentId == folderId && item.id != folderId;
 }
 
+// How far ahead records, and then their names (which need the record itself), are fetched.
+constexpr std::size_t kRecordAhead = 8;
+constexpr std::size_t kNameAhead = 2;
+
+void PrefetchRecord(const CRemoteItem& item) {
+    const char* bytes = reinterpret_cast<const char*>(&item);
+    for (std::size_t offset = 0; offset < sizeof(CRemoteItem); offset += 64)
+        __builtin_prefetch(bytes + offset);
+}
+
 void SortByName(std::vector<const CRemoteItem*>& items) {
     struct Entry {
         std::size_t offset;
@@ -80,13 +90,20 @@ void CRemoteCatalog::ShowChildren(const CRemoteItem& folder) {
     }
     SortByName(files);
 
-    CRemoteItemArray view;
-    view.reserve(folders.size() + files.size());
-    for (const CRemoteItem* item : folders)
-        view.push_back(*item);
-    for (const CRemoteItem* item : files)
-        view.push_back(*item);
-    m_view = std::move(view);
+    // Assigning over the previous view reuses its strings' buffers. Records are read in name order,
+    // scattered over the cache, so each is fetched a few records ahead.
+    m_view.resize(folders.size() + files.size());
+    std::size_t k = 0;
+    for (const std::vector<const CRemoteItem*>* group : {&folders, &files}) {
+        const std::size_t n = group->size();
+        for (std::size_t i = 0; i < n; ++i) {
+            if (i + kRecordAhead < n)
+                PrefetchRecord(*(*group)[i + kRecordAhead]);
+            if (i + kNameAhead < n)
+                __builtin_prefetch((*group)[i + kNameAhead]->name.data());
+            m_view[k++] = *(*group)[i];
+        }
+    }
 }
 
 template <typename Keep>

@@ -43,6 +43,7 @@ public:
     bool empty() const { return m_items.empty(); }
     void clear() { m_items.clear(); }
     void reserve(std::size_t n) { m_items.reserve(n); }
+    void resize(std::size_t n) { m_items.resize(n); }
     void push_back(const CRemoteItem& item) { m_items.push_back(item); }
     void push_back(CRemoteItem&& item) { m_items.push_back(std::move(item)); }
     iterator erase(const_iterator first, const_iterator last) { return m_items.erase(first, last); }
