@@ -74,15 +74,17 @@ bool CRemoteCatalog::LoadChildren(CRemoteLocation& loc, bool keepView) {
 }
 
 void CRemoteCatalog::ShowChildren(const CRemoteItem& folder) {
+    const std::int32_t id = folder.id;  // folder may be an element of the view being replaced
+    const bool atRoot = folder.level == 0;
     std::vector<const CRemoteItem*> folders;
     std::vector<const CRemoteItem*> files;
     for (const CRemoteItem& item : m_all) {
-        if (!IsChildOf(item, folder.id))
+        if (!IsChildOf(item, id))
             continue;
         (item.IsFile() ? files : folders).push_back(&item);
     }
     SortByName(folders);
-    if (folder.level == 0) {
+    if (atRoot) {
         auto basket = std::find_if(folders.rbegin(), folders.rend(),
                                    [](const CRemoteItem* item) { return item->name == ".waste_basket"; });
         if (basket != folders.rend())

@@ -58,6 +58,16 @@ TEST_F(RemoteCatalogTest, BelowTheRootTheWasteBasketSortsByName) {
     EXPECT_THAT(Names(catalog.m_view), ElementsAre(".archive", ".waste_basket", "A", "b", ".z", "a.txt"));
 }
 
+TEST_F(RemoteCatalogTest, AViewItemCanNameTheFolderToShowNext) {
+    service.items = {MakeItem(1, 0, 1, "영화"), MakeItem(20, 1, 2, "b"), MakeItem(21, 1, 2, "a")};
+    LoadRoot();
+    CRemoteLocation movies;
+    movies.SetFromItem(catalog.m_view[0]);
+    ASSERT_TRUE(catalog.LoadChildren(movies, true));
+    catalog.ShowChildren(catalog.m_view[0]);
+    EXPECT_THAT(Names(catalog.m_view), ElementsAre("a", "b"));
+}
+
 TEST_F(RemoteCatalogTest, AFreshFetchKeepsTheServiceOrderWithFoldersFirst) {
     service.items = {MakeItem(10, 0, 1, "z.txt", false), MakeItem(11, 0, 1, "B"),
                      MakeItem(12, 0, 1, "a.txt", false), MakeItem(13, 0, 1, "A"),
