@@ -2,22 +2,6 @@
 
 #include "FoldVenBrowser/res/resource.h"
 
-char AdultMarkFor(std::int32_t id, std::int32_t level) {
-    if (level > 1 && id == 110)
-        return 'A';
-    switch (id) {
-        case 121:
-        case 131:
-        case 140:
-        case 150:
-        case 160:
-        case 177:
-            return 'A';
-        default:
-            return 'N';
-    }
-}
-
 bool IsAdultBarred(char folderAdult, char accountAdultFlag) {
     return folderAdult == 'A' && accountAdultFlag == 'N';
 }

@@ -1,14 +1,9 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 
 #include "FoldVenBrowser/catalogue/RemoteLocation.h"
 #include "platform/UiHooks.h"
-
-// The adult mark of a listed item: id 110 is adult-only below level 1, ids 121, 131, 140, 150, 160 and
-// 177 at every level.
-char AdultMarkFor(std::int32_t id, std::int32_t level);
 
 // The tree's rule: an account flagged 'N' never opens an adult-only folder.
 bool IsAdultBarred(char folderAdult, char accountAdultFlag);

@@ -33,6 +33,15 @@ struct CRemoteItem {
     bool IsFile() const { return !type.empty() && type[0] == 'F'; }
 };
 
+// The adult mark of a listed item: id 110 is adult-only below level 1, ids 121, 131, 140, 150, 160 and
+// 177 at every level. Inline so that the listing parse needs no more than this header.
+inline char AdultMarkFor(std::int32_t id, std::int32_t level) {
+    if (level > 1 && id == 110)
+        return 'A';
+    const bool alwaysAdult = id == 121 || id == 131 || id == 140 || id == 150 || id == 160 || id == 177;
+    return alwaysAdult ? 'A' : 'N';
+}
+
 // Items by value. Every index is checked: one outside the bounds throws std::out_of_range.
 class CRemoteItemArray {
 public:
