@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "FoldVenBrowser/catalogue/NameCompare.h"
-#include "FoldVenBrowser/catalogue/SpecialFolders.h"
 
 namespace {
 
@@ -54,17 +53,6 @@ TEST(CompareNoCase, SortKeysOrderAsTheComparisonDoes) {
             EXPECT_EQ(Sign(CompareNoCase(a, b)), Sign(key(a).compare(key(b)))) << a << " / " << b;
         }
     }
-}
-
-TEST(SpecialFolders, DisplayNamesAndBack) {
-    EXPECT_EQ("휴지통", DisplayName(".waste_basket"));
-    EXPECT_EQ("공유시킨 폴더", DisplayName(".share"));
-    EXPECT_EQ("포토 앨범", DisplayName(".photo_service"));
-    EXPECT_EQ(".Share", DisplayName(".Share"));  // exact names only
-    EXPECT_EQ(".waste_basket", InternalName("휴지통"));
-    EXPECT_EQ(".share", InternalName("공유시킨 폴더"));
-    EXPECT_EQ("포토 앨범", InternalName("포토 앨범"));
-    EXPECT_EQ("영화", InternalName("영화"));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <stdexcept>
 
+#include "FoldVenBrowser/catalogue/SpecialFolders.h"
 #include "tests/core/catalogue/CatalogueFakes.h"
 
 namespace {
@@ -14,9 +15,9 @@ using ::testing::ElementsAre;
 class RemoteCatalogTest : public ::testing::Test {
 protected:
     void SetUp() override { catalog.SetListingSource(&service); }
-
-    // Fetches the root's children as the list does at start-up.
-    void LoadRoot() { ASSERT_TRUE(catalog.LoadChildren(root, false)); }
+    void Load(CRemoteLocation& loc, bool keepView = false) {
+        ASSERT_TRUE(catalog.LoadChildren(loc, keepView));
+    }
 
     FakeListingSource service;
     CRemoteCatalog catalog;
@@ -27,11 +28,16 @@ TEST_F(RemoteCatalogTest, RootFromTheCachePutsTheWasteBasketFirst) {
     service.items = {MakeItem(1, 0, 1, "영화"), MakeItem(4, 0, 1, ".share"),
                      MakeItem(5, 0, 1, ".photo_service"), MakeItem(3, 0, 1, ".waste_basket"),
                      MakeItem(2, 0, 1, "Game")};
-    LoadRoot();
+    Load(root);
     catalog.ShowChildren(root.ToItem());
-    // ".photo_service" takes the place where ".waste_basket" had sorted.
+    // ".photo_service" takes the place where ".waste_basket" had sorted; the root record is not there.
     EXPECT_THAT(Names(catalog.m_view),
                 ElementsAre(".waste_basket", ".share", ".photo_service", "Game", "영화"));
+    EXPECT_EQ("휴지통", DisplayName(catalog.m_view[0].name));
+    EXPECT_EQ("공유시킨 폴더", DisplayName(".share"));
+    EXPECT_EQ("포토 앨범", DisplayName(".photo_service"));
+    EXPECT_EQ(".share", InternalName("공유시킨 폴더"));
+    EXPECT_EQ("포토 앨범", InternalName("포토 앨범"));
 }
 
 TEST_F(RemoteCatalogTest, TheRootRecordIsNeverAmongTheRootsChildren) {
@@ -39,9 +45,9 @@ TEST_F(RemoteCatalogTest, TheRootRecordIsNeverAmongTheRootsChildren) {
     EXPECT_TRUE(catalog.m_view.empty());
     CRemoteLocation cur;
     cur.id = 9;
-    CRemoteLocation target;
-    target.listed = 1;
-    ASSERT_TRUE(catalog.ShowFolder(cur, target));
+    CRemoteLocation listedRoot;
+    listedRoot.listed = 1;
+    ASSERT_TRUE(catalog.ShowFolder(cur, listedRoot));
     EXPECT_TRUE(catalog.m_view.empty());
 }
 
@@ -50,65 +56,38 @@ TEST_F(RemoteCatalogTest, BelowTheRootTheWasteBasketSortsByName) {
                      MakeItem(21, 1, 2, ".waste_basket"), MakeItem(22, 1, 2, "A"),
                      MakeItem(23, 1, 2, "a.txt", false),  MakeItem(24, 1, 2, ".z", false),
                      MakeItem(25, 1, 2, ".archive")};
-    LoadRoot();
+    Load(root);
     CRemoteLocation movies;
-    movies.SetFromItem(catalog.FindById(1));
-    ASSERT_TRUE(catalog.LoadChildren(movies, false));
-    catalog.ShowChildren(movies.ToItem());
+    movies.SetFromItem(catalog.m_view[0]);
+    Load(movies, true);
+    catalog.ShowChildren(catalog.m_view[0]);  // a view item may name the folder that replaces the view
     EXPECT_THAT(Names(catalog.m_view), ElementsAre(".archive", ".waste_basket", "A", "b", ".z", "a.txt"));
 }
 
-TEST_F(RemoteCatalogTest, AViewItemCanNameTheFolderToShowNext) {
-    service.items = {MakeItem(1, 0, 1, "영화"), MakeItem(20, 1, 2, "b"), MakeItem(21, 1, 2, "a")};
-    LoadRoot();
-    CRemoteLocation movies;
-    movies.SetFromItem(catalog.m_view[0]);
-    ASSERT_TRUE(catalog.LoadChildren(movies, true));
-    catalog.ShowChildren(catalog.m_view[0]);
-    EXPECT_THAT(Names(catalog.m_view), ElementsAre("a", "b"));
-}
-
-TEST_F(RemoteCatalogTest, AFreshFetchKeepsTheServiceOrderWithFoldersFirst) {
+TEST_F(RemoteCatalogTest, AFetchKeepsTheServiceOrderWithFoldersFirstAndReplacesTheCache) {
     service.items = {MakeItem(10, 0, 1, "z.txt", false), MakeItem(11, 0, 1, "B"),
-                     MakeItem(12, 0, 1, "a.txt", false), MakeItem(13, 0, 1, "A"),
-                     MakeItem(14, 1, 2, "elsewhere")};
-    LoadRoot();
+                     MakeItem(12, 0, 1, "a.txt", false), MakeItem(13, 0, 1, "A")};
+    Load(root);
     EXPECT_THAT(Names(catalog.m_view), ElementsAre("B", "A", "z.txt", "a.txt"));
     EXPECT_EQ(1, root.listed);
-    EXPECT_EQ(4u, catalog.m_all.size());  // the root record went with the root's cached children
+    Load(root, true);
+    EXPECT_EQ(4u, catalog.m_all.size());  // refetched, not added twice; the root record went too
+    EXPECT_EQ(4u, catalog.m_view.size());
 }
 
-TEST_F(RemoteCatalogTest, ARefetchReplacesTheCachedChildrenAndKeepView) {
-    service.items = {MakeItem(1, 0, 1, "영화"), MakeItem(2, 0, 1, "게임")};
-    LoadRoot();
-    LoadRoot();
-    EXPECT_EQ(2u, catalog.m_all.size());
-    catalog.m_view.clear();
-    ASSERT_TRUE(catalog.LoadChildren(root, true));
-    EXPECT_TRUE(catalog.m_view.empty());
-    EXPECT_EQ(2u, catalog.m_all.size());
-}
-
-TEST_F(RemoteCatalogTest, AFailedFetchLeavesTheFolderUnlisted) {
+TEST_F(RemoteCatalogTest, FailedFetchesAreReported) {
     service.fail = true;
-    EXPECT_FALSE(catalog.LoadChildren(root, false));
+    EXPECT_FALSE(catalog.Refresh(root));
     EXPECT_EQ(0, root.listed);
+    ASSERT_TRUE(catalog.m_all.empty());  // the root record went with the root's children
+    EXPECT_FALSE(catalog.Refresh(root));
     CRemoteCatalog unconnected;
     EXPECT_FALSE(unconnected.LoadChildren(root, false));
 }
 
-TEST_F(RemoteCatalogTest, RefreshReportsAFailedFetchEvenWithAnEmptyCache) {
-    catalog.RemoveChildren(0);
-    ASSERT_TRUE(catalog.m_all.empty());
-    service.fail = true;
-    EXPECT_FALSE(catalog.Refresh(root));
-    service.fail = false;
-    EXPECT_TRUE(catalog.Refresh(root));
-}
-
 TEST_F(RemoteCatalogTest, ShowFolderWithTheCurrentFolderChangesNothing) {
     service.items = {MakeItem(1, 0, 1, "영화"), MakeItem(2, 0, 1, "게임")};
-    LoadRoot();
+    Load(root);
     CRemoteLocation same = root;
     same.listed = 0;
     EXPECT_TRUE(catalog.ShowFolder(root, same));
@@ -120,46 +99,24 @@ TEST_F(RemoteCatalogTest, ShowFolderToTheRootNeverFetchesTheFolderLeft) {
     service.items = {MakeItem(1, 0, 1, "영화"), MakeItem(20, 1, 2, "액션")};
     CRemoteLocation cur;
     cur.SetFromItem(service.items[0]);  // the list's folder, not listed
-    CRemoteLocation target;             // the root, not listed either
-    ASSERT_TRUE(catalog.ShowFolder(cur, target));
+    ASSERT_TRUE(catalog.ShowFolder(cur, root));
     ASSERT_EQ(1u, service.requests.size());
     EXPECT_EQ(0, service.requests[0].id);
     EXPECT_THAT(Names(catalog.m_view), ElementsAre("영화"));
     EXPECT_EQ(1, cur.id);  // the caller moves its location
 }
 
-TEST_F(RemoteCatalogTest, LookupsByIdTreeNodeAndName) {
-    service.items = {MakeItem(1, 0, 1, "영화"), MakeItem(2, 0, 1, "게임"), MakeItem(3, 0, 1, "영화")};
-    LoadRoot();
-    CRemoteItem game = catalog.m_all[1];
-    game.treeItem = 0x55;
-    catalog.m_all.SetAt(1, game);
-
-    EXPECT_EQ("게임", catalog.FindById(2).name);
+TEST_F(RemoteCatalogTest, LookupsMissSafely) {
+    service.items = {MakeItem(1, 0, 1, "영화"), MakeItem(2, 0, 1, "a.txt", false)};
+    Load(root);
     EXPECT_TRUE(catalog.FindById(404).name == "/" && catalog.FindById(404).size == -1);
     CRemoteItem found;
-    EXPECT_EQ(1, catalog.FindByTreeItem(0x55, found));
-    EXPECT_EQ(2, found.id);
-    EXPECT_EQ(-1, catalog.FindByTreeItem(0x66, found));
-    EXPECT_EQ(-1, catalog.FindByTreeItem(0, found));  // no node is not a node
-
-    CRemoteLocation loc;
-    EXPECT_TRUE(catalog.SelectByName(loc, "영화"));
-    EXPECT_EQ(1, loc.id);
+    EXPECT_EQ(-1, catalog.FindByTreeItem(0, found));  // items without a node do not answer for "no node"
     CRemoteLocation untouched;
     untouched.start = 30;
     EXPECT_FALSE(catalog.SelectByName(untouched, "영 화"));
-    EXPECT_TRUE(untouched.IsRoot());
-    EXPECT_EQ(30, untouched.start);
+    EXPECT_TRUE(untouched.IsRoot() && untouched.start == 30);
 
-    catalog.SetListed(2, 1, true);
-    EXPECT_EQ(1, catalog.FindById(2).listed);
-    EXPECT_EQ(1, catalog.m_view[1].listed);
-}
-
-TEST_F(RemoteCatalogTest, IndexesOutsideTheArraysAreCaught) {
-    service.items = {MakeItem(1, 0, 1, "영화"), MakeItem(2, 0, 1, "a.txt", false)};
-    LoadRoot();
     EXPECT_TRUE(catalog.IsFolderAt(0));
     EXPECT_FALSE(catalog.IsFolderAt(1));
     EXPECT_FALSE(catalog.IsFolderAt(2));
@@ -168,13 +125,6 @@ TEST_F(RemoteCatalogTest, IndexesOutsideTheArraysAreCaught) {
     EXPECT_THROW(catalog.m_all.SetAt(static_cast<std::size_t>(-1), CRemoteItem()), std::out_of_range);
     EXPECT_THROW(catalog.m_view[5], std::out_of_range);
     EXPECT_EQ(2u, catalog.m_view.size());
-}
-
-TEST_F(RemoteCatalogTest, RemoveChildrenKeepsTheOrderOfTheRest) {
-    for (int i = 1; i <= 6; ++i)
-        catalog.m_all.push_back(MakeItem(i, i % 2, 1, std::to_string(i)));
-    catalog.RemoveChildren(1);
-    EXPECT_THAT(Names(catalog.m_all), ElementsAre("/", "2", "4", "6"));
 }
 
 }  // namespace
