@@ -1,12 +1,15 @@
 #include "FoldVenBrowser/catalogue/Formatters.h"
 
+#include <cmath>
 #include <cstdio>
 
 namespace {
 
-std::string Format(const char* format, double value, const char* unit) {
+// Halves round away from zero (2.5 KB shows as 3 KB) whichever C library prints the digits.
+std::string Format(double value, int decimals, const char* unit) {
+    const double scale = std::pow(10.0, decimals);
     char buffer[64];
-    std::snprintf(buffer, sizeof(buffer), format, value, unit);
+    std::snprintf(buffer, sizeof(buffer), "%.*f %s", decimals, std::round(value * scale) / scale, unit);
     return buffer;
 }
 
@@ -19,14 +22,14 @@ std::string FormatSize(std::int64_t bytes) {
     constexpr std::int64_t kTB = std::int64_t{1} << 40;
     const double value = static_cast<double>(bytes);
     if (bytes < kKB)
-        return Format("%.0f %s", value, "Bytes");
+        return Format(value, 0, "Bytes");
     if (bytes < kMB)
-        return Format("%.0f %s", value / kKB, "KB");
+        return Format(value / kKB, 0, "KB");
     if (bytes < kGB)
-        return Format("%.2f %s", value / kMB, "MB");
+        return Format(value / kMB, 2, "MB");
     if (bytes < kTB)
-        return Format("%.2f %s", value / kGB, "GB");
-    return Format("%.3f %s", value / kTB, "TB");
+        return Format(value / kGB, 2, "GB");
+    return Format(value / kTB, 3, "TB");
 }
 
 std::string FormatNumber(std::int64_t n) {

@@ -19,6 +19,9 @@ TEST(FormatSize, ChangesUnitAndPrecisionAtEachPowerOfTwo) {
     EXPECT_EQ("1024.00 GB", FormatSize(kTB - 1));
     EXPECT_EQ("1.000 TB", FormatSize(kTB));
     EXPECT_EQ("1.50 MB", FormatSize(1572864));
+    EXPECT_EQ("3 KB", FormatSize(2560));        // halves round up
+    EXPECT_EQ("1.13 MB", FormatSize(1179648));  // 1.125
+    EXPECT_EQ("1.001 TB", FormatSize(kTB + kTB / 2000 + 1));
     EXPECT_EQ("8388608.000 TB", FormatSize(std::numeric_limits<std::int64_t>::max()));
 }
 
