@@ -6,21 +6,6 @@
 
 #include "FoldVenBrowser/catalogue/ListingSource.h"
 #include "FoldVenBrowser/catalogue/RemoteItem.h"
-#include "platform/UiHooks.h"
-
-// Records what the user would have seen; string IDs come back as "#<id>".
-class RecordingUi : public IUiHooks {
-public:
-    std::vector<std::string> messages;
-
-    int MessageBox(OwnerWindow, const std::string& text, const std::string&, unsigned) override {
-        messages.push_back(text);
-        return 1;
-    }
-    void ShowMessage(OwnerWindow, const std::string& text) override { messages.push_back(text); }
-    std::string LoadString(unsigned id) override { return "#" + std::to_string(id); }
-    void PumpMessages() override {}
-};
 
 // A service with a catalogue held in memory: level-2 listings come in pages of 30 by the location's start.
 class FakeListingSource : public IListingSource {

@@ -8,14 +8,15 @@
 #include "FoldVenBrowser/catalogue/ListPaging.h"
 #include "FoldVenBrowser/catalogue/RemoteExplorer.h"
 #include "tests/core/catalogue/CatalogueFakes.h"
+#include "tests/support/RecordingUi.h"
 
 namespace {
 
 using ::testing::ElementsAre;
 using OpenResult = CRemoteExplorer::OpenResult;
 
-const char* const kLastPage = "마지막 페이지 입니다.!!!";
-const char* const kFirstPage = "처음 페이지 입니다.!!!";
+const char* const kLastPage = "dialog 0|마지막 페이지 입니다.!!!";
+const char* const kFirstPage = "dialog 0|처음 페이지 입니다.!!!";
 
 std::string Numbered(const char* prefix, int i, const char* suffix = "") {
     char buffer[32];
@@ -45,6 +46,7 @@ std::vector<CRemoteItem> SampleCatalogue() {
 class ListNavigation : public ::testing::Test {
 protected:
     void SetUp() override {
+        ui.strings[118] = "adult only";
         service.items = SampleCatalogue();
         explorer.m_catalog.SetListingSource(&service);
         ASSERT_TRUE(catalog().LoadChildren(loc, false));
@@ -122,7 +124,7 @@ TEST_F(ListNavigation, RootToLevelThreeThroughThePagesAndBackUp) {
     EXPECT_FALSE(paging.MorePages());
     EXPECT_FALSE(Next());
     EXPECT_EQ(60, loc.start);
-    EXPECT_THAT(ui.messages, ElementsAre(kLastPage));
+    EXPECT_THAT(ui.events, ElementsAre(kLastPage));
 
     ASSERT_TRUE(Previous());
     EXPECT_EQ(Page(30, 30), Names(catalog().m_view));
@@ -131,7 +133,7 @@ TEST_F(ListNavigation, RootToLevelThreeThroughThePagesAndBackUp) {
     EXPECT_EQ(Page(0, 30), Names(catalog().m_view));
     EXPECT_FALSE(Previous());
     EXPECT_EQ(0, loc.start);
-    EXPECT_THAT(ui.messages, ElementsAre(kLastPage, kFirstPage));
+    EXPECT_THAT(ui.events, ElementsAre(kLastPage, kFirstPage));
 
     ASSERT_EQ(OpenResult::kOpened, Open("폴더00"));
     EXPECT_EQ(3, loc.level);
@@ -139,7 +141,7 @@ TEST_F(ListNavigation, RootToLevelThreeThroughThePagesAndBackUp) {
     EXPECT_EQ(OpenResult::kNotFolder, Open("scene.avi"));
     EXPECT_FALSE(Next());  // no pages outside level 2, and no message
     EXPECT_FALSE(Previous());
-    EXPECT_EQ(2u, ui.messages.size());
+    EXPECT_EQ(2u, ui.events.size());
 
     const std::size_t requestsBeforeUp = service.requests.size();
     Up();
@@ -190,7 +192,7 @@ TEST_F(LevelTwoPaging, TwentyNineItemsAreTheLastPage) {
     OpenFolderOf(29);
     const std::size_t requests = service.requests.size();
     EXPECT_FALSE(Next());
-    EXPECT_THAT(ui.messages, ElementsAre(kLastPage));
+    EXPECT_THAT(ui.events, ElementsAre(kLastPage));
     EXPECT_EQ(0, loc.start);
     EXPECT_EQ(requests, service.requests.size());
 }
@@ -201,7 +203,7 @@ TEST_F(LevelTwoPaging, ThirtyItemsMayHaveAnEmptyNextPage) {
     EXPECT_EQ(30, loc.start);
     EXPECT_TRUE(catalog().m_view.empty());
     EXPECT_FALSE(Next());
-    EXPECT_THAT(ui.messages, ElementsAre(kLastPage));
+    EXPECT_THAT(ui.events, ElementsAre(kLastPage));
     EXPECT_TRUE(Previous());  // back to the first page, which has more again
     EXPECT_EQ(30u, catalog().m_view.size());
     EXPECT_TRUE(paging.MorePages());
@@ -222,7 +224,7 @@ TEST_F(LevelTwoPaging, AFailedPageFetchKeepsThePageOffset) {
 TEST_F(ListNavigation, TheListsAdultRuleSparesTheOwner) {
     adultFlag = 'N';
     EXPECT_EQ(OpenResult::kRefused, Open("성인"));
-    EXPECT_THAT(ui.messages, ElementsAre("#118"));
+    EXPECT_THAT(ui.events, ElementsAre("dialog 0|adult only"));
     EXPECT_TRUE(loc.IsRoot());
     userId = "FoldVen";  // the owner every listed item carries
     EXPECT_EQ(OpenResult::kOpened, Open("성인"));
@@ -232,7 +234,7 @@ TEST_F(ListNavigation, TheListsAdultRuleSparesTheOwner) {
     userId = "kim";
     adultFlag = 'Y';
     EXPECT_EQ(OpenResult::kOpened, Open("성인"));
-    EXPECT_EQ(1u, ui.messages.size());
+    EXPECT_EQ(1u, ui.events.size());
 }
 
 TEST(AdultRule, TheTreesRuleHasNoOwnerExceptionAndIdsCountByLevel) {
