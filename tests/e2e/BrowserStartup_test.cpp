@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/e2e/support/DevService.h"
 #include "tests/e2e/support/TestInstall.h"
 #include "tests/e2e/support/TestProcess.h"
 #include "tests/e2e/support/WindowFinder.h"
+#include "tests/support/WinLoopbackServer.h"
 
 namespace {
 
@@ -14,6 +14,8 @@ using namespace WindowFinder;
 constexpr DWORD kWait = 20000;
 const char* kToken = "qmtzvbka";
 const std::string kRefusal = "독립적으로 프로그램을 실행 할수 없습니다.";
+const std::string kLoginReply = "S\t0\ttester\tt2\tt3\tINF\t1500\t0\tN\tsecret\t\tLK1\t";
+const std::string kNoNotices = "S\t0\tS0\t0\t";
 
 class BrowserStartupTest : public ::testing::Test {
 protected:
@@ -21,26 +23,15 @@ protected:
         KillProcessesNamed("FoldVenBrowser.exe");
         TestInstall::ResetSettings();
         folder = TestInstall::Fresh(::testing::UnitTest::GetInstance()->current_test_info()->name());
+        ASSERT_FALSE(folder.empty()) << "FV_DIST must name the install-folder image";
         ASSERT_TRUE(TestInstall::FileExists(Browser())) << Browser();
     }
     void TearDown() override { KillProcessesNamed("FoldVenBrowser.exe"); }
 
     std::string Browser() const { return folder + "FoldVenBrowser.exe"; }
 
-    // Saved credentials as a previous login with automatic login left them.
     static void SaveCredentials(DWORD saveId, const std::string& id, DWORD keep, const std::string& pw) {
-        HKEY key = nullptr;
-        ::RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\FoldVen", 0, nullptr, 0, KEY_WRITE, nullptr, &key,
-                          nullptr);
-        ::RegSetValueExA(key, "bSaveID", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&saveId),
-                         sizeof(saveId));
-        ::RegSetValueExA(key, "strSaveID", 0, REG_SZ, reinterpret_cast<const BYTE*>(id.c_str()),
-                         static_cast<DWORD>(id.size() + 1));
-        ::RegSetValueExA(key, "bKeepPassword", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&keep),
-                         sizeof(keep));
-        ::RegSetValueExA(key, "UserPW", 0, REG_SZ, reinterpret_cast<const BYTE*>(pw.c_str()),
-                         static_cast<DWORD>(pw.size() + 1));
-        ::RegCloseKey(key);
+        TestInstall::SaveCredentials(saveId, id, keep, pw);
     }
 
     static bool SettingsKeyExists() {
@@ -56,7 +47,7 @@ protected:
         ::CreateDirectoryA((folder + "temp").c_str(), nullptr);
         TestInstall::WriteFile(folder + "temp\\VenUpdater.exe", "delivered updater");
         CTestProcess browser;
-        ASSERT_TRUE(browser.Start(Browser(), args, folder, DevService::HostEnvironment()));
+        ASSERT_TRUE(browser.Start(Browser(), args, folder));
         HWND box = WaitForMessageBox(browser.Pid(), kWait);
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(MessageBoxText(box), kRefusal);
@@ -69,9 +60,6 @@ protected:
         ClickButton(box, IDOK);
         EXPECT_TRUE(browser.WaitForExit(kWait));
     }
-
-    // The login dialog fetches the service's notices when it opens.
-    static bool HaveService() { return !DevService::Address().empty(); }
 
     HWND WaitForLoginDialog(const CTestProcess& browser) {
         return WaitForWindow(
@@ -91,13 +79,15 @@ TEST_F(BrowserStartupTest, TheTokenIsCaseSensitive) {
 }
 
 TEST_F(BrowserStartupTest, DashRShowsTheLoginDialogWithTheSavedCredentials) {
-    if (!HaveService())
-        GTEST_SKIP() << "FV_DEVSERVICE is not set";
+    WinLoopbackServer service([](const std::string&) { return HttpReply(kLoginReply); });
     SaveCredentials(1, "tester", 1, "secret");
     CTestProcess browser;
-    ASSERT_TRUE(browser.Start(Browser(), {kToken, "-r"}, folder, DevService::HostEnvironment()));
+    ASSERT_TRUE(browser.Start(Browser(), {kToken, "-r"}, folder, {{"FOLDVEN_API_HOST", service.Host()}}));
     HWND dialog = WaitForLoginDialog(browser);
     ASSERT_NE(dialog, nullptr);
+    for (const std::string& request : service.Requests()) {
+        EXPECT_EQ(request.find("login.aspx"), std::string::npos) << "no automatic login with -r";
+    }
     EXPECT_EQ(TextOf(::GetDlgItem(dialog, 1001)), "tester");
     EXPECT_EQ(TextOf(::GetDlgItem(dialog, 1002)), "secret");
     ClickButton(dialog, IDCANCEL);
@@ -105,11 +95,11 @@ TEST_F(BrowserStartupTest, DashRShowsTheLoginDialogWithTheSavedCredentials) {
 }
 
 TEST_F(BrowserStartupTest, AnOversizedSavedIdReadsAsEmpty) {
-    if (!HaveService())
-        GTEST_SKIP() << "FV_DEVSERVICE is not set";
+    // The login dialog asks this service for its notices when it opens.
+    WinLoopbackServer service([](const std::string&) { return HttpReply(kNoNotices); });
     SaveCredentials(1, std::string(300, 'a'), 0, "");
     CTestProcess browser;
-    ASSERT_TRUE(browser.Start(Browser(), {kToken}, folder, DevService::HostEnvironment()));
+    ASSERT_TRUE(browser.Start(Browser(), {kToken}, folder, {{"FOLDVEN_API_HOST", service.Host()}}));
     HWND dialog = WaitForLoginDialog(browser);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(TextOf(::GetDlgItem(dialog, 1001)), "");
@@ -117,10 +107,11 @@ TEST_F(BrowserStartupTest, AnOversizedSavedIdReadsAsEmpty) {
 }
 
 TEST_F(BrowserStartupTest, FirstStartCreatesAnEmptySettingsKey) {
-    if (!HaveService())
-        GTEST_SKIP() << "FV_DEVSERVICE is not set";
+    // The login dialog asks this service for its notices when it opens.
+    WinLoopbackServer service([](const std::string&) { return HttpReply(kNoNotices); });
     CTestProcess browser;
-    ASSERT_TRUE(browser.Start(Browser(), {kToken, "something-else"}, folder, DevService::HostEnvironment()));
+    ASSERT_TRUE(
+        browser.Start(Browser(), {kToken, "something-else"}, folder, {{"FOLDVEN_API_HOST", service.Host()}}));
     ASSERT_NE(WaitForLoginDialog(browser), nullptr);
     HKEY key = nullptr;
     ASSERT_EQ(::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\FoldVen", 0, KEY_READ, &key), ERROR_SUCCESS);
@@ -131,14 +122,46 @@ TEST_F(BrowserStartupTest, FirstStartCreatesAnEmptySettingsKey) {
     EXPECT_EQ(values, 0u);
 }
 
-TEST_F(BrowserStartupTest, ASecondStartEndsSilently) {
-    if (!HaveService())
-        GTEST_SKIP() << "FV_DEVSERVICE is not set";
+TEST_F(BrowserStartupTest, AnyOtherSecondArgumentStillLogsInAutomatically) {
+    WinLoopbackServer service([](const std::string&) { return HttpReply(kLoginReply); });
+    SaveCredentials(1, "tester", 1, "secret");
+    CTestProcess browser;
+    ASSERT_TRUE(browser.Start(Browser(), {kToken, "-R"}, folder, {{"FOLDVEN_API_HOST", service.Host()}}));
+    ASSERT_NE(WaitForWindowOfClass(browser.Pid(), "FOldVenClass", kWait), nullptr);
+    int logins = 0;
+    for (const std::string& request : service.Requests())
+        logins += request.find("/login.aspx?") != std::string::npos;
+    EXPECT_EQ(logins, 1);
+}
+
+TEST_F(BrowserStartupTest, ASecondStartBringsTheRunningMainWindowForward) {
+    WinLoopbackServer service([](const std::string&) { return HttpReply(kLoginReply); });
+    SaveCredentials(1, "tester", 1, "secret");
     CTestProcess first;
-    ASSERT_TRUE(first.Start(Browser(), {kToken}, folder, DevService::HostEnvironment()));
+    ASSERT_TRUE(first.Start(Browser(), {kToken}, folder, {{"FOLDVEN_API_HOST", service.Host()}}));
+    HWND main = WaitForWindowOfClass(first.Pid(), "FOldVenClass", kWait);
+    ASSERT_NE(main, nullptr);
+    ::ShowWindow(main, SW_MINIMIZE);
+    Pause(500);
+    ASSERT_TRUE(::IsIconic(main));
+
+    CTestProcess second;
+    ASSERT_TRUE(second.Start(Browser(), {kToken}, folder, {{"FOLDVEN_API_HOST", service.Host()}}));
+    EXPECT_TRUE(second.WaitForExit(kWait));
+    EXPECT_TRUE(TopLevelWindowsOf(second.Pid()).empty());
+    Pause(500);
+    EXPECT_FALSE(::IsIconic(main));
+    EXPECT_TRUE(first.IsRunning());
+}
+
+TEST_F(BrowserStartupTest, ASecondStartDuringTheLoginDialogEndsSilently) {
+    // The login dialog asks this service for its notices when it opens.
+    WinLoopbackServer service([](const std::string&) { return HttpReply(kNoNotices); });
+    CTestProcess first;
+    ASSERT_TRUE(first.Start(Browser(), {kToken}, folder, {{"FOLDVEN_API_HOST", service.Host()}}));
     ASSERT_NE(WaitForLoginDialog(first), nullptr);
     CTestProcess second;
-    ASSERT_TRUE(second.Start(Browser(), {kToken}, folder, DevService::HostEnvironment()));
+    ASSERT_TRUE(second.Start(Browser(), {kToken}, folder));
     EXPECT_TRUE(second.WaitForExit(kWait));
     EXPECT_TRUE(TopLevelWindowsOf(second.Pid()).empty());
     EXPECT_TRUE(first.IsRunning());
