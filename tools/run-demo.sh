@@ -50,9 +50,11 @@ click 152 236                     # 로그인 with an empty ID
 shot 2 02-message-dialog
 xdotool key Escape
 sleep 1
-xdotool windowfocus --sync "$login"  # without a window manager nobody else gives Wine the keyboard
-click 165 163; xdotool type tester
-click 165 188; xdotool type test1234
+# Without a window manager nobody gives Wine the keyboard: move the X focus away and onto the dialog.
+xdotool windowfocus --sync "$(xwininfo -root | awk '/Window id/{print $4}')"
+xdotool windowfocus --sync "$login"
+click 165 163; sleep 0.3; xdotool type --delay 60 tester
+click 165 188; sleep 0.3; xdotool type --delay 60 test1234
 click 30 188                      # off the edits, so the screenshot shows the dialog at rest
 shot 1 03-login-filled
 click 152 236
