@@ -51,8 +51,8 @@ shot 2 02-message-dialog
 xdotool key Escape
 sleep 1
 # Without a window manager nobody gives Wine the keyboard: move the X focus away and onto the dialog.
-xdotool windowfocus --sync "$(xwininfo -root | awk '/Window id/{print $4}')"
-xdotool windowfocus --sync "$login"
+xdotool windowfocus --sync "$(xwininfo -root | awk '/Window id/{print $4}')"; sleep 0.5
+xdotool windowfocus --sync "$login"; sleep 0.5
 click 165 163; sleep 0.3; xdotool type --delay 60 tester
 click 165 188; sleep 0.3; xdotool type --delay 60 test1234
 click 30 188                      # off the edits, so the screenshot shows the dialog at rest
