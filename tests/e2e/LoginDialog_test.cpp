@@ -154,6 +154,11 @@ TEST_F(LoginDialogTest, EmptyIdThenEmptyPasswordAreRefusedInTheMessageDialog) {
     HWND message = WaitForMessageDialog(browser);
     ASSERT_NE(message, nullptr);
     EXPECT_EQ(MessageBoxText(message), "아이디가 입력되지 않았습니다.");
+    RECT frame{};
+    ::GetWindowRect(message, &frame);
+    EXPECT_EQ(frame.right - frame.left, 358);
+    EXPECT_GT(frame.bottom - frame.top, 87);  // one measured line and the frame
+    EXPECT_LT(frame.bottom - frame.top, 87 + 30);
     CloseMessage(message);
     ASSERT_TRUE(WaitUntil([message] { return !::IsWindow(message); }, kWait));
 
