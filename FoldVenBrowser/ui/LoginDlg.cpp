@@ -14,13 +14,13 @@ namespace {
 const COLORREF kBackground = RGB(239, 239, 239);
 const COLORREF kLabelText = RGB(75, 75, 75);
 
-struct ButtonSpec {
+struct ButtonLayout {
     int x, y, command;
     UINT normal, hover, pressed, disabled;
     const char* label;
 };
 
-const ButtonSpec kButtons[] = {
+const ButtonLayout kButtons[] = {
     {109, 223, CLoginDlg::kOk, IDB_LOGIN_OK, IDB_LOGIN_OK_HOVER, IDB_LOGIN_OK_PRESSED, IDB_LOGIN_OK,
      "로그인"},
     {200, 223, CLoginDlg::kCancel, IDB_LOGIN_CANCEL, IDB_LOGIN_CANCEL_HOVER, IDB_LOGIN_CANCEL_PRESSED,
@@ -101,12 +101,13 @@ BOOL CLoginDlg::OnInitDialog() {
 }
 
 void CLoginDlg::CreateButtons() {
-    for (const ButtonSpec& spec : kButtons) {
-        std::unique_ptr<CSkinButton> button(CSkinButton::CreateButton(
-            m_hWnd, spec.x, spec.y, spec.command, spec.normal, spec.hover, spec.pressed, spec.disabled));
+    for (const ButtonLayout& layout : kButtons) {
+        std::unique_ptr<CSkinButton> button(
+            CSkinButton::CreateButton(m_hWnd, layout.x, layout.y, layout.command, layout.normal, layout.hover,
+                                      layout.pressed, layout.disabled));
         if (!button)
             continue;
-        button->SetText(spec.label);
+        button->SetText(layout.label);
         m_buttons.push_back(std::move(button));
     }
 }
