@@ -1,0 +1,213 @@
+#include "VenUpdater/update/UpdateListRequest.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <vector>
+
+namespace {
+
+// One scripted connection per attempt: what it answers, and what it was sent.
+struct ScriptedAttempt {
+    bool connects = true;
+    bool sendFails = false;
+    std::vector<std::string> pieces;  // receive results in order; then 0 (closed)
+    bool errorAfterPieces = false;
+};
+
+class FakeConnection : public IUpdateConnection {
+public:
+    std::deque<ScriptedAttempt> script;
+    bool createFails = false;
+    std::vector<std::string> sent;
+    std::vector<std::pair<std::string, unsigned>> connects;
+    int creates = 0;
+
+    bool Create() override {
+        ++creates;
+        if (createFails)
+            return false;
+        m_current = script.empty() ? ScriptedAttempt{} : script.front();
+        if (!script.empty())
+            script.pop_front();
+        return true;
+    }
+    bool Connect(const std::string& host, unsigned port) override {
+        connects.emplace_back(host, port);
+        return m_current.connects;
+    }
+    int Send(const char* data, int length) override {
+        if (m_current.sendFails)
+            return -1;
+        sent.emplace_back(data, static_cast<std::size_t>(length));
+        return length;
+    }
+    int Receive(char* buffer, int size) override {
+        if (m_current.pieces.empty())
+            return m_current.errorAfterPieces ? -1 : 0;
+        std::string piece = m_current.pieces.front();
+        m_current.pieces.erase(m_current.pieces.begin());
+        EXPECT_LE(static_cast<int>(piece.size()), size);
+        std::copy(piece.begin(), piece.end(), buffer);
+        return static_cast<int>(piece.size());
+    }
+    void Close() override {}
+
+private:
+    ScriptedAttempt m_current;
+};
+
+class RecordingUi : public IUiHooks {
+public:
+    struct Box {
+        OwnerWindow owner;
+        std::string text, caption;
+        unsigned flags;
+    };
+    std::vector<Box> boxes;
+    int MessageBox(OwnerWindow owner, const std::string& text, const std::string& caption,
+                   unsigned flags) override {
+        boxes.push_back({owner, text, caption, flags});
+        return 1;
+    }
+    void ShowMessage(OwnerWindow, const std::string&) override {}
+    std::string LoadString(unsigned id) override {
+        return id == 104 ? "code %1" : "string" + std::to_string(id);
+    }
+    void PumpMessages() override {}
+};
+
+constexpr OwnerWindow kOwner = 0x1234;
+
+std::string Ok(const std::string& body) {
+    return "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n" + body;
+}
+
+TEST(UpdateListRequest, RequestTextDirectSocksAndHttpProxy) {
+    const std::string tail =
+        "Accept: */*\r\nUser-Agent: FoldVEn\r\nConnection: Keep-Alive\r\nHost: api.x:81\r\n"
+        "Cookie: User=Update\r\n\r\n";
+    const std::string proxyLines =
+        "Proxy-Connection: Keep-Alive\r\nPragma: no-cache\r\nCache-Control: no-cache\r\n";
+    EXPECT_EQ(CUpdateListRequest::RequestText("api.x:81", false, 3),
+              "GET /update/ReturnFileUpdateList.aspx HTTP/1.0\r\n" + tail);
+    EXPECT_EQ(CUpdateListRequest::RequestText("api.x:81", true, 1),
+              "GET /update/ReturnFileUpdateList.aspx HTTP/1.0\r\n" + proxyLines + tail);
+    EXPECT_EQ(CUpdateListRequest::RequestText("api.x:81", true, 3),
+              "GET http://api.x:81/update/ReturnFileUpdateList.aspx HTTP/1.0\r\n" + proxyLines + tail);
+}
+
+TEST(UpdateListRequest, BodyArrivingInPiecesIsFramedByContentLengthAndTrimmed) {
+    FakeConnection socket;
+    const std::string response = Ok("  skin@a.dll\t1\t10\r\n");
+    socket.script.push_back(
+        {true, false, {response.substr(0, 10), response.substr(10, 30), response.substr(40)}});
+    RecordingUi ui;
+    CUpdateListRequest request(socket, ui, kOwner);
+    ASSERT_TRUE(request.Fetch("127.0.0.1:8123", false, 0));
+    EXPECT_EQ(request.Reply(), "skin@a.dll\t1\t10");
+    ASSERT_EQ(socket.connects.size(), 1u);
+    EXPECT_EQ(socket.connects[0], (std::pair<std::string, unsigned>("127.0.0.1", 8123)));
+    EXPECT_TRUE(ui.boxes.empty());
+}
+
+TEST(UpdateListRequest, StatusOtherThan200ShowsCodeOnEachOfTwoAttempts) {
+    FakeConnection socket;
+    socket.script.push_back({true, false, {"HTTP/1.0 500 Error\r\nContent-Length: 0\r\n\r\n"}});
+    socket.script.push_back({true, false, {"HTTP/1.0 503 Busy\r\n\r\n"}});
+    RecordingUi ui;
+    CUpdateListRequest request(socket, ui, kOwner);
+    EXPECT_FALSE(request.Fetch("api", false, 0));
+    EXPECT_EQ(request.Reply(), "");
+    ASSERT_EQ(ui.boxes.size(), 2u);
+    EXPECT_EQ(ui.boxes[0].text, "code 500");
+    EXPECT_EQ(ui.boxes[0].caption, "알림");
+    EXPECT_EQ(ui.boxes[0].owner, 0u);
+    EXPECT_EQ(ui.boxes[1].text, "code 503");
+    EXPECT_EQ(socket.connects[0].second, 80u);
+}
+
+TEST(UpdateListRequest, SecondAttemptOnAFreshConnectionCanSucceed) {
+    FakeConnection socket;
+    socket.script.push_back({true, true, {}});  // send fails
+    socket.script.push_back({true, false, {Ok("Not Exist")}});
+    RecordingUi ui;
+    CUpdateListRequest request(socket, ui, kOwner);
+    EXPECT_TRUE(request.Fetch("api", false, 0));
+    EXPECT_EQ(request.Reply(), "Not Exist");
+    EXPECT_EQ(socket.creates, 2);
+}
+
+TEST(UpdateListRequest, BrokenOffOrEmptyRepliesFailSilently) {
+    FakeConnection socket;
+    socket.script.push_back({true, false, {"HTTP/1.0 200 OK\r\nContent-Length: 50\r\n\r\nskin@a.d"}});
+    socket.script.push_back({true, false, {}, true});  // receive error
+    RecordingUi ui;
+    CUpdateListRequest request(socket, ui, kOwner);
+    EXPECT_FALSE(request.Fetch("api", false, 0));
+    EXPECT_EQ(request.Reply(), "");
+    EXPECT_TRUE(ui.boxes.empty());
+}
+
+TEST(UpdateListRequest, WithoutContentLengthTheBodyRunsToTheClose) {
+    FakeConnection socket;
+    socket.script.push_back({true, false, {"HTTP/1.0 200 OK\r\n\r\nNot ", "Exist"}});
+    RecordingUi ui;
+    CUpdateListRequest request(socket, ui, kOwner);
+    EXPECT_TRUE(request.Fetch("api", false, 0));
+    EXPECT_EQ(request.Reply(), "Not Exist");
+}
+
+TEST(UpdateListRequest, ConnectAndSocketFailuresShowTheirMessagesOnce) {
+    FakeConnection socket;
+    socket.script.push_back({false, false, {}});
+    RecordingUi ui;
+    CUpdateListRequest request(socket, ui, kOwner);
+    EXPECT_FALSE(request.Fetch("api", false, 0));
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].text, "string106");
+    EXPECT_EQ(ui.boxes[0].caption, "알림");
+    EXPECT_EQ(ui.boxes[0].flags, MessageFlags::kIconStop);
+    EXPECT_EQ(ui.boxes[0].owner, kOwner);
+
+    FakeConnection noSocket;
+    noSocket.createFails = true;
+    RecordingUi ui2;
+    CUpdateListRequest request2(noSocket, ui2, kOwner);
+    EXPECT_FALSE(request2.Fetch("api", false, 0));
+    ASSERT_EQ(ui2.boxes.size(), 1u);
+    EXPECT_EQ(ui2.boxes[0].text, "string105");
+    EXPECT_EQ(ui2.boxes[0].caption, "에러");
+    EXPECT_EQ(ui2.boxes[0].flags, MessageFlags::kIconExclamation);
+}
+
+TEST(UpdateReplyFramer, StatusAndLengthComeFromTheirFirstLines) {
+    CUpdateReplyFramer framer;
+    EXPECT_TRUE(
+        framer.Append("  HTTP/1.1   200 OK\r\ncontent-length: 1\r\nContent-Length: 2\r\n"
+                      "Content-Length: 9\r\nHTTPX 404\r\n\r\nab",
+                      84));
+    EXPECT_EQ(framer.Status(), "200");
+    EXPECT_EQ(framer.ContentLength(), 2);
+    EXPECT_EQ(framer.Headers().size(), 5u);
+
+    CUpdateReplyFramer noStatus;
+    noStatus.Append("X: y\r\n\r\n", 8);
+    EXPECT_EQ(noStatus.Status(), "404");
+}
+
+TEST(SplitHostPort, PortOnlyWhenValid) {
+    std::string host;
+    unsigned port = 0;
+    SplitHostPort("api.example:8080", 80, host, port);
+    EXPECT_EQ(host, "api.example");
+    EXPECT_EQ(port, 8080u);
+    SplitHostPort("api.example", 80, host, port);
+    EXPECT_EQ(host, "api.example");
+    EXPECT_EQ(port, 80u);
+    SplitHostPort("api:99999", 80, host, port);
+    EXPECT_EQ(host, "api:99999");
+    EXPECT_EQ(port, 80u);
+}
+
+}  // namespace
