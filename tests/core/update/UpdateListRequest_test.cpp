@@ -182,11 +182,11 @@ TEST(UpdateListRequest, ConnectAndSocketFailuresShowTheirMessagesOnce) {
 }
 
 TEST(UpdateReplyFramer, StatusAndLengthComeFromTheirFirstLines) {
+    const std::string response =
+        "  HTTP/1.1   200 OK\r\ncontent-length: 1\r\nContent-Length: 2\r\nContent-Length: 9\r\n"
+        "HTTPX 404\r\n\r\nab";
     CUpdateReplyFramer framer;
-    EXPECT_TRUE(
-        framer.Append("  HTTP/1.1   200 OK\r\ncontent-length: 1\r\nContent-Length: 2\r\n"
-                      "Content-Length: 9\r\nHTTPX 404\r\n\r\nab",
-                      84));
+    EXPECT_TRUE(framer.Append(response.data(), response.size()));
     EXPECT_EQ(framer.Status(), "200");
     EXPECT_EQ(framer.ContentLength(), 2);
     EXPECT_EQ(framer.Headers().size(), 5u);
