@@ -10,6 +10,7 @@ passed=0
 failed=0
 count_ctest() {  # ctest log
     local line
+    grep -q 'No tests were found' "$1" && return
     line=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$1" | tail -1)
     if [ -z "$line" ]; then failed=$((failed + 1)); return; fi
     local total bad
@@ -62,9 +63,15 @@ if fv_build_windows; then
     "$fv_root/tools/wine/prefix.sh" "$prefix"
     FV_FORCE_XVFB=1 fv_start_xvfb
     export FV_DIST="$fv_root/build/win/dist/FoldVen"
-    export FV_SOURCE="$fv_root" FV_BUILD_NATIVE="$fv_root/build/native"
+    export FV_SOURCE="$fv_root"
+    state="$fv_root/build/devservice-test"
+    if [ -x "$fv_root/build/native/tools/devservice/devservice" ]; then
+        FV_DEVSERVICE=$("$fv_root/tools/devservice-ctl.sh" start "$state" "$fv_root/build/native") || failed=$((failed + 1))
+        export FV_DEVSERVICE
+    fi
     ctest --test-dir "$fv_root/build/win" -j 1 --output-on-failure 2>&1 | tee "$logs/win.log"
     count_ctest "$logs/win.log"
+    "$fv_root/tools/devservice-ctl.sh" stop "$state"
     wineserver -k 2>/dev/null || true
     fv_stop_xvfb
 else
