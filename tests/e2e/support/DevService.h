@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+// The stand-in service that the test script started (its address in FV_DEVSERVICE, "host:port"),
+// driven through its control addresses.
+namespace DevService {
+
+std::string Address();
+// GET of `target` ("/path?query"); false when the service cannot be reached or answers other than 200.
+bool Get(const std::string& target, std::string* body = nullptr);
+// Clears faults and the request log and restores the start settings.
+bool Reset();
+// Serves the update list and files from `windowsFolder` (a folder of the Wine prefix).
+bool SetUpdateDir(const std::string& windowsFolder);
+// Applies fault `kind` to the next `count` requests whose target starts with `pathPrefix` (all when
+// count < 0).
+bool Fault(const std::string& pathPrefix, const std::string& kind, int count = -1,
+           const std::string& arg = "");
+// The requests received since the last reset, as the service logs them.
+std::string Log();
+
+// The Unix path of a Windows path inside Wine.
+std::string UnixPathOf(const std::string& windowsPath);
+std::string QueryEscape(const std::string& text);
+
+}  // namespace DevService
