@@ -194,6 +194,17 @@ TEST_F(FileDownloaderTest, AnErrorStatusStopsWithoutAMessage) {
     EXPECT_TRUE(ui.texts.empty());
 }
 
+TEST_F(FileDownloaderTest, ACredentialRequestWithoutRetryWritesNothing) {
+    Local("app.dat", "old", "1");
+    server.Answer(
+        "/Update/files/app.dat",
+        "HTTP/1.0 401 Unauthorized\r\nWWW-Authenticate: Basic realm=\"x\"\r\nContent-Length: 4\r\n\r\ndeny");
+    files.ParseUpdateList("app.dat\t2\t3");
+    EXPECT_FALSE(Run());  // no owner window: the credential dialog cannot ask, so no retry
+    EXPECT_EQ(Read("app.dat"), "old");
+    EXPECT_FALSE(Exists("app.dat.fvpart"));
+}
+
 TEST_F(FileDownloaderTest, AFileInUseStaysAndIsReported) {
     Local("app.dat", "old", "1");
     server.Answer("/Update/files/app.dat", Ok("new"));
