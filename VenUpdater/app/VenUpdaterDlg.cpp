@@ -109,19 +109,13 @@ bool CVenUpdaterDlg::OnTimer(UINT_PTR) {
     ::KillTimer(m_hWnd, kStartTimer);
     if (m_busy.exchange(true))
         return true;
-
-    CWinsockConnection socket(m_ui);
-    CUpdateListRequest request(socket, m_ui, reinterpret_cast<OwnerWindow>(m_hWnd));
-    request.Fetch(m_app.m_strApiHost, m_proxyEnabled, m_proxyKind);
-    if (IsNothingToUpdate(request.Reply())) {
+    const std::string reply = FetchUpdateList();
+    if (IsNothingToUpdate(reply)) {
         LaunchBrowser();
         return true;
     }
-    m_files.ParseUpdateList(request.Reply());
-    for (const CUpdateFileEntry& entry : m_files.server) {
-        if (entry.kind == CUpdateFileEntry::kFolder)
-            EnsureFolders(LocalPathFor(m_folder, entry.path), false);
-    }
+    m_files.ParseUpdateList(reply);
+    CreateListedFolders();
     HANDLE thread = ::CreateThread(nullptr, 0, &CVenUpdaterDlg::DownloadThread, this, 0, nullptr);
     if (thread) {
         ::CloseHandle(thread);
@@ -129,6 +123,20 @@ bool CVenUpdaterDlg::OnTimer(UINT_PTR) {
         LaunchBrowser();
     }
     return true;
+}
+
+std::string CVenUpdaterDlg::FetchUpdateList() {
+    CWinsockConnection socket(m_ui);
+    CUpdateListRequest request(socket, m_ui, reinterpret_cast<OwnerWindow>(m_hWnd));
+    request.Fetch(m_app.m_strApiHost, m_proxyEnabled, m_proxyKind);
+    return request.Reply();
+}
+
+void CVenUpdaterDlg::CreateListedFolders() {
+    for (const CUpdateFileEntry& entry : m_files.server) {
+        if (entry.kind == CUpdateFileEntry::kFolder)
+            EnsureFolders(LocalPathFor(m_folder, entry.path), false);
+    }
 }
 
 DWORD WINAPI CVenUpdaterDlg::DownloadThread(void* param) {

@@ -35,6 +35,9 @@ protected:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
 private:
+    // The reply text of the update-list request; empty after any failure.
+    std::string FetchUpdateList();
+    void CreateListedFolders();
     static DWORD WINAPI DownloadThread(void* param);
     void ReadProxySettings();
 
