@@ -19,9 +19,21 @@ headless=1
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then headless=0; fi
 [ "$headless" = 1 ] && FV_FORCE_XVFB=1 fv_start_xvfb
 
+# What the service offers: a newer browser (its FileVersion one step up) and a large data file, so the
+# updater has something to fetch and its progress bar is seen moving.
+updates="$fv_root/build/demo-update"
+mkdir -p "$updates/data"
+python3 - "$fv_root/build/win/dist/FoldVen/FoldVenBrowser.exe" "$updates/FoldVenBrowser.exe" <<'PY'
+import sys
+program = open(sys.argv[1], 'rb').read()
+old, new = '2, 3, 1, 2'.encode('utf-16-le'), '2, 3, 1, 3'.encode('utf-16-le')
+open(sys.argv[2], 'wb').write(program.replace(old, new))
+PY
+[ -f "$updates/data/sample.pak" ] || head -c $((300 * 1024 * 1024)) /dev/urandom > "$updates/data/sample.pak"
+
 state="$fv_root/build/devservice-demo"
 host=$("$fv_root/tools/devservice-ctl.sh" start "$state" "$fv_root/build/native" \
-    --update-dir "$fv_root/build/demo-update")
+    --update-dir "$updates")
 export FOLDVEN_API_HOST=$host FOLDVEN_WEB_HOST=$host FOLDVEN_SEARCH_HOST=$host
 echo "devservice: http://$host/"
 
@@ -34,13 +46,24 @@ cleanup() {
 }
 trap cleanup EXIT
 
-program='C:\Program Files\FoldVen\FoldVenBrowser.exe'
+program='C:\Program Files\FoldVen\VenUpdater.exe'
 if [ "$headless" = 0 ]; then
-    wine "$program" qmtzvbka
+    wine "$program"
+    wineserver -w  # the browser that the updater started
     exit 0
 fi
 
-wine "$program" qmtzvbka &
-shot() { sleep "$1"; import -window root "$shots/$2.png"; echo "screenshot: screenshots/$2.png"; }
-shot 6 01-browser-start
+wine "$program" &
+shot() { import -window root "$shots/$1.png"; echo "screenshot: screenshots/$1.png"; }
+# The updater's window while it downloads, then what follows it: the browser's login dialog.
+for _ in $(seq 100); do
+    xdotool search --classname venupdater.exe >/dev/null 2>&1 && break
+    sleep 0.1
+done
+sleep 1.5
+shot 01-updater-progress
+sleep 1
+shot 02-updater-progress
+sleep 8
+shot 03-browser-start
 echo "screenshots are in $shots"
