@@ -128,7 +128,7 @@ bool CVenUpdaterDlg::OnTimer(UINT_PTR) {
 std::string CVenUpdaterDlg::FetchUpdateList() {
     CWinsockConnection socket(m_ui);
     CUpdateListRequest request(socket, m_ui, reinterpret_cast<OwnerWindow>(m_hWnd));
-    HCURSOR previous = ::SetCursor(::LoadCursorA(nullptr, MAKEINTRESOURCEA(32514)));  // IDC_WAIT
+    HCURSOR previous = ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
     request.Fetch(m_app.m_strApiHost, m_proxyEnabled, m_proxyKind);
     ::SetCursor(previous);
     return request.Reply();
