@@ -15,3 +15,10 @@ std::string WebHost();
 std::string SearchHost();
 
 }  // namespace ServiceHosts
+
+// Splits "host[:port]" for connecting; `defaultPort` when no port is given or it is not a number.
+struct HostPort {
+    std::string host;
+    unsigned port = 80;
+};
+HostPort SplitHostPort(const std::string& hostSpec, unsigned defaultPort);

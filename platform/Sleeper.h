@@ -6,3 +6,6 @@ public:
     virtual ~ISleeper() = default;
     virtual void Sleep(unsigned milliseconds) = 0;
 };
+
+// The program's sleeper: blocks the calling thread.
+ISleeper& SystemSleeper();

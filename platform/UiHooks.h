@@ -29,3 +29,11 @@ constexpr unsigned kIconStop = 0x10;
 constexpr unsigned kIconExclamation = 0x30;
 constexpr unsigned kIconInformation = 0x40;
 }  // namespace MessageFlags
+
+// The program's hooks: system message boxes, the program's string table, painting while a call blocks.
+IUiHooks& SystemUiHooks();
+
+// Routes ShowMessage to the program's own message dialog; until a handler is set, a system message box
+// shows the text.
+using MessageDialogHandler = void (*)(OwnerWindow owner, const std::string& text);
+void SetMessageDialogHandler(MessageDialogHandler handler);

@@ -9,8 +9,11 @@
 #include "FoldVenBrowser/ui/LoginDlg.h"
 #include "FoldVenBrowser/ui/MainDlg.h"
 #include "FoldVenBrowser/update/UpdaterRefresh.h"
+#include "net/ServiceClient.h"
 #include "net/ServiceHosts.h"
 #include "platform/Registry.h"
+#include "platform/Sleeper.h"
+#include "platform/UiHooks.h"
 #include "win/ModulePath.h"
 
 std::string LoadResString(UINT id) {
@@ -105,9 +108,16 @@ bool CBrowserApp::Login(const std::string& userId, const std::string& password) 
     m_session.password = password;
     m_session.apiHost = ServiceHosts::ApiHost();
     m_bLoggedIn = 1;
-    // The login request to the service is made here once the protocol client exists.
-    m_bLoggedIn = 0;
-    return false;
+    const OwnerWindow owner = reinterpret_cast<OwnerWindow>(GetMainWnd());
+    CServiceClient client(owner, m_session, SystemUiHooks(), SystemSleeper());
+    if (!client.Login(userId, password)) {
+        m_bLoggedIn = 0;
+        return false;
+    }
+    m_session.ParseLoginReply(client.GetReply());
+    m_bLoggedIn = 1;
+    CommitLoginOptions();
+    return true;
 }
 
 void CBrowserApp::CommitLoginOptions() {

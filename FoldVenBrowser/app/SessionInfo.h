@@ -5,6 +5,10 @@
 
 // The logged-in account: filled by Login from the user's input and then from the login reply.
 struct CSessionInfo {
+    // Fills the record from the body of a successful login reply (after its two envelope fields); a body
+    // shorter than 20 bytes changes nothing.
+    void ParseLoginReply(const std::string& replyBody);
+
     std::string userId;
     std::string password;
     std::string text2;

@@ -5,10 +5,10 @@
 #include <ole2.h>
 #include <winsock2.h>
 
-#include "VenUpdater/app/SystemUiHooks.h"
 #include "VenUpdater/app/VenUpdaterDlg.h"
 #include "VenUpdater/res/resource.h"
 #include "net/ServiceHosts.h"
+#include "platform/UiHooks.h"
 
 CVenUpdaterApp::~CVenUpdaterApp() {
     ReleaseInstanceMutex();
@@ -36,8 +36,7 @@ bool CVenUpdaterApp::InitInstance() {
 
     WSADATA wsa;
     if (::WSAStartup(MAKEWORD(2, 2), &wsa) != 0) {
-        CSystemUiHooks ui;
-        ::MessageBoxA(nullptr, ui.LoadString(IDS_SOCKETS_FAILED).c_str(), "에러", MB_OK);
+        ::MessageBoxA(nullptr, SystemUiHooks().LoadString(IDS_SOCKETS_FAILED).c_str(), "에러", MB_OK);
         return false;
     }
     m_socketsInitialized = true;

@@ -7,10 +7,12 @@
 #include "VenUpdater/app/FolderScan.h"
 #include "VenUpdater/app/Shortcut.h"
 #include "VenUpdater/app/VenUpdaterApp.h"
-#include "VenUpdater/app/WinsockConnection.h"
 #include "VenUpdater/res/resource.h"
 #include "VenUpdater/update/BrowserCommandLine.h"
 #include "VenUpdater/update/UpdateListRequest.h"
+#include "VenUpdater/update/UpdateSocket.h"
+#include "net/ProxySettings.h"
+#include "platform/Registry.h"
 #include "win/ModulePath.h"
 
 namespace {
@@ -56,7 +58,7 @@ BOOL CVenUpdaterDlg::OnInitDialog() {
 
     m_folder = ModuleFolder();
     ScanFolder(m_folder.substr(0, m_folder.size() - 1), m_files.local);
-    ReadProxySettings();
+    DetectProxy(SystemRegistry());
     ::SetTimer(m_hWnd, kStartTimer, kStartDelayMs, nullptr);
 
     const RECT rc = GetWindowRect();
@@ -65,11 +67,6 @@ BOOL CVenUpdaterDlg::OnInitDialog() {
     const int y = (::GetSystemMetrics(SM_CYSCREEN) - 60) / 2;
     ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     return TRUE;
-}
-
-void CVenUpdaterDlg::ReadProxySettings() {
-    m_proxyEnabled = false;
-    m_proxyKind = 0;
 }
 
 bool CVenUpdaterDlg::OnPaint() {
@@ -126,10 +123,10 @@ bool CVenUpdaterDlg::OnTimer(UINT_PTR) {
 }
 
 std::string CVenUpdaterDlg::FetchUpdateList() {
-    CWinsockConnection socket(m_ui);
-    CUpdateListRequest request(socket, m_ui, reinterpret_cast<OwnerWindow>(m_hWnd));
+    CUpdateSocket socket(&SystemUiHooks());
+    CUpdateListRequest request(socket, SystemUiHooks(), reinterpret_cast<OwnerWindow>(m_hWnd));
     HCURSOR previous = ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
-    request.Fetch(m_app.m_strApiHost, m_proxyEnabled, m_proxyKind);
+    request.Fetch(m_app.m_strApiHost, ProxySettings.enabled, ProxySettings.kind);
     ::SetCursor(previous);
     return request.Reply();
 }
@@ -143,9 +140,8 @@ void CVenUpdaterDlg::CreateListedFolders() {
 
 DWORD WINAPI CVenUpdaterDlg::DownloadThread(void* param) {
     auto* self = static_cast<CVenUpdaterDlg*>(param);
-    CSystemUiHooks ui;
     CFileDownloader downloader(self->m_files, self->m_folder, self->m_app.m_strFilesBaseUrl,
-                               self->m_hProgress, self->m_hWnd, ui);
+                               self->m_hProgress, self->m_hWnd, SystemUiHooks());
     downloader.DownloadFiles();
     self->LaunchBrowser();
     return 0;

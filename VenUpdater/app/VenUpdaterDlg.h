@@ -5,7 +5,6 @@
 #include <atomic>
 #include <string>
 
-#include "VenUpdater/app/SystemUiHooks.h"
 #include "VenUpdater/update/UpdateFileList.h"
 #include "win/Dialog.h"
 
@@ -39,10 +38,8 @@ private:
     std::string FetchUpdateList();
     void CreateListedFolders();
     static DWORD WINAPI DownloadThread(void* param);
-    void ReadProxySettings();
 
     CUpdateFileList m_files;
-    CSystemUiHooks m_ui;
     HICON m_hIcon = nullptr;
     CVenUpdaterApp& m_app;
     HWND m_hProgress = nullptr;
@@ -50,8 +47,6 @@ private:
     int m_backgroundWidth = 0;
     int m_backgroundHeight = 0;
     std::string m_folder;  // with its trailing backslash
-    bool m_proxyEnabled = false;
-    int m_proxyKind = 0;
     // From the first timer tick until the launch the window ignores Esc, Enter and Alt+F4, so that a
     // download is never cut off half-way by closing the window.
     std::atomic<bool> m_busy{false};

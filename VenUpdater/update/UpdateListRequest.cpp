@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "VenUpdater/update/UpdateFileList.h"
+#include "net/ServiceHosts.h"
 
 namespace {
 
@@ -50,10 +51,8 @@ CUpdateListRequest::Outcome CUpdateListRequest::Attempt(const std::string& apiHo
         m_ui.MessageBox(m_owner, m_ui.LoadString(kSocketMessageId), "에러", MessageFlags::kIconExclamation);
         return Outcome::GiveUp;
     }
-    std::string host;
-    unsigned port = kDefaultPort;
-    SplitHostPort(apiHost, kDefaultPort, host, port);
-    if (!m_socket.Connect(host, port)) {
+    const HostPort target = SplitHostPort(apiHost, kDefaultPort);
+    if (!m_socket.Connect(target.host, target.port)) {
         m_socket.Close();
         m_ui.MessageBox(m_owner, m_ui.LoadString(kConnectMessageId), "알림", MessageFlags::kIconStop);
         return Outcome::GiveUp;
@@ -92,20 +91,4 @@ CUpdateListRequest::Outcome CUpdateListRequest::Attempt(const std::string& apiHo
         return Outcome::Retry;
     m_strReply = framer.Body();
     return Outcome::Done;
-}
-
-void SplitHostPort(const std::string& hostAndPort, unsigned defaultPort, std::string& host, unsigned& port) {
-    host = hostAndPort;
-    port = defaultPort;
-    const std::size_t colon = hostAndPort.rfind(':');
-    if (colon == std::string::npos)
-        return;
-    const std::string digits = hostAndPort.substr(colon + 1);
-    if (digits.empty() || digits.size() > 5 || digits.find_first_not_of("0123456789") != std::string::npos)
-        return;
-    const unsigned value = static_cast<unsigned>(std::stoul(digits));
-    if (value == 0 || value > 65535)
-        return;
-    host = hostAndPort.substr(0, colon);
-    port = value;
 }

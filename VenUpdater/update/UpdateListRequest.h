@@ -38,6 +38,3 @@ private:
     OwnerWindow m_owner;
     std::string m_strReply;
 };
-
-// Splits "host:port"; without a port the default stays.
-void SplitHostPort(const std::string& hostAndPort, unsigned defaultPort, std::string& host, unsigned& port);

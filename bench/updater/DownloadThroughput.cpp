@@ -4,7 +4,7 @@
 #include <string>
 
 #include "VenUpdater/app/FileDownloader.h"
-#include "VenUpdater/app/SystemUiHooks.h"
+#include "platform/UiHooks.h"
 
 // Times DownloadFiles for one listed file: DownloadThroughput BASE_URL NAME SIZE FOLDER
 // Prints the bytes written and the seconds taken; the caller computes the throughput.
@@ -18,8 +18,7 @@ int main(int argc, char** argv) {
         folder += '\\';
     CUpdateFileList files;
     files.ParseUpdateList(std::string(argv[2]) + "\tbench\t" + argv[3]);
-    CSystemUiHooks ui;
-    CFileDownloader downloader(files, folder, argv[1], nullptr, nullptr, ui);
+    CFileDownloader downloader(files, folder, argv[1], nullptr, nullptr, SystemUiHooks());
 
     LARGE_INTEGER frequency, start, end;
     ::QueryPerformanceFrequency(&frequency);

@@ -196,18 +196,4 @@ TEST(UpdateReplyFramer, StatusAndLengthComeFromTheirFirstLines) {
     EXPECT_EQ(noStatus.Status(), "404");
 }
 
-TEST(SplitHostPort, PortOnlyWhenValid) {
-    std::string host;
-    unsigned port = 0;
-    SplitHostPort("api.example:8080", 80, host, port);
-    EXPECT_EQ(host, "api.example");
-    EXPECT_EQ(port, 8080u);
-    SplitHostPort("api.example", 80, host, port);
-    EXPECT_EQ(host, "api.example");
-    EXPECT_EQ(port, 80u);
-    SplitHostPort("api:99999", 80, host, port);
-    EXPECT_EQ(host, "api:99999");
-    EXPECT_EQ(port, 80u);
-}
-
 }  // namespace

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <string>
+
+#include "net/HttpSocket.h"
+
+class IListingSink;
+class IUiHooks;
+class CRemoteLocation;
+
+// "GET http://<host>" through an HTTP proxy, else "GET "; callers append the target and " HTTP/1.0\r\n".
+std::string RequestPrefix(const std::string& host);
+
+// One HTTP/1.0 exchange per request over a connection of its own: compose, send, receive until the
+// announced length, strip the header, check the status. Failures keep an error code and a Korean text.
+class CHttpClient {
+public:
+    static constexpr unsigned kRequestBufferSize = 4096;
+    static constexpr unsigned kListBufferSize = 16384;
+    static constexpr unsigned kHeaderCopySize = 1024;
+
+    // Error codes of the last failure; 1 to 6 are network errors.
+    enum Error {
+        kNone = 0,
+        kConnect = 1,
+        kSend = 2,
+        kReceive = 3,
+        kSendTimeout = 4,
+        kReceiveTimeout = 5,
+        kStatus = 6
+    };
+
+    // `ui` keeps the windows painted while a step blocks (may be null); each connect, send and receive
+    // step may take `watchdogMs` at most.
+    explicit CHttpClient(IUiHooks* ui = nullptr, unsigned watchdogMs = CWatchdog::kDefaultPeriodMs);
+
+    void SetCookie(const std::string& value) { m_strCookie = value; }
+    bool IsNetworkError() const { return m_nError >= kConnect && m_nError <= kStatus; }
+    int GetError() const { return m_nError; }
+    std::string GetErrorText() const { return m_strError; }
+
+    // `host` may carry ":port", which then replaces `port`.
+    bool Connect(const std::string& host, unsigned port);
+    bool Send(const std::string& host, const std::string& requestLine, const std::string& body, bool form);
+    // `buffer` holds `size` + 1 bytes, all 0.
+    bool Receive(std::string& reply, char* buffer, unsigned size);
+    // The request text exactly as Send writes it.
+    std::string ComposeRequest(const std::string& host, const std::string& requestLine,
+                               const std::string& body, bool form) const;
+
+    static int ParseHeader(const char* header, std::string& status);
+    static bool CheckReply(const std::string& reply);
+
+    bool Request(std::string& reply, const std::string& host, unsigned port, const std::string& requestLine,
+                 const std::string& body, bool form);
+    // The listing exchange (16384-byte buffer); a checked reply is parsed into `sink`.
+    bool RequestList(IListingSink& sink, CRemoteLocation& location, const std::string& host, unsigned port,
+                     const std::string& requestLine, std::string& reply, bool keepView);
+
+private:
+    bool Exchange(std::string& reply, const std::string& host, unsigned port, const std::string& requestLine,
+                  const std::string& body, bool form, unsigned bufferSize);
+
+    CHttpSocket m_socket;
+    int m_nError = kNone;
+    std::string m_strError;
+    std::string m_strCookie;
+};

@@ -1,0 +1,28 @@
+#include "net/HttpSocket.h"
+
+#include "net/ProxySettings.h"
+#include "platform/UiHooks.h"
+
+CHttpSocket::CHttpSocket(IUiHooks* ui, unsigned watchdogMs) : m_pUi(ui), m_watchdog(watchdogMs) {}
+
+bool CHttpSocket::Connect(const std::string& host, unsigned port) {
+    if (ProxySettings.enabled) {
+        SetProxy(ProxySettings.kind, ProxySettings.host, static_cast<unsigned>(ProxySettings.port));
+    }
+    return CProxySocket::Connect(host, port);
+}
+
+void CHttpSocket::ArmWatchdog() {
+    m_bTimedOut = false;
+    m_watchdog.Arm();
+}
+
+bool CHttpSocket::OnMessagePending() {
+    if (m_watchdog.HasExpired()) {
+        m_bTimedOut = true;
+        return false;
+    }
+    if (m_pUi)
+        m_pUi->PumpMessages();
+    return true;
+}

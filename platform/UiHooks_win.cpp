@@ -1,0 +1,48 @@
+#include <windows.h>
+
+#include "platform/UiHooks.h"
+
+namespace {
+
+MessageDialogHandler g_messageDialog = nullptr;
+
+class CWin32UiHooks : public IUiHooks {
+public:
+    int MessageBox(OwnerWindow owner, const std::string& text, const std::string& caption,
+                   unsigned flags) override {
+        return ::MessageBoxA(reinterpret_cast<HWND>(owner), text.c_str(), caption.c_str(), flags);
+    }
+
+    void ShowMessage(OwnerWindow owner, const std::string& text) override {
+        if (g_messageDialog) {
+            g_messageDialog(owner, text);
+        } else {
+            ::MessageBoxA(reinterpret_cast<HWND>(owner), text.c_str(), "", MB_OK);
+        }
+    }
+
+    std::string LoadString(unsigned id) override {
+        char buffer[1024];
+        const int n = ::LoadStringA(::GetModuleHandleA(nullptr), id, buffer, sizeof(buffer));
+        return std::string(buffer, n > 0 ? static_cast<std::size_t>(n) : 0);
+    }
+
+    // Only painting, as a blocked socket call always allowed: input is not dispatched in the middle of a
+    // request.
+    void PumpMessages() override {
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE))
+            ::DispatchMessageA(&msg);
+    }
+};
+
+}  // namespace
+
+IUiHooks& SystemUiHooks() {
+    static CWin32UiHooks hooks;
+    return hooks;
+}
+
+void SetMessageDialogHandler(MessageDialogHandler handler) {
+    g_messageDialog = handler;
+}

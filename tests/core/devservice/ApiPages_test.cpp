@@ -1,0 +1,202 @@
+#include "tools/devservice/ApiPages.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "tools/devservice/TextUtil.h"
+
+namespace {
+
+class DevServiceApi : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        s_data = new CServiceData;
+        std::string error;
+        ASSERT_TRUE(s_data->Load(FV_DEVSERVICE_DATA, error)) << error;
+    }
+    static void TearDownTestSuite() {
+        delete s_data;
+        s_data = nullptr;
+    }
+
+    static CQueryString Query(const std::string& text) {
+        CQueryString q;
+        q.Parse(text);
+        return q;
+    }
+
+    // The lines of a list reply, each split at tabs; `count` gets the leading field.
+    static std::vector<std::vector<std::string>> Lines(const std::string& reply,
+                                                       std::string* count = nullptr) {
+        const std::string start = "S\t0\tS0\t";
+        EXPECT_EQ(0u, reply.compare(0, start.size(), start)) << reply;
+        std::string rest = reply.substr(start.size());
+        size_t tab = rest.find('\t');
+        if (count != nullptr) {
+            *count = rest.substr(0, tab);
+        }
+        rest = rest.substr(tab + 1);
+        std::vector<std::vector<std::string>> lines;
+        for (const std::string& line : CTextUtil::Split(rest, '\n')) {
+            if (!line.empty()) {
+                EXPECT_EQ('\r', line.back());
+                lines.push_back(CTextUtil::Split(line.substr(0, line.size() - 1), '\t'));
+            }
+        }
+        return lines;
+    }
+
+    std::string Login(const std::string& query) { return CApiPages(*s_data).Login(Query(query)); }
+    std::string List(const std::string& query) { return CApiPages(*s_data).FileList(Query(query)); }
+
+    static CServiceData* s_data;
+};
+
+CServiceData* DevServiceApi::s_data = nullptr;
+
+TEST_F(DevServiceApi, LoginRepliesCarryTenFieldsInOrder) {
+    std::vector<std::string> f = CTextUtil::Split(Login("UID=tester&PWD=test1234&VER=2.3.1.2"), '\t');
+    ASSERT_EQ(13u, f.size());  // envelope, ten fields, the empty text after the last tab
+    EXPECT_EQ("S", f[0]);
+    EXPECT_EQ("0", f[1]);
+    EXPECT_EQ("tester", f[2]);
+    EXPECT_EQ("12345", f[6]);
+    EXPECT_EQ("0", f[7]);
+    EXPECT_EQ("N", f[8]);
+    EXPECT_EQ("test1234", f[9]);
+    EXPECT_EQ("", f[10]);
+    EXPECT_EQ("LK-tester-0001", f[11]);
+
+    f = CTextUtil::Split(Login("UID=flatfan&PWD=flat5678"), '\t');
+    EXPECT_EQ("1", f[7]);
+    EXPECT_EQ("Y", f[8]);
+    EXPECT_EQ("2027-03-31", f[10]);
+    EXPECT_EQ("mail@foldven.test",
+              CTextUtil::Split(Login("UID=mail%40foldven.test&PWD=p%26ss%20w0rd"), '\t')[2]);
+}
+
+TEST_F(DevServiceApi, LoginFailures) {
+    EXPECT_EQ("F\t105\t", Login("UID=tester&PWD=wrong"));
+    EXPECT_EQ("F\t105\t", Login("UID=TESTER&PWD=test1234"));
+    EXPECT_EQ("F\t105\t", Login("UID=nobody&PWD=test1234"));
+    EXPECT_EQ("F\t101\t", Login("UID=blocked&PWD=blocked1"));
+}
+
+TEST_F(DevServiceApi, NoticesAndBalance) {
+    CApiPages api(*s_data);
+    std::string count;
+    auto notices = Lines(api.Notices(), &count);
+    ASSERT_GE(notices.size(), 3u);
+    EXPECT_EQ(std::to_string(notices.size()), count);
+    EXPECT_GT(notices[0][1].size(), 60u);
+    EXPECT_EQ("S\t0\t12345\t", api.Balance(Query("MD=RP&UID=tester&LID=IK7F3A21C0")));
+    EXPECT_EQ("F\t101\t", api.Balance(Query("MD=RP&UID=tester&LID=other")));
+    EXPECT_EQ("F\t102\t", api.Balance(Query("MD=XX&UID=tester&LID=IK7F3A21C0")));
+    EXPECT_EQ("F\t102\t", List("MD=ZZ"));
+}
+
+TEST_F(DevServiceApi, RootListsElevenCategoriesAndTheSpecialFoldersWithoutCate2) {
+    auto lines = Lines(List("MD=BC&FID=0"));
+    std::set<std::string> names;
+    for (const auto& f : lines) {
+        ASSERT_EQ(9u, f.size());  // id, parent, level, size, name, cate1, type, number, capacity
+        EXPECT_EQ("0", f[1]);
+        EXPECT_EQ("1", f[2]);
+        EXPECT_EQ("-1", f[3]);
+        EXPECT_EQ("D", f[6]);
+        names.insert(f[4]);
+    }
+    for (const char* name : {"영화", "게임", "TV", "애니", "만화", "휴대기기", "강좌", "교육", "기타", "유틸",
+                             "문서", ".waste_basket", ".share", ".photo_service"}) {
+        EXPECT_EQ(1u, names.count(name)) << name;
+    }
+}
+
+TEST_F(DevServiceApi, LevelTwoListingsArePagedByThirty) {
+    std::string total;
+    auto first = Lines(List("MD=ML&step=2&PID=130&cate1=tv&cate2=tv001&start=0"), &total);
+    auto second = Lines(List("MD=ML&step=2&PID=130&cate1=tv&cate2=tv001&start=30"), &total);
+    auto beyond = Lines(List("MD=ML&step=2&PID=130&start=90"));
+    ASSERT_EQ(30u, first.size());
+    EXPECT_EQ(std::to_string(30 + second.size()), total);
+    EXPECT_GT(second.size(), 0u);
+    EXPECT_LT(second.size(), 30u);
+    EXPECT_TRUE(beyond.empty());
+    EXPECT_NE(first.back()[0], second.front()[0]);
+    for (const auto& f : first) {
+        ASSERT_EQ(10u, f.size());  // no path at level 3
+        EXPECT_EQ("130", f[1]);
+        EXPECT_EQ("3", f[2]);
+        EXPECT_EQ("tv001", f[5]);  // cate1 of the line: the level-2 code, sent back as "cate2"
+        EXPECT_EQ("tv", f[6]);
+    }
+}
+
+TEST_F(DevServiceApi, DeepLinesCarryTheirFolderPath) {
+    bool sawFolder = false;
+    for (const auto& f : Lines(List("MD=FL&step=4&PID=1156"))) {
+        ASSERT_EQ(11u, f.size());
+        EXPECT_EQ("5", f[2]);
+        EXPECT_EQ("/TV/드라마/사랑의 온도 (전16화)/9~16화", f[8]);
+        if (f[7] == "D") {
+            sawFolder = true;
+            EXPECT_EQ("-1", f[3]);
+            EXPECT_GT(std::stoll(f[10]), 0);
+        } else {
+            EXPECT_EQ(f[3], f[10]);
+        }
+    }
+    EXPECT_TRUE(sawFolder);
+}
+
+TEST_F(DevServiceApi, CatalogueHoldsTheAdultIdsAndSizesFromBytesToTerabytes) {
+    const CCatalogue& c = s_data->m_catalogue;
+    ASSERT_NE(nullptr, c.Find(110));
+    EXPECT_EQ(2, c.Find(110)->level);
+    for (int id : {121, 131, 140, 150, 160, 177}) {
+        EXPECT_NE(nullptr, c.Find(id)) << id;
+    }
+    std::int64_t smallest = INT64_MAX;
+    std::int64_t largest = 0;
+    for (int id = 1; id < 5000; ++id) {
+        const CCatalogueItem* item = c.Find(id);
+        if (item != nullptr && item->isFile) {
+            smallest = std::min(smallest, item->size);
+            largest = std::max(largest, item->size);
+        }
+    }
+    EXPECT_LT(smallest, 1024);
+    EXPECT_GE(largest, 1LL << 40);
+}
+
+TEST_F(DevServiceApi, SearchFindsForbidsAndComesBackEmpty) {
+    const std::string se =
+        "step=2&UID=tester&LID=IK7F3A21C0&STYPE=0&MD=SE&SEARCHTYPE=0&start=0&cate1=movie&Keyword=";
+    std::string count;
+    auto found = Lines(List(se + "%BC%AD%BF%EF"), &count);  // 서울
+    ASSERT_FALSE(found.empty());
+    EXPECT_EQ(std::to_string(found.size()), count);
+    for (const auto& f : found) {
+        EXPECT_EQ(f[2] == "3" ? 8u : 9u, f.size());  // no number and capacity; path below level 3
+    }
+    EXPECT_EQ("F\t901\t", List(se + "WaReZ"));
+    EXPECT_EQ("S\t0\tS0\t0\t", List(se + "zzzz-no-such-name"));
+    EXPECT_EQ("S\t0\tS0\t0\t", List(se));
+}
+
+TEST(DevServiceCatalogue, BadDataFilesAreRefusedWithTheLine) {
+    CCatalogue c;
+    std::string error;
+    EXPECT_FALSE(c.LoadText({"D 1 movie 영화", "F 1 10 dup"}, error));
+    EXPECT_NE(std::string::npos, error.find("line 2"));
+    EXPECT_FALSE(c.LoadText({"D 1 movie 영화", "    F 2 10 too deep"}, error));
+    EXPECT_FALSE(c.LoadText({"F 2 12Q bad size"}, error));
+    EXPECT_FALSE(c.LoadText({"F 2 1 file", "  F 3 1 inside a file"}, error));
+    EXPECT_TRUE(c.LoadText({"# comment", "D 1 movie 영화", "  D 2 mo1 sub", "    F 3 2K f"}, error)) << error;
+    EXPECT_EQ(2048, c.Find(3)->size);
+    EXPECT_EQ(2048, c.Find(1)->capacity);
+    EXPECT_EQ("/영화/sub", c.Find(3)->path);
+}
+
+}  // namespace
