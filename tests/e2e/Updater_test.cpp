@@ -66,6 +66,7 @@ protected:
         ASSERT_TRUE(DevService::Reset());
         const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
         folder = TestInstall::Fresh(name);
+        ASSERT_FALSE(folder.empty()) << "FV_DIST names no install-folder image";
         updates = "C:\\fvtest\\" + name + "-updates";
         TestInstall::DeleteTree(updates);
         ::CreateDirectoryA(updates.c_str(), nullptr);

@@ -65,6 +65,9 @@ bool CopyTree(const std::string& from, const std::string& to) {
 }
 
 std::string Fresh(const std::string& name) {
+    // Without FV_DIST the copy would start at the drive's root, which is the whole Unix file system.
+    if (DistFolder().empty())
+        return std::string();
     ::CreateDirectoryA("C:\\fvtest", nullptr);
     const std::string folder = "C:\\fvtest\\" + name;
     DeleteTree(folder);

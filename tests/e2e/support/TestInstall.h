@@ -10,7 +10,8 @@ namespace TestInstall {
 std::string FromUnixPath(const std::string& unixPath);
 // The install-folder image the build laid out (FV_DIST).
 std::string DistFolder();
-// Copies the image into C:\fvtest\<name>\ (emptied first); returns the folder with a trailing backslash.
+// Copies the image into C:\fvtest\<name>\ (emptied first); returns the folder with a trailing backslash,
+// or an empty text when FV_DIST is not set.
 std::string Fresh(const std::string& name);
 bool CopyTree(const std::string& from, const std::string& to);
 bool DeleteTree(const std::string& folder);
