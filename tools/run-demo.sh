@@ -19,8 +19,8 @@ headless=1
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then headless=0; fi
 [ "$headless" = 1 ] && FV_FORCE_XVFB=1 fv_start_xvfb
 
-# What the service offers: a newer browser (its FileVersion one step up) and a large data file, so the
-# updater has something to fetch and its progress bar is seen moving.
+# What the service offers: a newer browser (its FileVersion one step up) and a data file, delivered in
+# small paced pieces, so the updater has something to fetch and its progress bar is seen moving.
 updates="$fv_root/build/demo-update"
 mkdir -p "$updates/data"
 python3 - "$fv_root/build/win/dist/FoldVen/FoldVenBrowser.exe" "$updates/FoldVenBrowser.exe" <<'PY'
@@ -29,13 +29,14 @@ program = open(sys.argv[1], 'rb').read()
 old, new = '2, 3, 1, 2'.encode('utf-16-le'), '2, 3, 1, 3'.encode('utf-16-le')
 open(sys.argv[2], 'wb').write(program.replace(old, new))
 PY
-[ -f "$updates/data/sample.pak" ] || head -c $((300 * 1024 * 1024)) /dev/urandom > "$updates/data/sample.pak"
+[ -f "$updates/data/sample.pak" ] || head -c $((24 * 1024 * 1024)) /dev/urandom > "$updates/data/sample.pak"
 
 state="$fv_root/build/devservice-demo"
 host=$("$fv_root/tools/devservice-ctl.sh" start "$state" "$fv_root/build/native" \
     --update-dir "$updates")
 export FOLDVEN_API_HOST=$host FOLDVEN_WEB_HOST=$host FOLDVEN_SEARCH_HOST=$host
 echo "devservice: http://$host/"
+curl -s -o /dev/null "http://$host/_control/fault?path=/Update/files/&kind=chunked-writes&arg=16384"
 
 shots="$fv_root/screenshots"
 mkdir -p "$shots"
