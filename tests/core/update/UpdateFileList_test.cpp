@@ -139,15 +139,6 @@ TEST(UpdateDecision, FoldersAreNeverDownloaded) {
     EXPECT_FALSE(list.Decide(kFolder, LocalFolder("skin")));
 }
 
-TEST(ParseDecimal64, ReadsLikeAtolWithoutOverflow) {
-    EXPECT_EQ(ParseDecimal64("201012011200"), 201012011200);
-    EXPECT_EQ(ParseDecimal64("  -42abc"), -42);
-    EXPECT_EQ(ParseDecimal64("abc"), 0);
-    EXPECT_EQ(ParseDecimal64(""), 0);
-    EXPECT_EQ(ParseDecimal64("99999999999999999999999"), INT64_MAX);
-    EXPECT_EQ(ParseDecimal64("-99999999999999999999999"), INT64_MIN);
-}
-
 TEST(Progress, RangeRoundsToWholeKilobytes) {
     EXPECT_EQ(ProgressRange(0), 0);
     EXPECT_EQ(ProgressRange(1536), 2);
@@ -163,12 +154,6 @@ TEST(LocalPaths, SlashesBecomeBackslashesAndParentsAreListed) {
     EXPECT_EQ(parents, (std::vector<std::string>{"C:", "C:\\F", "C:\\F\\a"}));
     const std::vector<std::string> all = FoldersToCreate("C:\\F\\a", false);
     EXPECT_EQ(all, (std::vector<std::string>{"C:", "C:\\F", "C:\\F\\a"}));
-}
-
-TEST(NothingToUpdate, EmptyOrNotExist) {
-    EXPECT_TRUE(IsNothingToUpdate(""));
-    EXPECT_TRUE(IsNothingToUpdate("Not Exist"));
-    EXPECT_FALSE(IsNothingToUpdate("not exist"));
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <deque>
 #include <vector>
 
+#include "tests/support/RecordingUi.h"
+
 namespace {
 
 // One scripted connection per attempt: what it answers, and what it was sent.
@@ -57,24 +59,16 @@ private:
     ScriptedAttempt m_current;
 };
 
-class RecordingUi : public IUiHooks {
+// The shared recorder, plus the owner window of each message box.
+class OwnerRecordingUi : public RecordingUi {
 public:
-    struct Box {
-        OwnerWindow owner;
-        std::string text, caption;
-        unsigned flags;
-    };
-    std::vector<Box> boxes;
+    std::vector<OwnerWindow> owners;
+    OwnerRecordingUi() { strings = {{104, "code %1"}, {105, "no socket"}, {106, "no connection"}}; }
     int MessageBox(OwnerWindow owner, const std::string& text, const std::string& caption,
                    unsigned flags) override {
-        boxes.push_back({owner, text, caption, flags});
-        return 1;
+        owners.push_back(owner);
+        return RecordingUi::MessageBox(owner, text, caption, flags);
     }
-    void ShowMessage(OwnerWindow, const std::string&) override {}
-    std::string LoadString(unsigned id) override {
-        return id == 104 ? "code %1" : "string" + std::to_string(id);
-    }
-    void PumpMessages() override {}
 };
 
 constexpr OwnerWindow kOwner = 0x1234;
@@ -102,28 +96,25 @@ TEST(UpdateListRequest, BodyArrivingInPiecesIsFramedByContentLengthAndTrimmed) {
     const std::string response = Ok("  skin@a.dll\t1\t10\r\n");
     socket.script.push_back(
         {true, false, {response.substr(0, 10), response.substr(10, 30), response.substr(40)}});
-    RecordingUi ui;
+    OwnerRecordingUi ui;
     CUpdateListRequest request(socket, ui, kOwner);
     ASSERT_TRUE(request.Fetch("127.0.0.1:8123", false, 0));
     EXPECT_EQ(request.Reply(), "skin@a.dll\t1\t10");
     ASSERT_EQ(socket.connects.size(), 1u);
     EXPECT_EQ(socket.connects[0], (std::pair<std::string, unsigned>("127.0.0.1", 8123)));
-    EXPECT_TRUE(ui.boxes.empty());
+    EXPECT_TRUE(ui.events.empty());
 }
 
 TEST(UpdateListRequest, StatusOtherThan200ShowsCodeOnEachOfTwoAttempts) {
     FakeConnection socket;
     socket.script.push_back({true, false, {"HTTP/1.0 500 Error\r\nContent-Length: 0\r\n\r\n"}});
     socket.script.push_back({true, false, {"HTTP/1.0 503 Busy\r\n\r\n"}});
-    RecordingUi ui;
+    OwnerRecordingUi ui;
     CUpdateListRequest request(socket, ui, kOwner);
     EXPECT_FALSE(request.Fetch("api", false, 0));
     EXPECT_EQ(request.Reply(), "");
-    ASSERT_EQ(ui.boxes.size(), 2u);
-    EXPECT_EQ(ui.boxes[0].text, "code 500");
-    EXPECT_EQ(ui.boxes[0].caption, "알림");
-    EXPECT_EQ(ui.boxes[0].owner, 0u);
-    EXPECT_EQ(ui.boxes[1].text, "code 503");
+    EXPECT_EQ(ui.events, (std::vector<std::string>{"box 알림|code 500|0", "box 알림|code 503|0"}));
+    EXPECT_EQ(ui.owners, (std::vector<OwnerWindow>{0, 0}));
     EXPECT_EQ(socket.connects[0].second, 80u);
 }
 
@@ -131,7 +122,7 @@ TEST(UpdateListRequest, SecondAttemptOnAFreshConnectionCanSucceed) {
     FakeConnection socket;
     socket.script.push_back({true, true, {}});  // send fails
     socket.script.push_back({true, false, {Ok("Not Exist")}});
-    RecordingUi ui;
+    OwnerRecordingUi ui;
     CUpdateListRequest request(socket, ui, kOwner);
     EXPECT_TRUE(request.Fetch("api", false, 0));
     EXPECT_EQ(request.Reply(), "Not Exist");
@@ -142,17 +133,17 @@ TEST(UpdateListRequest, BrokenOffOrEmptyRepliesFailSilently) {
     FakeConnection socket;
     socket.script.push_back({true, false, {"HTTP/1.0 200 OK\r\nContent-Length: 50\r\n\r\nskin@a.d"}});
     socket.script.push_back({true, false, {}, true});  // receive error
-    RecordingUi ui;
+    OwnerRecordingUi ui;
     CUpdateListRequest request(socket, ui, kOwner);
     EXPECT_FALSE(request.Fetch("api", false, 0));
     EXPECT_EQ(request.Reply(), "");
-    EXPECT_TRUE(ui.boxes.empty());
+    EXPECT_TRUE(ui.events.empty());
 }
 
 TEST(UpdateListRequest, WithoutContentLengthTheBodyRunsToTheClose) {
     FakeConnection socket;
     socket.script.push_back({true, false, {"HTTP/1.0 200 OK\r\n\r\nNot ", "Exist"}});
-    RecordingUi ui;
+    OwnerRecordingUi ui;
     CUpdateListRequest request(socket, ui, kOwner);
     EXPECT_TRUE(request.Fetch("api", false, 0));
     EXPECT_EQ(request.Reply(), "Not Exist");
@@ -161,24 +152,19 @@ TEST(UpdateListRequest, WithoutContentLengthTheBodyRunsToTheClose) {
 TEST(UpdateListRequest, ConnectAndSocketFailuresShowTheirMessagesOnce) {
     FakeConnection socket;
     socket.script.push_back({false, false, {}});
-    RecordingUi ui;
+    OwnerRecordingUi ui;
     CUpdateListRequest request(socket, ui, kOwner);
     EXPECT_FALSE(request.Fetch("api", false, 0));
-    ASSERT_EQ(ui.boxes.size(), 1u);
-    EXPECT_EQ(ui.boxes[0].text, "string106");
-    EXPECT_EQ(ui.boxes[0].caption, "알림");
-    EXPECT_EQ(ui.boxes[0].flags, MessageFlags::kIconStop);
-    EXPECT_EQ(ui.boxes[0].owner, kOwner);
+    EXPECT_EQ(ui.events, (std::vector<std::string>{"box 알림|no connection|16"}));
+    EXPECT_EQ(ui.owners, (std::vector<OwnerWindow>{kOwner}));
 
     FakeConnection noSocket;
     noSocket.createFails = true;
-    RecordingUi ui2;
+    OwnerRecordingUi ui2;
     CUpdateListRequest request2(noSocket, ui2, kOwner);
     EXPECT_FALSE(request2.Fetch("api", false, 0));
-    ASSERT_EQ(ui2.boxes.size(), 1u);
-    EXPECT_EQ(ui2.boxes[0].text, "string105");
-    EXPECT_EQ(ui2.boxes[0].caption, "에러");
-    EXPECT_EQ(ui2.boxes[0].flags, MessageFlags::kIconExclamation);
+    EXPECT_EQ(ui2.events, (std::vector<std::string>{"box 에러|no socket|48"}));
+    EXPECT_EQ(ui2.owners, (std::vector<OwnerWindow>{kOwner}));
 }
 
 TEST(UpdateReplyFramer, StatusAndLengthComeFromTheirFirstLines) {

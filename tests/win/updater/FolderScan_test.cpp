@@ -110,12 +110,4 @@ TEST_F(FolderScanTest, ProgramsAreKnownByTheirFileVersionText) {
     EXPECT_FALSE(GetFileVersionText(folder + "\\missing.exe", version));
 }
 
-TEST_F(FolderScanTest, EnsureFoldersCreatesEveryLevel) {
-    EXPECT_TRUE(EnsureFolders(folder + "\\a\\b\\c.dll", true));
-    EXPECT_NE(::GetFileAttributesA((folder + "\\a\\b").c_str()), INVALID_FILE_ATTRIBUTES);
-    EXPECT_EQ(::GetFileAttributesA((folder + "\\a\\b\\c.dll").c_str()), INVALID_FILE_ATTRIBUTES);
-    EXPECT_TRUE(EnsureFolders(folder + "\\x\\y", false));
-    EXPECT_TRUE(EnsureFolders(folder + "\\x\\y", false));  // already there
-}
-
 }  // namespace
