@@ -1,17 +1,9 @@
 #include "net/ListingParser.h"
 
+#include <utility>
+
 #include "net/ListingSink.h"
 #include "net/ReplyReaders.h"
-
-namespace {
-
-bool IsAdultId(std::int32_t id, std::int32_t level) {
-    if (level > 1 && id == 110)
-        return true;
-    return id == 121 || id == 131 || id == 140 || id == 150 || id == 160 || id == 177;
-}
-
-}  // namespace
 
 CRemoteItem ParseListingLine(std::string line) {
     CRemoteItem item;
@@ -27,7 +19,7 @@ CRemoteItem ParseListingLine(std::string line) {
     item.type = NextField(line);
     if (item.level > 3)
         item.path = NextField(line);
-    item.adult = IsAdultId(item.id, item.level) ? 'A' : 'N';
+    item.adult = AdultMarkFor(item.id, item.level);
     item.number = NextInt(line);
     item.capacity = NextInt64(line);
     item.listed = 0;
@@ -51,10 +43,19 @@ void ParseListing(const std::string& body, IListingSink& sink, const CRemoteLoca
         sink.PartitionView();
         return;
     }
+    // Lines are taken by position rather than cut from the front of the text, so a long reply costs
+    // time in proportion to its length.
+    std::size_t pos = 0;
+    std::size_t nextTab = text.find('\t');
     do {
-        const std::string line = NextLine(text);
+        const std::size_t end = text.find("\r\n", pos);
+        std::string chunk = text.substr(pos, end == std::string::npos ? std::string::npos : end - pos);
+        pos = end == std::string::npos ? text.size() : end + 2;
+        std::string line = NextLine(chunk);
         if (line.size() > 10)
-            sink.AddReplyItem(ParseListingLine(line), location, keepView);
-    } while (text.size() >= 10 && text.find('\t') != std::string::npos);
+            sink.AddReplyItem(ParseListingLine(std::move(line)), location, keepView);
+        if (nextTab < pos)
+            nextTab = text.find('\t', pos);
+    } while (text.size() - pos >= 10 && nextTab != std::string::npos);
     sink.PartitionView();
 }

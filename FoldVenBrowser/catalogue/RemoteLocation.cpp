@@ -22,7 +22,9 @@ void CRemoteLocation::CopyFrom(const CRemoteLocation& other) {
     start = keptStart;
 }
 
-void CRemoteLocation::CopyTo(CRemoteLocation& other) const { other.CopyFrom(*this); }
+void CRemoteLocation::CopyTo(CRemoteLocation& other) const {
+    other.CopyFrom(*this);
+}
 
 void CRemoteLocation::SetFromItem(const CRemoteItem& item) {
     name = item.name;

@@ -21,21 +21,12 @@ protected:
         KillProcessesNamed("FoldVenBrowser.exe");
         TestInstall::ResetSettings();
         folder = TestInstall::Fresh(::testing::UnitTest::GetInstance()->current_test_info()->name());
+        ASSERT_FALSE(folder.empty()) << "FV_DIST must name the install-folder image";
     }
     void TearDown() override { KillProcessesNamed("FoldVenBrowser.exe"); }
 
     static void SaveCredentials(const std::string& id, const std::string& pw) {
-        HKEY key = nullptr;
-        ::RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\FoldVen", 0, nullptr, 0, KEY_WRITE, nullptr, &key,
-                          nullptr);
-        const DWORD on = 1;
-        ::RegSetValueExA(key, "bSaveID", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&on), sizeof(on));
-        ::RegSetValueExA(key, "strSaveID", 0, REG_SZ, reinterpret_cast<const BYTE*>(id.c_str()),
-                         static_cast<DWORD>(id.size() + 1));
-        ::RegSetValueExA(key, "bKeepPassword", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&on), sizeof(on));
-        ::RegSetValueExA(key, "UserPW", 0, REG_SZ, reinterpret_cast<const BYTE*>(pw.c_str()),
-                         static_cast<DWORD>(pw.size() + 1));
-        ::RegCloseKey(key);
+        TestInstall::SaveCredentials(1, id, 1, pw);
     }
 
     bool Start(CTestProcess& browser, const WinLoopbackServer& service) {

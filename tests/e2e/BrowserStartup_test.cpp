@@ -5,6 +5,7 @@
 #include "tests/e2e/support/TestInstall.h"
 #include "tests/e2e/support/TestProcess.h"
 #include "tests/e2e/support/WindowFinder.h"
+#include "tests/support/WinLoopbackServer.h"
 
 namespace {
 
@@ -13,6 +14,7 @@ using namespace WindowFinder;
 constexpr DWORD kWait = 20000;
 const char* kToken = "qmtzvbka";
 const std::string kRefusal = "독립적으로 프로그램을 실행 할수 없습니다.";
+const std::string kLoginReply = "S\t0\ttester\tt2\tt3\tINF\t1500\t0\tN\tsecret\t\tLK1\t";
 
 class BrowserStartupTest : public ::testing::Test {
 protected:
@@ -20,26 +22,15 @@ protected:
         KillProcessesNamed("FoldVenBrowser.exe");
         TestInstall::ResetSettings();
         folder = TestInstall::Fresh(::testing::UnitTest::GetInstance()->current_test_info()->name());
+        ASSERT_FALSE(folder.empty()) << "FV_DIST must name the install-folder image";
         ASSERT_TRUE(TestInstall::FileExists(Browser())) << Browser();
     }
     void TearDown() override { KillProcessesNamed("FoldVenBrowser.exe"); }
 
     std::string Browser() const { return folder + "FoldVenBrowser.exe"; }
 
-    // Saved credentials as a previous login with automatic login left them.
     static void SaveCredentials(DWORD saveId, const std::string& id, DWORD keep, const std::string& pw) {
-        HKEY key = nullptr;
-        ::RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\FoldVen", 0, nullptr, 0, KEY_WRITE, nullptr, &key,
-                          nullptr);
-        ::RegSetValueExA(key, "bSaveID", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&saveId),
-                         sizeof(saveId));
-        ::RegSetValueExA(key, "strSaveID", 0, REG_SZ, reinterpret_cast<const BYTE*>(id.c_str()),
-                         static_cast<DWORD>(id.size() + 1));
-        ::RegSetValueExA(key, "bKeepPassword", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&keep),
-                         sizeof(keep));
-        ::RegSetValueExA(key, "UserPW", 0, REG_SZ, reinterpret_cast<const BYTE*>(pw.c_str()),
-                         static_cast<DWORD>(pw.size() + 1));
-        ::RegCloseKey(key);
+        TestInstall::SaveCredentials(saveId, id, keep, pw);
     }
 
     static bool SettingsKeyExists() {
@@ -87,11 +78,15 @@ TEST_F(BrowserStartupTest, TheTokenIsCaseSensitive) {
 }
 
 TEST_F(BrowserStartupTest, DashRShowsTheLoginDialogWithTheSavedCredentials) {
+    WinLoopbackServer service([](const std::string&) { return HttpReply(kLoginReply); });
     SaveCredentials(1, "tester", 1, "secret");
     CTestProcess browser;
-    ASSERT_TRUE(browser.Start(Browser(), {kToken, "-r"}, folder));
+    ASSERT_TRUE(browser.Start(Browser(), {kToken, "-r"}, folder, {{"FOLDVEN_API_HOST", service.Host()}}));
     HWND dialog = WaitForLoginDialog(browser);
     ASSERT_NE(dialog, nullptr);
+    for (const std::string& request : service.Requests()) {
+        EXPECT_EQ(request.find("login.aspx"), std::string::npos) << "no automatic login with -r";
+    }
     EXPECT_EQ(TextOf(::GetDlgItem(dialog, 1001)), "tester");
     EXPECT_EQ(TextOf(::GetDlgItem(dialog, 1002)), "secret");
     ClickButton(dialog, IDCANCEL);
@@ -121,7 +116,39 @@ TEST_F(BrowserStartupTest, FirstStartCreatesAnEmptySettingsKey) {
     EXPECT_EQ(values, 0u);
 }
 
-TEST_F(BrowserStartupTest, ASecondStartEndsSilently) {
+TEST_F(BrowserStartupTest, AnyOtherSecondArgumentStillLogsInAutomatically) {
+    WinLoopbackServer service([](const std::string&) { return HttpReply(kLoginReply); });
+    SaveCredentials(1, "tester", 1, "secret");
+    CTestProcess browser;
+    ASSERT_TRUE(browser.Start(Browser(), {kToken, "-R"}, folder, {{"FOLDVEN_API_HOST", service.Host()}}));
+    ASSERT_NE(WaitForWindowOfClass(browser.Pid(), "FOldVenClass", kWait), nullptr);
+    int logins = 0;
+    for (const std::string& request : service.Requests())
+        logins += request.find("/login.aspx?") != std::string::npos;
+    EXPECT_EQ(logins, 1);
+}
+
+TEST_F(BrowserStartupTest, ASecondStartBringsTheRunningMainWindowForward) {
+    WinLoopbackServer service([](const std::string&) { return HttpReply(kLoginReply); });
+    SaveCredentials(1, "tester", 1, "secret");
+    CTestProcess first;
+    ASSERT_TRUE(first.Start(Browser(), {kToken}, folder, {{"FOLDVEN_API_HOST", service.Host()}}));
+    HWND main = WaitForWindowOfClass(first.Pid(), "FOldVenClass", kWait);
+    ASSERT_NE(main, nullptr);
+    ::ShowWindow(main, SW_MINIMIZE);
+    Pause(500);
+    ASSERT_TRUE(::IsIconic(main));
+
+    CTestProcess second;
+    ASSERT_TRUE(second.Start(Browser(), {kToken}, folder, {{"FOLDVEN_API_HOST", service.Host()}}));
+    EXPECT_TRUE(second.WaitForExit(kWait));
+    EXPECT_TRUE(TopLevelWindowsOf(second.Pid()).empty());
+    Pause(500);
+    EXPECT_FALSE(::IsIconic(main));
+    EXPECT_TRUE(first.IsRunning());
+}
+
+TEST_F(BrowserStartupTest, ASecondStartDuringTheLoginDialogEndsSilently) {
     CTestProcess first;
     ASSERT_TRUE(first.Start(Browser(), {kToken}, folder));
     ASSERT_NE(WaitForLoginDialog(first), nullptr);

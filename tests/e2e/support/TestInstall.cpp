@@ -44,6 +44,7 @@ bool DeleteTree(const std::string& folder) {
 }
 
 bool CopyTree(const std::string& from, const std::string& to) {
+    if (from.empty() || to.empty()) return false;  // "\\*" would be the whole drive
     ::CreateDirectoryA(to.c_str(), nullptr);
     WIN32_FIND_DATAA data;
     HANDLE find = ::FindFirstFileA((from + "\\*").c_str(), &data);
@@ -65,13 +66,11 @@ bool CopyTree(const std::string& from, const std::string& to) {
 }
 
 std::string Fresh(const std::string& name) {
-    // Without FV_DIST the copy would start at the drive's root, which is the whole Unix file system.
-    if (DistFolder().empty())
-        return std::string();
+    if (DistFolder().empty() || name.empty()) return std::string();
     ::CreateDirectoryA("C:\\fvtest", nullptr);
     const std::string folder = "C:\\fvtest\\" + name;
     DeleteTree(folder);
-    CopyTree(DistFolder(), folder);
+    if (!CopyTree(DistFolder(), folder)) return std::string();
     return folder + "\\";
 }
 
@@ -95,6 +94,20 @@ bool WriteFile(const std::string& path, const std::string& content) {
 
 void ResetSettings() {
     ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\FoldVen");
+}
+
+void SaveCredentials(unsigned long saveId, const std::string& id, unsigned long keepPassword,
+                     const std::string& password) {
+    HKEY key = nullptr;
+    ::RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\FoldVen", 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);
+    const DWORD flags[2] = {saveId, keepPassword};
+    ::RegSetValueExA(key, "bSaveID", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&flags[0]), sizeof(DWORD));
+    ::RegSetValueExA(key, "strSaveID", 0, REG_SZ, reinterpret_cast<const BYTE*>(id.c_str()),
+                     static_cast<DWORD>(id.size() + 1));
+    ::RegSetValueExA(key, "bKeepPassword", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&flags[1]), sizeof(DWORD));
+    ::RegSetValueExA(key, "UserPW", 0, REG_SZ, reinterpret_cast<const BYTE*>(password.c_str()),
+                     static_cast<DWORD>(password.size() + 1));
+    ::RegCloseKey(key);
 }
 
 }  // namespace TestInstall

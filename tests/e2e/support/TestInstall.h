@@ -11,7 +11,7 @@ std::string FromUnixPath(const std::string& unixPath);
 // The install-folder image the build laid out (FV_DIST).
 std::string DistFolder();
 // Copies the image into C:\fvtest\<name>\ (emptied first); returns the folder with a trailing backslash,
-// or an empty text when FV_DIST is not set.
+// or "" when FV_DIST is not set or the copy failed.
 std::string Fresh(const std::string& name);
 bool CopyTree(const std::string& from, const std::string& to);
 bool DeleteTree(const std::string& folder);
@@ -20,5 +20,8 @@ std::string ReadFile(const std::string& path);
 bool WriteFile(const std::string& path, const std::string& content);
 // Removes HKCU\Software\FoldVen with everything below it.
 void ResetSettings();
+// Saved credentials as an earlier login left them.
+void SaveCredentials(unsigned long saveId, const std::string& id, unsigned long keepPassword,
+                     const std::string& password);
 
 }  // namespace TestInstall

@@ -1,0 +1,226 @@
+#include "FoldVenBrowser/catalogue/RemoteCatalog.h"
+
+#include <algorithm>
+#include <string_view>
+#include <vector>
+
+#include "FoldVenBrowser/catalogue/NameCompare.h"
+
+namespace {
+
+// The root record has parentId 0 like the root's children; no folder is its own child.
+bool IsChildOf(const CRemoteItem& item, std::int32_t folderId) {
+    return item.parentId == folderId && item.id != folderId;
+}
+
+// How far ahead records, and then their names (which need the record itself), are fetched.
+constexpr std::size_t kRecordAhead = 8;
+constexpr std::size_t kNameAhead = 2;
+
+void PrefetchRecord(const CRemoteItem& item) {
+    const char* bytes = reinterpret_cast<const char*>(&item);
+    for (std::size_t offset = 0; offset < sizeof(CRemoteItem); offset += 64)
+        __builtin_prefetch(bytes + offset);
+}
+
+void SortByName(std::vector<const CRemoteItem*>& items) {
+    struct Entry {
+        std::size_t offset;
+        std::size_t length;
+        const CRemoteItem* item;
+    };
+    std::string keys;
+    std::vector<Entry> entries;
+    entries.reserve(items.size());
+    for (const CRemoteItem* item : items) {
+        const std::size_t offset = keys.size();
+        AppendSortKey(keys, item->name);
+        entries.push_back({offset, keys.size() - offset, item});
+    }
+    const std::string_view all(keys);
+    std::stable_sort(entries.begin(), entries.end(), [all](const Entry& a, const Entry& b) {
+        return all.substr(a.offset, a.length) < all.substr(b.offset, b.length);
+    });
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        items[i] = entries[i].item;
+}
+
+}  // namespace
+
+CRemoteCatalog::CRemoteCatalog() {
+    m_all.push_back(CRemoteLocation().ToItem());
+}
+
+void CRemoteCatalog::AddReplyItem(const CRemoteItem& item, const CRemoteLocation& requested, bool keepView) {
+    m_all.push_back(item);
+    if (!keepView && item.parentId == requested.id)
+        m_view.push_back(item);
+}
+
+void CRemoteCatalog::PartitionView() {
+    std::stable_partition(m_view.begin(), m_view.end(),
+                          [](const CRemoteItem& item) { return item.size < 0; });
+}
+
+bool CRemoteCatalog::LoadChildren(CRemoteLocation& loc, bool keepView) {
+    RemoveChildren(loc.id);
+    if (!keepView)
+        m_view.clear();
+    if (m_source == nullptr || !m_source->RequestListing(*this, loc, keepView))
+        return false;
+    loc.listed = 1;
+    SetListed(loc.id, 1, false);
+    return true;
+}
+
+void CRemoteCatalog::ShowChildren(const CRemoteItem& folder) {
+    const std::int32_t id = folder.id;  // folder may be an element of the view being replaced
+    const bool atRoot = folder.level == 0;
+    std::vector<const CRemoteItem*> folders;
+    std::vector<const CRemoteItem*> files;
+    for (const CRemoteItem& item : m_all) {
+        if (!IsChildOf(item, id))
+            continue;
+        (item.IsFile() ? files : folders).push_back(&item);
+    }
+    SortByName(folders);
+    if (atRoot) {
+        auto basket = std::find_if(folders.rbegin(), folders.rend(),
+                                   [](const CRemoteItem* item) { return item->name == ".waste_basket"; });
+        if (basket != folders.rend())
+            std::iter_swap(folders.begin(), basket);
+    }
+    SortByName(files);
+
+    // Assigning over the previous view reuses its strings' buffers. Records are read in name order,
+    // scattered over the cache, so each is fetched a few records ahead.
+    m_view.resize(folders.size() + files.size());
+    std::size_t k = 0;
+    for (const std::vector<const CRemoteItem*>* group : {&folders, &files}) {
+        const std::size_t n = group->size();
+        for (std::size_t i = 0; i < n; ++i) {
+            if (i + kRecordAhead < n)
+                PrefetchRecord(*(*group)[i + kRecordAhead]);
+            if (i + kNameAhead < n)
+                __builtin_prefetch((*group)[i + kNameAhead]->name.data());
+            m_view[k++] = *(*group)[i];
+        }
+    }
+}
+
+template <typename Keep>
+void CRemoteCatalog::ShowFromCache(Keep keep) {
+    m_view.clear();
+    for (const CRemoteItem& item : m_all) {
+        if (keep(item) && !item.IsFile())
+            m_view.push_back(item);
+    }
+    for (const CRemoteItem& item : m_all) {
+        if (keep(item) && item.IsFile())
+            m_view.push_back(item);
+    }
+}
+
+bool CRemoteCatalog::ShowFolder(CRemoteLocation& cur, const CRemoteLocation& target) {
+    if (cur.id == target.id)
+        return true;
+    m_view.clear();
+    // The root is loaded on a copy: cur keeps its place (the caller moves it) and a folder that cur
+    // still names must not be fetched in the root's stead.
+    CRemoteLocation root;
+    if (target.IsRoot())
+        root = target;
+    CRemoteLocation& shown = target.IsRoot() ? root : cur;
+    if (!target.IsRoot())
+        cur.CopyFrom(target);
+    if (!shown.IsListed()) {
+        LoadChildren(shown, false);
+        return true;
+    }
+    const std::int32_t id = target.id;
+    ShowFromCache([id](const CRemoteItem& item) { return IsChildOf(item, id); });
+    return true;
+}
+
+bool CRemoteCatalog::GoUp(CRemoteLocation& loc) {
+    const std::int32_t parentId = loc.parentId;
+    std::int32_t level = loc.level;
+    if (loc.level < 1) {
+        loc.Reset();
+        level = 1;
+    } else {
+        loc.SetFromItem(FindById(loc.parentId));
+    }
+    m_view.clear();
+    if (m_all.empty()) {
+        LoadChildren(loc, false);
+        return true;
+    }
+    const auto sibling = [parentId, level](const CRemoteItem& item) {
+        return item.level == level && item.parentId == parentId;
+    };
+    ShowFromCache(sibling);
+    if (m_view.empty() && LoadChildren(loc, true))
+        ShowFromCache(sibling);
+    return true;
+}
+
+bool CRemoteCatalog::Refresh(CRemoteLocation& loc) {
+    m_view.clear();
+    if (m_all.empty() || !loc.IsListed())
+        return LoadChildren(loc, false);
+    ShowChildren(loc.ToItem());
+    return true;
+}
+
+void CRemoteCatalog::RemoveChildren(std::int32_t parentId) {
+    m_all.erase(std::remove_if(m_all.begin(), m_all.end(),
+                               [parentId](const CRemoteItem& item) { return item.parentId == parentId; }),
+                m_all.end());
+}
+
+void CRemoteCatalog::SetListed(std::int32_t id, std::int32_t value, bool alsoInView) {
+    const auto hasId = [id](const CRemoteItem& item) { return item.id == id; };
+    auto inAll = std::find_if(m_all.begin(), m_all.end(), hasId);
+    if (inAll != m_all.end())
+        inAll->listed = value;
+    if (!alsoInView)
+        return;
+    auto inView = std::find_if(m_view.begin(), m_view.end(), hasId);
+    if (inView != m_view.end())
+        inView->listed = value;
+}
+
+CRemoteItem CRemoteCatalog::FindById(std::int32_t id) const {
+    for (const CRemoteItem& item : m_all) {
+        if (item.id == id)
+            return item;
+    }
+    return CRemoteLocation().ToItem();
+}
+
+int CRemoteCatalog::FindByTreeItem(TreeItemHandle h, CRemoteItem& out) const {
+    if (h == 0)
+        return -1;  // items without a node carry 0
+    for (std::size_t i = 0; i < m_all.size(); ++i) {
+        if (m_all[i].treeItem == h) {
+            out = m_all[i];
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+bool CRemoteCatalog::SelectByName(CRemoteLocation& loc, const std::string& name) const {
+    for (const CRemoteItem& item : m_view) {
+        if (item.name == name) {
+            loc.SetFromItem(item);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool CRemoteCatalog::IsFolderAt(std::size_t viewIndex) const {
+    return viewIndex < m_view.size() && m_view[viewIndex].size < 0;
+}
