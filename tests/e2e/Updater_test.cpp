@@ -151,6 +151,18 @@ TEST_F(UpdaterTest, NotExistStartsTheBrowserAtOnceAndWritesTheShortcut) {
     EXPECT_EQ(ShortcutTarget(DesktopShortcut()), "C:\\Program Files\\FoldVen\\VenUpdater.exe");
 }
 
+TEST_F(UpdaterTest, AMissingBrowserIsReportedAndTheUpdaterEnds) {
+    ASSERT_TRUE(::DeleteFileA((folder + "FoldVenBrowser.exe").c_str()));
+    CTestProcess updater;
+    ASSERT_TRUE(StartUpdater(updater, folder));
+    HWND box = WaitForMessageBox(updater.Pid(), kWait);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageBoxText(box), "프로그램을 실행시키지 못했습니다.");
+    EXPECT_EQ(TextOf(box), "에러");
+    ClickButton(box, IDOK);
+    EXPECT_TRUE(updater.WaitForExit(kWait));
+}
+
 TEST_F(UpdaterTest, ABrokenOffDownloadKeepsTheOldBrowserWhichStillStarts) {
     OfferNewerBrowser();
     ASSERT_TRUE(DevService::Fault("/Update/files/FoldVenBrowser.exe", "close-during"));
