@@ -56,21 +56,29 @@ bool CServiceClient::Get(CHttpClient& client, std::string& reply, const std::str
 
 bool CServiceClient::RequestWithRetry(CHttpClient& client, std::string& reply, const std::string& host,
                                       const std::string& requestLine, bool form) {
-    for (int attempt = 0, delay = 3000; delay < 12000; ++attempt, delay += 3000) {
-        const bool ok = client.Request(reply, host, kServicePort, requestLine, std::string(), form);
-        if (!ok && client.IsNetworkError()) {
-            m_sleeper.Sleep(static_cast<unsigned>(delay));
+    const bool ok = RunAttempts(client, reply, 3000, [&] {
+        return client.Request(reply, host, kServicePort, requestLine, std::string(), form);
+    });
+    if (!ok && client.IsNetworkError())
+        InfoBox(m_ui, 0, client.GetErrorText(), MessageFlags::kIconExclamation);
+    return ok;
+}
+
+bool CServiceClient::RunAttempts(CHttpClient& client, std::string& reply, unsigned stepMs,
+                                 const std::function<bool()>& attemptOnce) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const unsigned delay = static_cast<unsigned>(attempt + 1) * stepMs;
+        if (!attemptOnce() && client.IsNetworkError()) {
+            m_sleeper.Sleep(delay);
             continue;
         }
         if (ParseResult(reply))
             return true;
         if (CheckResultCode(m_ui, m_nResultCode, attempt))
             break;
-        if (delay != 9000)
-            m_sleeper.Sleep(static_cast<unsigned>(delay));
+        if (attempt < 2)
+            m_sleeper.Sleep(delay);
     }
-    if (client.IsNetworkError())
-        InfoBox(m_ui, 0, client.GetErrorText(), MessageFlags::kIconExclamation);
     return false;
 }
 
@@ -132,20 +140,12 @@ bool CServiceClient::RequestListing(IListingSink& sink, CRemoteLocation& locatio
     client.SetCookie(m_session.listKey);
     const std::string requestLine = ListingRequestLine(host, location);
     std::string reply;
-    for (int attempt = 0, delay = 1000; delay < 4000; ++attempt, delay += 1000) {
+    const bool ok = RunAttempts(client, reply, 1000, [&] {
         reply.clear();
-        const bool ok = client.RequestList(sink, location, host, kServicePort, requestLine, reply, keepView);
-        if (!ok && client.IsNetworkError()) {
-            m_sleeper.Sleep(static_cast<unsigned>(delay));
-            continue;
-        }
-        if (ParseResult(reply))
-            return true;
-        if (CheckResultCode(m_ui, m_nResultCode, attempt))
-            break;
-        if (delay != 3000)
-            m_sleeper.Sleep(static_cast<unsigned>(delay));
-    }
+        return client.RequestList(sink, location, host, kServicePort, requestLine, reply, keepView);
+    });
+    if (ok)
+        return true;
     if (client.IsNetworkError())
         m_ui.ShowMessage(m_pOwner, kListingFailed);
     return false;

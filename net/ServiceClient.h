@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "FoldVenBrowser/app/SessionInfo.h"
@@ -49,6 +50,11 @@ public:
     static std::string ListingRequestLine(const std::string& host, const CRemoteLocation& location);
 
 private:
+    // Up to three attempts; after a failed one waits step, 2 x step, 3 x step. Network errors retry, result
+    // codes stop or retry as CheckResultCode says. True once a reply parses as success.
+    bool RunAttempts(CHttpClient& client, std::string& reply, unsigned stepMs,
+                     const std::function<bool()>& attemptOnce);
+
     int m_nResultCode = 0;
     std::string m_strReply;
     OwnerWindow m_pOwner;
