@@ -19,11 +19,24 @@ headless=1
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then headless=0; fi
 [ "$headless" = 1 ] && FV_FORCE_XVFB=1 fv_start_xvfb
 
+# What the service offers: a newer browser (its FileVersion one step up) and a data file, delivered in
+# small paced pieces, so the updater has something to fetch and its progress bar is seen moving.
+updates="$fv_root/build/demo-update"
+mkdir -p "$updates/data"
+python3 - "$fv_root/build/win/dist/FoldVen/FoldVenBrowser.exe" "$updates/FoldVenBrowser.exe" <<'PY'
+import sys
+program = open(sys.argv[1], 'rb').read()
+old, new = '2, 3, 1, 2'.encode('utf-16-le'), '2, 3, 1, 3'.encode('utf-16-le')
+open(sys.argv[2], 'wb').write(program.replace(old, new))
+PY
+[ -f "$updates/data/sample.pak" ] || head -c $((24 * 1024 * 1024)) /dev/urandom > "$updates/data/sample.pak"
+
 state="$fv_root/build/devservice-demo"
 host=$("$fv_root/tools/devservice-ctl.sh" start "$state" "$fv_root/build/native" \
-    --update-dir "$fv_root/build/demo-update")
+    --update-dir "$updates")
 export FOLDVEN_API_HOST=$host FOLDVEN_WEB_HOST=$host FOLDVEN_SEARCH_HOST=$host
 echo "devservice: http://$host/"
+curl -s -o /dev/null "http://$host/_control/fault?path=/Update/files/&kind=chunked-writes&arg=16384"
 
 shots="$fv_root/screenshots"
 mkdir -p "$shots"
@@ -34,29 +47,44 @@ cleanup() {
 }
 trap cleanup EXIT
 
-program='C:\Program Files\FoldVen\FoldVenBrowser.exe'
+program='C:\Program Files\FoldVen\VenUpdater.exe'
 if [ "$headless" = 0 ]; then
-    wine "$program" qmtzvbka
+    wine "$program"
+    wineserver -w  # the browser that the updater started
     exit 0
 fi
 
-wine "$program" qmtzvbka &
-shot() { sleep "$1"; import -window root "$shots/$2.png"; echo "screenshot: screenshots/$2.png"; }
-shot 6 01-login-dialog
+wine "$program" &
+shot() { import -window root "$shots/$1.png"; echo "screenshot: screenshots/$1.png"; }
+# The updater's window while it downloads, then what follows it: the browser's login dialog.
+for _ in $(seq 100); do
+    xdotool search --classname venupdater.exe >/dev/null 2>&1 && break
+    sleep 0.1
+done
+sleep 1.5
+shot 01-updater-progress
+sleep 1
+shot 02-updater-progress
+sleep 8
+shot 03-browser-start
 # Drive the login dialog as a user: positions are client pixels of its skin plus the 3-pixel frame.
 login=$(xdotool search --name '^FoldVen$' | head -1)
 click() { xdotool mousemove --window "$login" $(($1 + 3)) $(($2 + 3)) click 1; }
-click 152 236                     # 로그인 with an empty ID
-shot 2 02-message-dialog
+click 152 236  # 로그인 with an empty ID
+sleep 2
+shot 04-message-dialog
 xdotool key Escape
 sleep 1
 # Without a window manager nobody gives Wine the keyboard: move the X focus away and onto the dialog.
-xdotool windowfocus --sync "$(xwininfo -root | awk '/Window id/{print $4}')"; sleep 0.5
-xdotool windowfocus --sync "$login"; sleep 0.5
+xdotool windowfocus --sync "$(xwininfo -root | awk '/Window id/{print $4}')"
+sleep 0.5
+xdotool windowfocus --sync "$login"
+sleep 0.5
 click 165 163; sleep 0.3; xdotool type --delay 60 tester
 click 165 188; sleep 0.3; xdotool type --delay 60 test1234
-click 30 188                      # off the edits, so the screenshot shows the dialog at rest
-shot 1 03-login-filled
+sleep 1
+shot 05-login-filled
 click 152 236
-shot 5 04-after-login
+sleep 5
+shot 06-after-login
 echo "screenshots are in $shots"

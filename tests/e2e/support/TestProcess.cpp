@@ -95,3 +95,29 @@ void KillProcessesNamed(const std::string& exeName) {
     }
     ::CloseHandle(snapshot);
 }
+
+std::vector<DWORD> ProcessIdsNamed(const std::string& exeName) {
+    std::vector<DWORD> ids;
+    HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return ids;
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof(entry);
+    for (BOOL ok = ::Process32First(snapshot, &entry); ok; ok = ::Process32Next(snapshot, &entry)) {
+        if (_stricmp(entry.szExeFile, exeName.c_str()) == 0)
+            ids.push_back(entry.th32ProcessID);
+    }
+    ::CloseHandle(snapshot);
+    return ids;
+}
+
+DWORD WaitForProcessNamed(const std::string& exeName, DWORD milliseconds) {
+    const DWORD start = ::GetTickCount();
+    do {
+        const std::vector<DWORD> ids = ProcessIdsNamed(exeName);
+        if (!ids.empty())
+            return ids.front();
+        ::Sleep(100);
+    } while (::GetTickCount() - start < milliseconds);
+    return 0;
+}

@@ -30,3 +30,8 @@ private:
 
 // Ends every running process whose image name is `exeName` (a test's own leftovers).
 void KillProcessesNamed(const std::string& exeName);
+
+// The ids of the running processes whose image name is `exeName`.
+std::vector<DWORD> ProcessIdsNamed(const std::string& exeName);
+// Waits up to `milliseconds` for a process named `exeName`; 0 when none appeared.
+DWORD WaitForProcessNamed(const std::string& exeName, DWORD milliseconds);

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <string>
+
+#include "win/App.h"
+
+// The application object: single instance, window class, sockets, and the hosts of the update pass.
+class CVenUpdaterApp : public CApp {
+public:
+    static constexpr const char* kMutexName = "FoldVenUpdaterMutex";
+    static constexpr const char* kWindowClass = "FoldVenUpdaterClass";
+
+    ~CVenUpdaterApp() override;
+    static CVenUpdaterApp* Get() { return static_cast<CVenUpdaterApp*>(CApp::Get()); }
+
+    // The whole run; always false, so the program ends when its window has closed.
+    bool InitInstance();
+    // Lets a new instance start (the launch step's first action).
+    void ReleaseInstanceMutex();
+
+    std::string m_strApiHost;
+    std::string m_strFilesBaseUrl;
+    std::array<std::string, 4> m_launchArguments;  // passed to the browser after the token; always empty
+
+private:
+    static void ActivatePreviousInstance();
+    static bool RegisterWindowClass();
+
+    HANDLE m_hMutex = nullptr;
+    bool m_oleInitialized = false;
+    bool m_socketsInitialized = false;
+};

@@ -1,0 +1,191 @@
+#include "VenUpdater/app/VenUpdaterDlg.h"
+
+#include <commctrl.h>
+#include <shlobj.h>
+
+#include "VenUpdater/app/FileDownloader.h"
+#include "VenUpdater/app/FolderScan.h"
+#include "VenUpdater/app/Shortcut.h"
+#include "VenUpdater/app/VenUpdaterApp.h"
+#include "VenUpdater/res/resource.h"
+#include "VenUpdater/update/BrowserCommandLine.h"
+#include "VenUpdater/update/UpdateListRequest.h"
+#include "VenUpdater/update/UpdateSocket.h"
+#include "net/ProxySettings.h"
+#include "platform/Registry.h"
+#include "win/ModulePath.h"
+
+namespace {
+
+constexpr const char* kInstallFolder = "C:\\Program Files\\FoldVen\\";
+constexpr COLORREF kAccent = RGB(0x2B, 0x6F, 0xD0);
+constexpr COLORREF kWell = RGB(0xE4, 0xEE, 0xFB);
+
+bool FolderExists(const std::string& path) {
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+}  // namespace
+
+CVenUpdaterDlg::CVenUpdaterDlg(CVenUpdaterApp& app) : CDialog(IDD_UPDATER), m_app(app) {
+    m_hIcon = static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_UPDATER),
+                                              IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+}
+
+CVenUpdaterDlg::~CVenUpdaterDlg() {
+    if (m_hBackground)
+        ::DeleteObject(m_hBackground);
+    if (m_hIcon)
+        ::DestroyIcon(m_hIcon);
+}
+
+BOOL CVenUpdaterDlg::OnInitDialog() {
+    Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+
+    m_hBackground = ::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_BACKGROUND));
+    BITMAP info{};
+    if (m_hBackground && ::GetObjectA(m_hBackground, sizeof(info), &info)) {
+        m_backgroundWidth = info.bmWidth;
+        m_backgroundHeight = info.bmHeight;
+    }
+
+    m_hProgress = GetDlgItem(IDC_PROGRESS);
+    ::MoveWindow(m_hProgress, 15, 37, 248, 7, TRUE);
+    ::SendMessageA(m_hProgress, PBM_SETBARCOLOR, 0, kAccent);
+    ::SendMessageA(m_hProgress, PBM_SETBKCOLOR, 0, kWell);
+
+    m_folder = ModuleFolder();
+    ScanFolder(m_folder.substr(0, m_folder.size() - 1), m_files.local);
+    DetectProxy(SystemRegistry());
+    ::SetTimer(m_hWnd, kStartTimer, kStartDelayMs, nullptr);
+
+    const RECT rc = GetWindowRect();
+    ::SetWindowPos(m_hWnd, HWND_TOPMOST, rc.left, rc.top, 280, 60, SWP_SHOWWINDOW);
+    const int x = (::GetSystemMetrics(SM_CXSCREEN) - 280) / 2;
+    const int y = (::GetSystemMetrics(SM_CYSCREEN) - 60) / 2;
+    ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    return TRUE;
+}
+
+bool CVenUpdaterDlg::OnPaint() {
+    PAINTSTRUCT ps;
+    HDC dc = ::BeginPaint(m_hWnd, &ps);
+    const RECT client = GetClientRect();
+    if (::IsIconic(m_hWnd)) {
+        Send(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+        const int x = (client.right - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
+        const int y = (client.bottom - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
+        ::DrawIcon(dc, x, y, m_hIcon);
+    } else if (m_hBackground) {
+        HDC memory = ::CreateCompatibleDC(dc);
+        HGDIOBJ old = ::SelectObject(memory, m_hBackground);
+        ::StretchBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, m_backgroundWidth,
+                     m_backgroundHeight, SRCCOPY);
+        ::SelectObject(memory, old);
+        ::DeleteDC(memory);
+    }
+    ::EndPaint(m_hWnd, &ps);
+    return true;
+}
+
+bool CVenUpdaterDlg::OnMessage(UINT message, WPARAM, LPARAM, INT_PTR& result) {
+    if (message == WM_QUERYDRAGICON) {
+        result = reinterpret_cast<INT_PTR>(m_hIcon);
+        return true;
+    }
+    if (message == WM_ERASEBKGND) {
+        result = TRUE;  // the background picture covers the whole window
+        return true;
+    }
+    return false;
+}
+
+bool CVenUpdaterDlg::OnTimer(UINT_PTR) {
+    ::KillTimer(m_hWnd, kStartTimer);
+    if (m_busy.exchange(true))
+        return true;
+    const std::string reply = FetchUpdateList();
+    if (IsNothingToUpdate(reply)) {
+        LaunchBrowser();
+        return true;
+    }
+    m_files.ParseUpdateList(reply);
+    CreateListedFolders();
+    HANDLE thread = ::CreateThread(nullptr, 0, &CVenUpdaterDlg::DownloadThread, this, 0, nullptr);
+    if (thread) {
+        ::CloseHandle(thread);
+    } else {
+        LaunchBrowser();
+    }
+    return true;
+}
+
+std::string CVenUpdaterDlg::FetchUpdateList() {
+    CUpdateSocket socket(&SystemUiHooks());
+    CUpdateListRequest request(socket, SystemUiHooks(), reinterpret_cast<OwnerWindow>(m_hWnd));
+    HCURSOR previous = ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
+    request.Fetch(m_app.m_strApiHost, ProxySettings.enabled, ProxySettings.kind);
+    ::SetCursor(previous);
+    return request.Reply();
+}
+
+void CVenUpdaterDlg::CreateListedFolders() {
+    for (const CUpdateFileEntry& entry : m_files.server) {
+        if (entry.kind == CUpdateFileEntry::kFolder)
+            EnsureFolders(LocalPathFor(m_folder, entry.path), false);
+    }
+}
+
+DWORD WINAPI CVenUpdaterDlg::DownloadThread(void* param) {
+    auto* self = static_cast<CVenUpdaterDlg*>(param);
+    CFileDownloader downloader(self->m_files, self->m_folder, self->m_app.m_strFilesBaseUrl,
+                               self->m_hProgress, self->m_hWnd, SystemUiHooks());
+    downloader.DownloadFiles();
+    self->LaunchBrowser();
+    return 0;
+}
+
+void CVenUpdaterDlg::LaunchBrowser() {
+    m_app.ReleaseInstanceMutex();
+    CreateDesktopShortcut();
+
+    const std::string commandLine =
+        BrowserCommandLine(m_folder + "FoldVenBrowser.exe", m_app.m_launchArguments);
+    std::vector<char> mutableLine(commandLine.begin(), commandLine.end());
+    mutableLine.push_back('\0');
+    // The browser runs in the installation folder; an updater started from elsewhere (a copy, a test)
+    // gives it its own folder when that one does not exist.
+    const std::string directory = FolderExists(kInstallFolder) ? kInstallFolder : m_folder;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    if (::CreateProcessA(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS, nullptr,
+                         directory.c_str(), &startup, &process)) {
+        ::CloseHandle(process.hThread);
+        ::CloseHandle(process.hProcess);
+    } else {
+        ::MessageBoxA(m_hWnd, "프로그램을 실행시키지 못했습니다.", "에러", MB_OK);
+    }
+    m_closing = true;
+    Post(WM_CLOSE);
+}
+
+void CVenUpdaterDlg::CreateDesktopShortcut() {
+    char desktop[MAX_PATH] = {};
+    if (!::SHGetSpecialFolderPathA(nullptr, desktop, CSIDL_DESKTOPDIRECTORY, FALSE))
+        return;
+    CreateShortcut(std::string(kInstallFolder) + "VenUpdater.exe", desktop, "폴드벤 브라우져.Lnk",
+                   std::string(kInstallFolder) + "FoldVen.ico", "폴드벤 브라우져");
+}
+
+void CVenUpdaterDlg::OnOK() {
+    OnCancel();
+}
+
+void CVenUpdaterDlg::OnCancel() {
+    if (m_busy && !m_closing)
+        return;
+    EndDialog(IDCANCEL);
+}

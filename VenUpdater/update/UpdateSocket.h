@@ -1,0 +1,24 @@
+#pragma once
+
+#include "VenUpdater/update/UpdateConnection.h"
+#include "net/HttpSocket.h"
+
+class IUiHooks;
+
+// The list request's socket: the connection layer's socket, which goes through the proxy the Internet
+// settings name, with a time limit on every step so that a silent server cannot hold the updater (and
+// the browser's start) forever.
+class CUpdateSocket : public IUpdateConnection {
+public:
+    explicit CUpdateSocket(IUiHooks* ui, unsigned stepLimitMs = CWatchdog::kDefaultPeriodMs)
+        : m_socket(ui, stepLimitMs) {}
+
+    bool Create() override { return m_socket.Create(); }
+    bool Connect(const std::string& host, unsigned port) override;
+    int Send(const char* data, int length) override;
+    int Receive(char* buffer, int size) override;
+    void Close() override { m_socket.Close(); }
+
+private:
+    CHttpSocket m_socket;
+};

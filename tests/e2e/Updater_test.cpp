@@ -1,0 +1,244 @@
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+#include <objbase.h>
+#include <shlobj.h>
+
+#include "tests/e2e/support/DevService.h"
+#include "tests/e2e/support/TestInstall.h"
+#include "tests/e2e/support/TestProcess.h"
+#include "tests/e2e/support/WindowFinder.h"
+
+namespace {
+
+using namespace WindowFinder;
+
+constexpr DWORD kWait = 30000;
+const std::string kUpdaterClass = "FoldVenUpdaterClass";
+const std::string kShortcutName = "폴드벤 브라우져.Lnk";
+const std::string kDecoyMarker = "C:\\fvtest\\decoy-ran.txt";
+
+// The UTF-16 bytes of an ASCII text, as version resources store it.
+std::string Utf16(const std::string& ascii) {
+    std::string wide;
+    for (char c : ascii) {
+        wide += c;
+        wide += '\0';
+    }
+    return wide;
+}
+
+std::string DesktopShortcut() {
+    char desktop[MAX_PATH] = {};
+    ::SHGetSpecialFolderPathA(nullptr, desktop, CSIDL_DESKTOPDIRECTORY, FALSE);
+    return std::string(desktop) + "\\" + kShortcutName;
+}
+
+std::string ShortcutTarget(const std::string& linkPath) {
+    ::CoInitialize(nullptr);
+    std::string target;
+    IShellLinkA* link = nullptr;
+    if (SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                     reinterpret_cast<void**>(&link)))) {
+        IPersistFile* file = nullptr;
+        if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+            wchar_t wide[MAX_PATH] = {};
+            ::MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, wide, MAX_PATH);
+            char path[MAX_PATH] = {};
+            if (SUCCEEDED(file->Load(wide, STGM_READ)) &&
+                SUCCEEDED(link->GetPath(path, MAX_PATH, nullptr, 0)))
+                target = path;
+            file->Release();
+        }
+        link->Release();
+    }
+    ::CoUninitialize();
+    return target;
+}
+
+class UpdaterTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_FALSE(DevService::Address().empty()) << "FV_DEVSERVICE names no service";
+        KillAll();
+        TestInstall::ResetSettings();
+        ASSERT_TRUE(DevService::Reset());
+        const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        folder = TestInstall::Fresh(name);
+        ASSERT_FALSE(folder.empty()) << "FV_DIST names no install-folder image";
+        updates = "C:\\fvtest\\" + name + "-updates";
+        TestInstall::DeleteTree(updates);
+        ::CreateDirectoryA(updates.c_str(), nullptr);
+        ASSERT_TRUE(DevService::SetUpdateDir(updates));
+        installedBrowser = TestInstall::ReadFile(folder + "FoldVenBrowser.exe");
+        ASSERT_FALSE(installedBrowser.empty());
+    }
+    void TearDown() override {
+        KillAll();
+        DevService::Reset();
+    }
+
+    static void KillAll() {
+        KillProcessesNamed("VenUpdater.exe");
+        KillProcessesNamed("FoldVenBrowser.exe");
+    }
+
+    // Offers a browser whose FileVersion "2, 3, 1, 2" reads "2, 3, 1, 3": newer than the installed one.
+    void OfferNewerBrowser() {
+        std::string program = installedBrowser;
+        const std::string from = Utf16("2, 3, 1, 2");
+        const std::string to = Utf16("2, 3, 1, 3");
+        std::size_t at = program.find(from);
+        ASSERT_NE(at, std::string::npos);
+        for (; at != std::string::npos; at = program.find(from, at))
+            program.replace(at, from.size(), to);
+        offeredBrowser = program;
+        ASSERT_TRUE(TestInstall::WriteFile(updates + "\\FoldVenBrowser.exe", offeredBrowser));
+    }
+
+    bool StartUpdater(CTestProcess& updater, const std::string& from) {
+        return updater.Start(from + "VenUpdater.exe", {}, from,
+                             {{"FOLDVEN_API_HOST", DevService::Address()}});
+    }
+
+    // The browser's login dialog: what a token-bearing start without saved credentials shows.
+    static HWND WaitForBrowserLogin() {
+        const DWORD pid = WaitForProcessNamed("FoldVenBrowser.exe", kWait);
+        if (!pid)
+            return nullptr;
+        return WaitForWindow(
+            pid, [](HWND hwnd) { return ClassOf(hwnd) == "#32770" && ::GetDlgItem(hwnd, 1001); }, kWait);
+    }
+
+    static bool FetchedAnyFile(const std::string& log) {
+        return log.find("/Update/files/") != std::string::npos;
+    }
+
+    std::string folder;
+    std::string updates;
+    std::string installedBrowser;
+    std::string offeredBrowser;
+};
+
+TEST_F(UpdaterTest, ANewerBrowserIsDownloadedReplacedAndStartedWithTheToken) {
+    OfferNewerBrowser();
+    CTestProcess updater;
+    ASSERT_TRUE(StartUpdater(updater, folder));
+    EXPECT_NE(WaitForBrowserLogin(), nullptr);
+    EXPECT_TRUE(updater.WaitForExit(kWait));
+    EXPECT_TRUE(TestInstall::ReadFile(folder + "FoldVenBrowser.exe") == offeredBrowser);
+    EXPECT_FALSE(TestInstall::FileExists(folder + "FoldVenBrowser.exe.fvpart"));
+
+    const std::string log = DevService::Log();
+    EXPECT_NE(log.find("GET /update/ReturnFileUpdateList.aspx HTTP/1.0\r\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("User-Agent: FoldVEn\r\n"), std::string::npos);
+    EXPECT_NE(log.find("Cookie: User=Update\r\n"), std::string::npos);
+    EXPECT_NE(log.find("GET /Update/files/FoldVenBrowser.exe"), std::string::npos);
+    // The updater itself is current: only the browser was fetched.
+    EXPECT_EQ(log.find("/Update/files/VenUpdater.exe"), std::string::npos);
+}
+
+TEST_F(UpdaterTest, NotExistStartsTheBrowserAtOnceAndWritesTheShortcut) {
+    ::DeleteFileA(DesktopShortcut().c_str());
+    CTestProcess updater;
+    ASSERT_TRUE(StartUpdater(updater, folder));
+    EXPECT_NE(WaitForBrowserLogin(), nullptr);
+    EXPECT_TRUE(updater.WaitForExit(kWait));
+    EXPECT_FALSE(FetchedAnyFile(DevService::Log()));
+    EXPECT_TRUE(TestInstall::ReadFile(folder + "FoldVenBrowser.exe") == installedBrowser);
+    EXPECT_TRUE(TestInstall::FileExists(DesktopShortcut()));
+    EXPECT_EQ(ShortcutTarget(DesktopShortcut()), "C:\\Program Files\\FoldVen\\VenUpdater.exe");
+}
+
+TEST_F(UpdaterTest, AMissingBrowserIsReportedAndTheUpdaterEnds) {
+    ASSERT_TRUE(::DeleteFileA((folder + "FoldVenBrowser.exe").c_str()));
+    CTestProcess updater;
+    ASSERT_TRUE(StartUpdater(updater, folder));
+    HWND box = WaitForMessageBox(updater.Pid(), kWait);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageBoxText(box), "프로그램을 실행시키지 못했습니다.");
+    EXPECT_EQ(TextOf(box), "에러");
+    ClickButton(box, IDOK);
+    EXPECT_TRUE(updater.WaitForExit(kWait));
+}
+
+TEST_F(UpdaterTest, ABrokenOffDownloadKeepsTheOldBrowserWhichStillStarts) {
+    OfferNewerBrowser();
+    ASSERT_TRUE(DevService::Fault("/Update/files/FoldVenBrowser.exe", "close-during"));
+    CTestProcess updater;
+    ASSERT_TRUE(StartUpdater(updater, folder));
+    HWND box = WaitForMessageBox(updater.Pid(), kWait);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageBoxText(box), "Update중에 네트워크 불안으로 인해 서버와 접속이 끊어졌습니다. ");
+    EXPECT_EQ(TextOf(box), "알림");
+    ClickButton(box, IDOK);
+    EXPECT_NE(WaitForBrowserLogin(), nullptr);
+    EXPECT_TRUE(TestInstall::ReadFile(folder + "FoldVenBrowser.exe") == installedBrowser);
+    EXPECT_FALSE(TestInstall::FileExists(folder + "FoldVenBrowser.exe.fvpart"));
+}
+
+TEST_F(UpdaterTest, TheWindowIsCentredTopmostAndASecondStartBringsItForward) {
+    ASSERT_TRUE(DevService::Fault("/update/ReturnFileUpdateList.aspx", "delay", 1, "6000"));
+    CTestProcess first;
+    ASSERT_TRUE(StartUpdater(first, folder));
+    HWND window = WaitForWindowOfClass(first.Pid(), kUpdaterClass, kWait);
+    ASSERT_NE(window, nullptr);
+
+    RECT rc{};
+    ::GetWindowRect(window, &rc);
+    EXPECT_EQ(rc.right - rc.left, 280);
+    EXPECT_EQ(rc.bottom - rc.top, 60);
+    EXPECT_NEAR(rc.left, (::GetSystemMetrics(SM_CXSCREEN) - 280) / 2, 1);
+    EXPECT_NEAR(rc.top, (::GetSystemMetrics(SM_CYSCREEN) - 60) / 2, 1);
+    EXPECT_TRUE(::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    HWND bar = ::GetDlgItem(window, 1000);
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(ClassOf(bar), PROGRESS_CLASSA);
+    RECT barRc{};
+    ::GetWindowRect(bar, &barRc);
+    EXPECT_EQ(barRc.left - rc.left, 15);
+    EXPECT_EQ(barRc.top - rc.top, 37);
+    EXPECT_EQ(barRc.right - barRc.left, 248);
+    EXPECT_EQ(barRc.bottom - barRc.top, 7);
+
+    ::ShowWindow(window, SW_MINIMIZE);
+    ASSERT_TRUE(::IsIconic(window));
+    CTestProcess second;
+    ASSERT_TRUE(StartUpdater(second, folder));
+    EXPECT_TRUE(second.WaitForExit(kWait));
+    EXPECT_TRUE(TopLevelWindowsOf(second.Pid()).empty());
+    EXPECT_FALSE(::IsIconic(window));
+    EXPECT_EQ(::GetForegroundWindow(), window);
+    EXPECT_TRUE(first.IsRunning());
+
+    EXPECT_NE(WaitForBrowserLogin(), nullptr);
+    EXPECT_EQ(ProcessIdsNamed("FoldVenBrowser.exe").size(), 1u);
+}
+
+TEST_F(UpdaterTest, InAFolderWithBlanksTheTokenStaysTheFirstArgument) {
+    const std::string spaced = "C:\\Program Files\\Fold Test";
+    const std::string decoys[] = {"C:\\Program.exe", "C:\\Program Files\\Fold.exe"};
+    TestInstall::DeleteTree(spaced);
+    ASSERT_TRUE(TestInstall::CopyTree(TestInstall::DistFolder(), spaced));
+    char self[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string decoy = self;
+    decoy = decoy.substr(0, decoy.find_last_of('\\') + 1) + "fv_decoy.exe";
+    for (const std::string& path : decoys)
+        ASSERT_TRUE(::CopyFileA(decoy.c_str(), path.c_str(), FALSE)) << decoy;
+    ::DeleteFileA(kDecoyMarker.c_str());
+
+    CTestProcess updater;
+    ASSERT_TRUE(StartUpdater(updater, spaced + "\\"));
+    EXPECT_NE(WaitForBrowserLogin(), nullptr);
+    EXPECT_TRUE(updater.WaitForExit(kWait));
+    EXPECT_FALSE(TestInstall::FileExists(kDecoyMarker)) << TestInstall::ReadFile(kDecoyMarker);
+
+    KillAll();
+    for (const std::string& path : decoys)
+        ::DeleteFileA(path.c_str());
+    TestInstall::DeleteTree(spaced);
+}
+
+}  // namespace

@@ -1,0 +1,154 @@
+#include "VenUpdater/app/FileDownloader.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "tests/support/RecordingUi.h"
+#include "tests/support/WinLoopbackServer.h"
+
+namespace {
+
+std::string PathOf(const std::string& request) {
+    const std::size_t from = request.find(' ') + 1;
+    return request.substr(from, request.find(' ', from) - from);
+}
+
+// The path of each request the server saw.
+std::vector<std::string> Paths(WinLoopbackServer& server) {
+    std::vector<std::string> paths;
+    for (const std::string& request : server.Requests())
+        paths.push_back(PathOf(request));
+    return paths;
+}
+
+class FileDownloaderTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char temp[MAX_PATH];
+        ::GetTempPathA(MAX_PATH, temp);
+        folder = std::string(temp) + "fv-down-" + std::to_string(::GetCurrentProcessId()) + "\\";
+        ::CreateDirectoryA(folder.c_str(), nullptr);
+        INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_PROGRESS_CLASS};
+        ::InitCommonControlsEx(&icc);
+        ui.strings = {{107, "in use"}, {108, "broken"}};
+        progress = ::CreateWindowExA(0, PROGRESS_CLASSA, "", WS_POPUP, 0, 0, 100, 10, nullptr, nullptr,
+                                     nullptr, nullptr);
+    }
+    void TearDown() override {
+        ::DestroyWindow(progress);
+        for (const char* name : {"app.dat", "next.dat", "sub\\dir\\x.bin"})
+            ::DeleteFileA((folder + name).c_str());
+        ::RemoveDirectoryA((folder + "sub\\dir").c_str());
+        ::RemoveDirectoryA((folder + "sub").c_str());
+        ::RemoveDirectoryA(folder.c_str());
+    }
+
+    void Local(const std::string& name, const std::string& content, const std::string& version) {
+        std::ofstream(folder + name, std::ios::binary | std::ios::trunc) << content;
+        CUpdateFileEntry entry;
+        entry.path = folder + name;
+        entry.version = version;
+        files.local.push_back(entry);
+    }
+    std::string Read(const std::string& name) {
+        std::ifstream in(folder + name, std::ios::binary);
+        std::ostringstream out;
+        out << in.rdbuf();
+        return out.str();
+    }
+    bool Exists(const std::string& name) {
+        return ::GetFileAttributesA((folder + name).c_str()) != INVALID_FILE_ATTRIBUTES;
+    }
+    void Answer(const std::string& path, const std::string& raw) { answers[path] = raw; }
+    bool Run() {
+        CFileDownloader downloader(files, folder, "http://" + server.Host() + "/Update/files/", progress,
+                                   nullptr, ui);
+        return downloader.DownloadFiles();
+    }
+
+    // Each path answers with its scripted bytes; others get 404.
+    std::map<std::string, std::string> answers;
+    WinLoopbackServer server{[this](const std::string& request) {
+        const auto found = answers.find(PathOf(request));
+        return found != answers.end() ? found->second
+                                      : std::string("HTTP/1.0 404 Not Found\r\nContent-Length: 0\r\n\r\n");
+    }};
+    CUpdateFileList files;
+    RecordingUi ui;
+    HWND progress = nullptr;
+    std::string folder;
+};
+
+TEST_F(FileDownloaderTest, OutdatedFilesAreReplacedAndCurrentOnesLeftAlone) {
+    Local("app.dat", "old", "1");
+    Local("next.dat", "same", "7");
+    const std::string body(5000, 'n');
+    Answer("/Update/files/app.dat", HttpReply(body));
+    files.ParseUpdateList("sub@next.dat\t7\t4\tapp.dat\t2\t5000\tsub/dir/x.bin\t0\t3");
+    Answer("/Update/files/sub/dir/x.bin", HttpReply("new"));
+
+    EXPECT_TRUE(Run());
+    EXPECT_EQ(Read("app.dat"), body);
+    EXPECT_EQ(Read("next.dat"), "same");
+    EXPECT_EQ(Read("sub\\dir\\x.bin"), "new");
+    EXPECT_FALSE(Exists("app.dat.fvpart"));
+    EXPECT_EQ(Paths(server),
+              (std::vector<std::string>{"/Update/files/app.dat", "/Update/files/sub/dir/x.bin"}));
+    EXPECT_TRUE(ui.events.empty());
+    // The bar shows the last file: 3 bytes round to a range and position of 0.
+    EXPECT_EQ(::SendMessageA(progress, PBM_GETRANGE, FALSE, 0), 0);
+}
+
+TEST_F(FileDownloaderTest, ABrokenOffTransferKeepsTheOldFileAndStopsThePass) {
+    Local("app.dat", "old program", "1");
+    Answer("/Update/files/app.dat",
+           "HTTP/1.0 200 OK\r\nContent-Length: 100000\r\n\r\n" + std::string(5000, 'p'));
+    files.ParseUpdateList("app.dat\t2\t100000\tnext.dat\t2\t3");
+
+    EXPECT_FALSE(Run());
+    EXPECT_EQ(Read("app.dat"), "old program");
+    EXPECT_FALSE(Exists("app.dat.fvpart"));
+    EXPECT_EQ(ui.events, (std::vector<std::string>{"box 알림|broken|0"}));
+    EXPECT_EQ(Paths(server).size(), 1u);
+    EXPECT_EQ(::SendMessageA(progress, PBM_GETRANGE, FALSE, 0), 98);  // (100000 + 512) / 1024
+    EXPECT_EQ(::SendMessageA(progress, PBM_GETPOS, 0, 0), 4);         // 5000 / 1024
+}
+
+TEST_F(FileDownloaderTest, AnErrorStatusStopsWithoutAMessage) {
+    Local("app.dat", "old", "1");
+    files.ParseUpdateList("app.dat\t2\t3");
+    EXPECT_FALSE(Run());
+    EXPECT_EQ(Read("app.dat"), "old");
+    EXPECT_TRUE(ui.events.empty());
+}
+
+TEST_F(FileDownloaderTest, ACredentialRequestWithoutRetryWritesNothing) {
+    Local("app.dat", "old", "1");
+    Answer(
+        "/Update/files/app.dat",
+        "HTTP/1.0 401 Unauthorized\r\nWWW-Authenticate: Basic realm=\"x\"\r\nContent-Length: 4\r\n\r\ndeny");
+    files.ParseUpdateList("app.dat\t2\t3");
+    EXPECT_FALSE(Run());  // no owner window: the credential dialog cannot ask, so no retry
+    EXPECT_EQ(Read("app.dat"), "old");
+    EXPECT_FALSE(Exists("app.dat.fvpart"));
+}
+
+TEST_F(FileDownloaderTest, AFileInUseStaysAndIsReported) {
+    Local("app.dat", "old", "1");
+    Answer("/Update/files/app.dat", HttpReply("new"));
+    files.ParseUpdateList("app.dat\t2\t3");
+    HANDLE lock =
+        ::CreateFileA((folder + "app.dat").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(Run());
+    ::CloseHandle(lock);
+    EXPECT_EQ(Read("app.dat"), "old");
+    EXPECT_FALSE(Exists("app.dat.fvpart"));
+    EXPECT_EQ(ui.events, (std::vector<std::string>{"box 알림|in use|0"}));
+}
+
+}  // namespace

@@ -1,0 +1,113 @@
+#include "VenUpdater/app/FolderScan.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+
+namespace {
+
+class FolderScanTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char temp[MAX_PATH];
+        ::GetTempPathA(MAX_PATH, temp);
+        folder = std::string(temp) + "fv-scan-" + std::to_string(::GetCurrentProcessId());
+        Clean(folder);
+        ::CreateDirectoryA(folder.c_str(), nullptr);
+    }
+    void TearDown() override { Clean(folder); }
+
+    static void Clean(const std::string& path) {
+        WIN32_FIND_DATAA data;
+        HANDLE find = ::FindFirstFileA((path + "\\*").c_str(), &data);
+        if (find != INVALID_HANDLE_VALUE) {
+            do {
+                const std::string name = data.cFileName;
+                if (name == "." || name == "..")
+                    continue;
+                if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                    Clean(path + "\\" + name);
+                else
+                    ::DeleteFileA((path + "\\" + name).c_str());
+            } while (::FindNextFileA(find, &data));
+            ::FindClose(find);
+        }
+        ::RemoveDirectoryA(path.c_str());
+    }
+
+    static void Write(const std::string& path, const std::string& content) {
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
+    }
+
+    // Sets the last change to 2010-12-01 09:05 local time.
+    static void Touch(const std::string& path) {
+        SYSTEMTIME local{2010, 12, 0, 1, 9, 5, 0, 0};
+        FILETIME localFile{}, utc{};
+        ::SystemTimeToFileTime(&local, &localFile);
+        ::LocalFileTimeToFileTime(&localFile, &utc);
+        HANDLE file =
+            ::CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        ::SetFileTime(file, nullptr, nullptr, &utc);
+        ::CloseHandle(file);
+    }
+
+    std::string folder;
+};
+
+TEST_F(FolderScanTest, FilesCarryVersionOrDateStampAndFoldersComeBeforeTheirContent) {
+    Write(folder + "\\plain.txt", "x");
+    Touch(folder + "\\plain.txt");
+    ::CreateDirectoryA((folder + "\\skin.d").c_str(), nullptr);
+    Write(folder + "\\skin.d\\inner.bmp", "y");
+    Touch(folder + "\\skin.d\\inner.bmp");
+
+    std::vector<CUpdateFileEntry> list;
+    ScanFolder(folder, list);
+    ASSERT_EQ(list.size(), 3u);
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (list[i].kind == CUpdateFileEntry::kFolder) {
+            EXPECT_EQ(list[i].path, "skin");  // the name without its extension
+            EXPECT_EQ(list[i].version, "");
+            ASSERT_LT(i + 1, list.size());
+            EXPECT_EQ(list[i + 1].path, folder + "\\skin.d\\inner.bmp");
+            EXPECT_EQ(list[i + 1].version, "201012010905");
+        } else if (list[i].path == folder + "\\plain.txt") {
+            EXPECT_EQ(list[i].version, "201012010905");
+        }
+    }
+}
+
+TEST_F(FolderScanTest, AFileThatCannotBeOpenedHasNoVersion) {
+    const std::string path = folder + "\\locked.dat";
+    Write(path, "z");
+    HANDLE lock =
+        ::CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    std::vector<CUpdateFileEntry> list;
+    ScanFolder(folder, list);
+    ::CloseHandle(lock);
+    ASSERT_EQ(list.size(), 1u);
+    EXPECT_EQ(list[0].version, "");
+}
+
+TEST_F(FolderScanTest, ProgramsAreKnownByTheirFileVersionText) {
+    const char* dist = std::getenv("FV_DIST");
+    if (!dist)
+        GTEST_SKIP() << "FV_DIST is not set";
+    std::string browser = std::string("Z:") + dist + "/FoldVenBrowser.exe";
+    for (char& c : browser)
+        c = c == '/' ? '\\' : c;
+    ASSERT_TRUE(::CopyFileA(browser.c_str(), (folder + "\\FoldVenBrowser.exe").c_str(), FALSE)) << browser;
+    std::vector<CUpdateFileEntry> list;
+    ScanFolder(folder, list);
+    ASSERT_EQ(list.size(), 1u);
+    EXPECT_EQ(list[0].version, "2, 3, 1, 2");
+    std::string version;
+    EXPECT_FALSE(GetFileVersionText(folder + "\\missing.exe", version));
+}
+
+}  // namespace
