@@ -28,6 +28,7 @@ protected:
         KillProcessesNamed("FoldVenBrowser.exe");
         TestInstall::ResetSettings();
         folder = TestInstall::Fresh(::testing::UnitTest::GetInstance()->current_test_info()->name());
+        ASSERT_FALSE(folder.empty()) << "no fresh install from FV_DIST";
     }
     void TearDown() override { KillProcessesNamed("FoldVenBrowser.exe"); }
 
