@@ -69,9 +69,13 @@ std::string Fresh(const std::string& name) {
     if (DistFolder().empty() || name.empty()) return std::string();
     ::CreateDirectoryA("C:\\fvtest", nullptr);
     const std::string folder = "C:\\fvtest\\" + name;
-    DeleteTree(folder);
-    if (!CopyTree(DistFolder(), folder)) return std::string();
-    return folder + "\\";
+    // A program the previous test ended may still hold its files for a moment: try again briefly.
+    for (int attempt = 0; attempt < 25; ++attempt) {
+        DeleteTree(folder);
+        if (CopyTree(DistFolder(), folder)) return folder + "\\";
+        ::Sleep(200);
+    }
+    return std::string();
 }
 
 bool FileExists(const std::string& path) {
