@@ -2,33 +2,9 @@
 
 #include <cstdio>
 
+#include "net/ReplyReaders.h"
+
 namespace {
-
-bool IsSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
-
-std::string Trim(const std::string& text) {
-    size_t begin = 0;
-    size_t end = text.size();
-    while (begin < end && IsSpace(text[begin]))
-        ++begin;
-    while (end > begin && IsSpace(text[end - 1]))
-        --end;
-    return text.substr(begin, end - begin);
-}
-
-std::string TakeLine(std::string& text) {
-    const size_t end = text.find("\r\n");
-    std::string line;
-    if (end == std::string::npos) {
-        line.swap(text);
-    } else {
-        line = text.substr(0, end);
-        text.erase(0, end + 2);
-    }
-    return line;
-}
 
 void EraseAll(std::string& text, const std::string& what) {
     for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at))
@@ -52,7 +28,7 @@ NoticeLines ParseNoticeReply(std::string reply) {
 
     int counter = 0;
     do {
-        const std::string line = Trim(TakeLine(reply));
+        const std::string line = NextLine(reply);
         if (line.size() > 10) {
             const size_t tab = line.find('\t');
             const std::string index = line.substr(0, tab);
