@@ -42,9 +42,11 @@ std::vector<std::string> Words(const std::string& line) {
 }  // namespace
 
 bool CUpdateReplyFramer::Append(const char* data, std::size_t length) {
+    // The end of the header may straddle two pieces; earlier bytes have been searched already.
+    const std::size_t from = m_response.size() < 3 ? 0 : m_response.size() - 3;
     m_response.append(data, length);
     if (!HeaderComplete()) {
-        m_headerEnd = m_response.find(kHeaderEnd);
+        m_headerEnd = m_response.find(kHeaderEnd, from);
         if (!HeaderComplete())
             return false;
         ParseHeader();

@@ -14,7 +14,7 @@ public:
 
     // Adds received bytes; returns true once the whole body announced by Content-Length is there.
     bool Append(const char* data, std::size_t length);
-    // The peer closed: whatever came is all there is.
+    // The CR LF CR LF that ends the header block has arrived.
     bool HeaderComplete() const { return m_headerEnd != std::string::npos; }
     bool TooLarge() const { return m_response.size() > kMaxResponse; }
     // A body shorter than its Content-Length: the connection broke off.

@@ -94,8 +94,9 @@ TEST(UpdateListRequest, RequestTextDirectSocksAndHttpProxy) {
 TEST(UpdateListRequest, BodyArrivingInPiecesIsFramedByContentLengthAndTrimmed) {
     FakeConnection socket;
     const std::string response = Ok("  skin@a.dll\t1\t10\r\n");
+    const std::size_t split = response.find("\r\n\r\n") + 3;  // the header's end spans two pieces
     socket.script.push_back(
-        {true, false, {response.substr(0, 10), response.substr(10, 30), response.substr(40)}});
+        {true, false, {response.substr(0, 10), response.substr(10, split - 10), response.substr(split)}});
     OwnerRecordingUi ui;
     CUpdateListRequest request(socket, ui, kOwner);
     ASSERT_TRUE(request.Fetch("127.0.0.1:8123", false, 0));
