@@ -82,13 +82,12 @@ TEST(UpdateDecision, VersionTextsCompareByteForByte) {
     EXPECT_TRUE(list.NeedsDownload(kFolder, "FoldVenBrowser.exe", "2.3.1.2"));
     EXPECT_TRUE(list.NeedsDownload(kFolder, "FoldVenBrowser.exe", ""));
     EXPECT_TRUE(list.NeedsDownload(kFolder, "New.dll", "1"));
-}
 
-TEST(UpdateDecision, AnUnreadableLocalFileMatchesVersionZero) {
-    CUpdateFileList list;
-    list.local = {LocalFile("FoldVenBrowser.exe", "")};
+    // Version "0" is empty text, which only a file the inventory could not read has.
     CUpdateFileList reply;
     reply.ParseUpdateList("FoldVenBrowser.exe\t0\t1000");
+    EXPECT_TRUE(list.Decide(kFolder, reply.server[0]));
+    list.local[1].version.clear();
     EXPECT_FALSE(list.Decide(kFolder, reply.server[0]));
 }
 
@@ -132,11 +131,6 @@ TEST(UpdateDecision, IcoNamesCompareAs64BitNumbers) {
     EXPECT_TRUE(list.Decide(kFolder, entry));
     entry.version = "5";
     EXPECT_FALSE(list.Decide(kFolder, entry));
-}
-
-TEST(UpdateDecision, FoldersAreNeverDownloaded) {
-    CUpdateFileList list;
-    EXPECT_FALSE(list.Decide(kFolder, LocalFolder("skin")));
 }
 
 TEST(Progress, RangeRoundsToWholeKilobytes) {

@@ -23,18 +23,4 @@ TEST(UpdateSocket, ASilentServerIsGivenUpOnAfterTheStepLimit) {
     EXPECT_EQ(silent.Connections(), 2);
 }
 
-TEST(UpdateSocket, FetchesTheListFromARealServer) {
-    const std::string body = "skin@FoldVenBrowser.exe\t2, 3, 1, 3\t1000";
-    LoopbackServer server(LoopbackServer::Answer(
-        "HTTP/1.0 200 OK\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n" + body));
-    RecordingUi ui;
-    CUpdateSocket socket(&ui);
-    CUpdateListRequest request(socket, ui, 0);
-    EXPECT_TRUE(request.Fetch(server.HostSpec(), false, 0));
-    EXPECT_EQ(request.Reply(), body);
-    server.Stop();
-    ASSERT_EQ(server.Requests().size(), 1u);
-    EXPECT_EQ(server.Requests()[0], CUpdateListRequest::RequestText(server.HostSpec(), false, 0));
-}
-
 }  // namespace
