@@ -142,12 +142,4 @@ TEST(Progress, RangeRoundsToWholeKilobytes) {
     EXPECT_EQ(ProgressPosition(2047), 1);
 }
 
-TEST(LocalPaths, SlashesBecomeBackslashesAndParentsAreListed) {
-    EXPECT_EQ(LocalPathFor(kFolder, "a/b/c.dll"), kFolder + "a\\b\\c.dll");
-    const std::vector<std::string> parents = FoldersToCreate("C:\\F\\a\\b.dll", true);
-    EXPECT_EQ(parents, (std::vector<std::string>{"C:", "C:\\F", "C:\\F\\a"}));
-    const std::vector<std::string> all = FoldersToCreate("C:\\F\\a", false);
-    EXPECT_EQ(all, (std::vector<std::string>{"C:", "C:\\F", "C:\\F\\a"}));
-}
-
 }  // namespace
