@@ -41,7 +41,8 @@ std::string CUpdateFolder::FileList() const {
     }
     files.pop_back();  // no separator after the last field
     if (files.size() > kMaxFilePart) {
-        std::fprintf(stderr, "devservice: the update list's file part has %zu bytes; the updater reads %zu\n",
+        std::fprintf(stderr,
+                     "devservice: the update list's file part has %zu bytes; the reply format carries %zu\n",
                      files.size(), kMaxFilePart);
     }
     return folders + files;

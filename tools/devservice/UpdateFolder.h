@@ -7,7 +7,8 @@
 // answers and the files served under "/Update/files/".
 class CUpdateFolder {
 public:
-    static constexpr size_t kMaxFilePart = 2047;  // what the updater's parser keeps of it
+    // The longest file part the reply format carries; our updater reads longer ones whole.
+    static constexpr size_t kMaxFilePart = 2047;
 
     explicit CUpdateFolder(const std::string& folder) : m_folder(folder) {}
 
