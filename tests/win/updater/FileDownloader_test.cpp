@@ -3,10 +3,9 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <map>
-#include <sstream>
 
+#include "tests/e2e/support/TestInstall.h"
 #include "tests/support/RecordingUi.h"
 #include "tests/support/WinLoopbackServer.h"
 
@@ -40,29 +39,18 @@ protected:
     }
     void TearDown() override {
         ::DestroyWindow(progress);
-        for (const char* name : {"app.dat", "next.dat", "sub\\dir\\x.bin"})
-            ::DeleteFileA((folder + name).c_str());
-        ::RemoveDirectoryA((folder + "sub\\dir").c_str());
-        ::RemoveDirectoryA((folder + "sub").c_str());
-        ::RemoveDirectoryA(folder.c_str());
+        TestInstall::DeleteTree(folder.substr(0, folder.size() - 1));
     }
 
     void Local(const std::string& name, const std::string& content, const std::string& version) {
-        std::ofstream(folder + name, std::ios::binary | std::ios::trunc) << content;
+        TestInstall::WriteFile(folder + name, content);
         CUpdateFileEntry entry;
         entry.path = folder + name;
         entry.version = version;
         files.local.push_back(entry);
     }
-    std::string Read(const std::string& name) {
-        std::ifstream in(folder + name, std::ios::binary);
-        std::ostringstream out;
-        out << in.rdbuf();
-        return out.str();
-    }
-    bool Exists(const std::string& name) {
-        return ::GetFileAttributesA((folder + name).c_str()) != INVALID_FILE_ATTRIBUTES;
-    }
+    std::string Read(const std::string& name) { return TestInstall::ReadFile(folder + name); }
+    bool Exists(const std::string& name) { return TestInstall::FileExists(folder + name); }
     void Answer(const std::string& path, const std::string& raw) { answers[path] = raw; }
     bool Run() {
         CFileDownloader downloader(files, folder, "http://" + server.Host() + "/Update/files/", progress,

@@ -4,9 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
+#include "tests/e2e/support/TestInstall.h"
 
 namespace {
 
@@ -16,32 +14,10 @@ protected:
         char temp[MAX_PATH];
         ::GetTempPathA(MAX_PATH, temp);
         folder = std::string(temp) + "fv-scan-" + std::to_string(::GetCurrentProcessId());
-        Clean(folder);
+        TestInstall::DeleteTree(folder);
         ::CreateDirectoryA(folder.c_str(), nullptr);
     }
-    void TearDown() override { Clean(folder); }
-
-    static void Clean(const std::string& path) {
-        WIN32_FIND_DATAA data;
-        HANDLE find = ::FindFirstFileA((path + "\\*").c_str(), &data);
-        if (find != INVALID_HANDLE_VALUE) {
-            do {
-                const std::string name = data.cFileName;
-                if (name == "." || name == "..")
-                    continue;
-                if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                    Clean(path + "\\" + name);
-                else
-                    ::DeleteFileA((path + "\\" + name).c_str());
-            } while (::FindNextFileA(find, &data));
-            ::FindClose(find);
-        }
-        ::RemoveDirectoryA(path.c_str());
-    }
-
-    static void Write(const std::string& path, const std::string& content) {
-        std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
-    }
+    void TearDown() override { TestInstall::DeleteTree(folder); }
 
     // Sets the last change to 2010-12-01 09:05 local time.
     static void Touch(const std::string& path) {
@@ -59,10 +35,10 @@ protected:
 };
 
 TEST_F(FolderScanTest, FilesCarryVersionOrDateStampAndFoldersComeBeforeTheirContent) {
-    Write(folder + "\\plain.txt", "x");
+    TestInstall::WriteFile(folder + "\\plain.txt", "x");
     Touch(folder + "\\plain.txt");
     ::CreateDirectoryA((folder + "\\skin.d").c_str(), nullptr);
-    Write(folder + "\\skin.d\\inner.bmp", "y");
+    TestInstall::WriteFile(folder + "\\skin.d\\inner.bmp", "y");
     Touch(folder + "\\skin.d\\inner.bmp");
 
     std::vector<CUpdateFileEntry> list;
@@ -83,7 +59,7 @@ TEST_F(FolderScanTest, FilesCarryVersionOrDateStampAndFoldersComeBeforeTheirCont
 
 TEST_F(FolderScanTest, AFileThatCannotBeOpenedHasNoVersion) {
     const std::string path = folder + "\\locked.dat";
-    Write(path, "z");
+    TestInstall::WriteFile(path, "z");
     HANDLE lock =
         ::CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
@@ -95,12 +71,9 @@ TEST_F(FolderScanTest, AFileThatCannotBeOpenedHasNoVersion) {
 }
 
 TEST_F(FolderScanTest, ProgramsAreKnownByTheirFileVersionText) {
-    const char* dist = std::getenv("FV_DIST");
-    if (!dist)
+    if (TestInstall::DistFolder().empty())
         GTEST_SKIP() << "FV_DIST is not set";
-    std::string browser = std::string("Z:") + dist + "/FoldVenBrowser.exe";
-    for (char& c : browser)
-        c = c == '/' ? '\\' : c;
+    const std::string browser = TestInstall::DistFolder() + "\\FoldVenBrowser.exe";
     ASSERT_TRUE(::CopyFileA(browser.c_str(), (folder + "\\FoldVenBrowser.exe").c_str(), FALSE)) << browser;
     std::vector<CUpdateFileEntry> list;
     ScanFolder(folder, list);
