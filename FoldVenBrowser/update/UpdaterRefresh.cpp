@@ -2,12 +2,32 @@
 
 #include <windows.h>
 
+namespace {
+
+// The updater starts the browser and only then ends, so its file is usually still in use when the copy
+// is first tried.
+constexpr int kCopyAttempts = 30;
+constexpr DWORD kCopyRetryMs = 100;
+
+bool CopyOverUpdater(const std::string& from, const std::string& to) {
+    for (int attempt = 1;; ++attempt) {
+        if (::CopyFileA(from.c_str(), to.c_str(), FALSE))
+            return true;
+        if (::GetLastError() != ERROR_SHARING_VIOLATION || attempt == kCopyAttempts)
+            return false;
+        ::Sleep(kCopyRetryMs);
+    }
+}
+
+}  // namespace
+
 void RefreshUpdaterIn(const std::string& folder) {
     const std::string newCopy = folder + "temp\\VenUpdater.exe";
     const std::string installed = folder + "VenUpdater.exe";
     const DWORD attributes = ::GetFileAttributesA(newCopy.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return;
-    if (::CopyFileA(newCopy.c_str(), installed.c_str(), FALSE)) {
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return;
+    if (CopyOverUpdater(newCopy, installed)) {
         ::DeleteFileA(newCopy.c_str());
     }
 }

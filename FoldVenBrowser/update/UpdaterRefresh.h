@@ -3,6 +3,7 @@
 #include <string>
 
 // Moves a newly delivered updater ("temp\VenUpdater.exe" below the installation folder) over the
-// installed one. When the copy fails (the old updater may still be running) the new copy is kept so
-// the next start can move it into place. `folder` ends with a backslash.
+// installed one, waiting briefly while the updater that started the browser still holds its file. When
+// the copy fails all the same the new copy is kept so the next start can move it into place. `folder`
+// ends with a backslash.
 void RefreshUpdaterIn(const std::string& folder);

@@ -84,16 +84,20 @@ protected:
         KillProcessesNamed("FoldVenBrowser.exe");
     }
 
+    // The program with its FileVersion text `from` written as `to`.
+    static std::string WithVersion(std::string program, const std::string& from, const std::string& to) {
+        const std::string wideFrom = Utf16(from);
+        const std::string wideTo = Utf16(to);
+        std::size_t at = program.find(wideFrom);
+        EXPECT_NE(at, std::string::npos) << from;
+        for (; at != std::string::npos; at = program.find(wideFrom, at))
+            program.replace(at, wideFrom.size(), wideTo);
+        return program;
+    }
+
     // Offers a browser whose FileVersion "2, 3, 1, 2" reads "2, 3, 1, 3": newer than the installed one.
     void OfferNewerBrowser() {
-        std::string program = installedBrowser;
-        const std::string from = Utf16("2, 3, 1, 2");
-        const std::string to = Utf16("2, 3, 1, 3");
-        std::size_t at = program.find(from);
-        ASSERT_NE(at, std::string::npos);
-        for (; at != std::string::npos; at = program.find(from, at))
-            program.replace(at, from.size(), to);
-        offeredBrowser = program;
+        offeredBrowser = WithVersion(installedBrowser, "2, 3, 1, 2", "2, 3, 1, 3");
         ASSERT_TRUE(TestInstall::WriteFile(updates + "\\FoldVenBrowser.exe", offeredBrowser));
     }
 
@@ -137,6 +141,19 @@ TEST_F(UpdaterTest, ANewerBrowserIsDownloadedReplacedAndStartedWithTheToken) {
     EXPECT_NE(log.find("GET /Update/files/FoldVenBrowser.exe"), std::string::npos);
     // The updater itself is current: only the browser was fetched.
     EXPECT_EQ(log.find("/Update/files/VenUpdater.exe"), std::string::npos);
+}
+
+TEST_F(UpdaterTest, ANewUpdaterDeliveredIntoTempIsMovedIntoPlaceByTheBrowser) {
+    const std::string offered =
+        WithVersion(TestInstall::ReadFile(folder + "VenUpdater.exe"), "1, 0, 0, 1", "1, 0, 0, 2");
+    ::CreateDirectoryA((updates + "\\temp").c_str(), nullptr);
+    ASSERT_TRUE(TestInstall::WriteFile(updates + "\\temp\\VenUpdater.exe", offered));
+    CTestProcess updater;
+    ASSERT_TRUE(StartUpdater(updater, folder));
+    EXPECT_NE(WaitForBrowserLogin(), nullptr);
+    EXPECT_TRUE(updater.WaitForExit(kWait));
+    EXPECT_TRUE(TestInstall::ReadFile(folder + "VenUpdater.exe") == offered);
+    EXPECT_FALSE(TestInstall::FileExists(folder + "temp\\VenUpdater.exe"));
 }
 
 TEST_F(UpdaterTest, NotExistStartsTheBrowserAtOnceAndWritesTheShortcut) {
