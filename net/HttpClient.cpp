@@ -154,9 +154,9 @@ bool CHttpClient::Receive(std::string& reply, char* buffer, unsigned size) {
         return false;
     if (status == "200")
         return true;
+    // A text of its own, so the message never shows an earlier attempt's unrelated failure.
     m_nError = kStatus;
-    if (m_strError.empty())
-        m_strError = kBadStatus;
+    m_strError = kBadStatus;
     return false;
 }
 
