@@ -35,7 +35,7 @@ TEST(RequestText, PlainGetIsExactlyTheseBytes) {
                   "\r\n");
 }
 
-TEST(RequestText, EitherProxyKindAddsTheProxyHeadersButOnlyHttpChangesTheLine) {
+TEST(RequestText, ASocksProxyAddsTheProxyHeadersButKeepsTheLine) {
     CHttpClient client;
     client.SetCookie("LK");
     const std::string proxyHeaders =
@@ -47,12 +47,6 @@ TEST(RequestText, EitherProxyKindAddsTheProxyHeadersButOnlyHttpChangesTheLine) {
         EXPECT_EQ(RequestPrefix("h"), "GET ");
         EXPECT_EQ(client.ComposeRequest("h", "GET / HTTP/1.0\r\n", "", false),
                   "GET / HTTP/1.0\r\n" + proxyHeaders + rest);
-    }
-    {
-        ProxyGuard http(ProxySettingsRecord::kHttp, "p", 3128);
-        EXPECT_EQ(RequestPrefix("h:81"), "GET http://h:81");
-        EXPECT_EQ(client.ComposeRequest("h", "GET http://h//x HTTP/1.0\r\n", "", false),
-                  "GET http://h//x HTTP/1.0\r\n" + proxyHeaders + rest);
     }
     EXPECT_EQ(RequestPrefix("h"), "GET ");
     EXPECT_EQ(client.ComposeRequest("h", "GET / HTTP/1.0\r\n", "", false), "GET / HTTP/1.0\r\n" + rest);
