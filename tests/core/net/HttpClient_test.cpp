@@ -159,6 +159,15 @@ TEST(Framing, CloseBeforeAnythingIsFalseWithoutAnError) {
     EXPECT_EQ(out.text, "");
 }
 
+TEST(Framing, ReplyCutShortOfItsLengthIsAReceiveFailure) {
+    Outcome out = Exchange({kOkHeader + "Content-Length: 100\r\n\r\nS\t0\tpart"});
+    EXPECT_FALSE(out.ok);
+    EXPECT_EQ(out.error, 3);
+    EXPECT_EQ(out.text, "데이타 수신중 오류가 발생하였습니다.\n 확인후 다시 시도하여 주십시오.(SOCKET ERR)");
+    out = Exchange({kOkHeader + "Content-Length: 4\r\n\r\n"});
+    EXPECT_EQ(out.error, 3);
+}
+
 TEST(Framing, FailureReplyIsNotAnError) {
     const Outcome out = Exchange({Reply("F\t105\t")});
     EXPECT_FALSE(out.ok);
