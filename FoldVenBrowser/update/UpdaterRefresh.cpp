@@ -6,7 +6,8 @@ void RefreshUpdaterIn(const std::string& folder) {
     const std::string newCopy = folder + "temp\\VenUpdater.exe";
     const std::string installed = folder + "VenUpdater.exe";
     const DWORD attributes = ::GetFileAttributesA(newCopy.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return;
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return;
     if (::CopyFileA(newCopy.c_str(), installed.c_str(), FALSE)) {
         ::DeleteFileA(newCopy.c_str());
     }
