@@ -18,9 +18,7 @@
 #include "win/ModulePath.h"
 
 std::string LoadResString(UINT id) {
-    char buffer[1024];
-    const int n = ::LoadStringA(::GetModuleHandleA(nullptr), id, buffer, sizeof(buffer));
-    return std::string(buffer, n > 0 ? static_cast<size_t>(n) : 0);
+    return SystemUiHooks().LoadString(id);
 }
 
 CBrowserApp::CBrowserApp(std::vector<std::string> args) : m_args(std::move(args)) {}
