@@ -3,6 +3,9 @@
 #include <windows.h>
 
 void RefreshUpdaterIn(const std::string& folder) {
+    // Without the program's own folder the names would be taken from the working folder.
+    if (folder.empty())
+        return;
     const std::string newCopy = folder + "temp\\VenUpdater.exe";
     const std::string installed = folder + "VenUpdater.exe";
     const DWORD attributes = ::GetFileAttributesA(newCopy.c_str());
