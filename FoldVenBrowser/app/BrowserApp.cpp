@@ -6,6 +6,7 @@
 #include <winsock2.h>
 
 #include "FoldVenBrowser/res/resource.h"
+#include "FoldVenBrowser/toolkit/BitmapDraw.h"
 #include "FoldVenBrowser/ui/LoginDlg.h"
 #include "FoldVenBrowser/ui/MainDlg.h"
 #include "FoldVenBrowser/ui/MessageDlg.h"
@@ -192,12 +193,10 @@ int CBrowserApp::QueryColorDepth() const {
 void CBrowserApp::LoadSkinBitmaps() {
     const UINT ids[3] = {193, 200, 199};
     for (int i = 0; i < 3; ++i) {
-        m_skin[i].handle = ::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(ids[i]));
-        BITMAP info{};
-        if (m_skin[i].handle && ::GetObjectA(m_skin[i].handle, sizeof(info), &info)) {
-            m_skin[i].width = info.bmWidth;
-            m_skin[i].height = info.bmHeight;
-        }
+        m_skin[i].handle = BitmapDraw::LoadResourceBitmap(ids[i]);
+        const SIZE size = BitmapDraw::BitmapSize(m_skin[i].handle);
+        m_skin[i].width = size.cx;
+        m_skin[i].height = size.cy;
     }
 }
 
