@@ -22,6 +22,9 @@ bool CopyOverUpdater(const std::string& from, const std::string& to) {
 }  // namespace
 
 void RefreshUpdaterIn(const std::string& folder) {
+    // Without the program's own folder the names would be taken from the working folder.
+    if (folder.empty())
+        return;
     const std::string newCopy = folder + "temp\\VenUpdater.exe";
     const std::string installed = folder + "VenUpdater.exe";
     const DWORD attributes = ::GetFileAttributesA(newCopy.c_str());
