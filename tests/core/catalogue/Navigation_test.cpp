@@ -16,7 +16,6 @@ using ::testing::ElementsAre;
 using OpenResult = CRemoteExplorer::OpenResult;
 
 const char* const kLastPage = "dialog 0|마지막 페이지 입니다.!!!";
-const char* const kFirstPage = "dialog 0|처음 페이지 입니다.!!!";
 
 std::string Numbered(const char* prefix, int i, const char* suffix = "") {
     char buffer[32];
@@ -103,66 +102,6 @@ protected:
     char adultFlag = 'Y';
     std::string userId = "kim";
 };
-
-TEST_F(ListNavigation, RootToLevelThreeThroughThePagesAndBackUp) {
-    EXPECT_THAT(Names(catalog().m_view), ElementsAre("영화", "게임", ".waste_basket", "성인"));
-
-    ASSERT_EQ(OpenResult::kOpened, Open("영화"));
-    EXPECT_EQ(1, loc.level);
-    EXPECT_THAT(Names(catalog().m_view), ElementsAre("한국영화", "외국영화", "성인영화"));
-
-    ASSERT_EQ(OpenResult::kOpened, Open("한국영화"));
-    EXPECT_EQ(2, loc.level);
-    EXPECT_EQ(Page(0, 30), Names(catalog().m_view));
-    EXPECT_TRUE(paging.MorePages());
-
-    ASSERT_TRUE(Next());
-    EXPECT_EQ(30, loc.start);
-    EXPECT_EQ(Page(30, 30), Names(catalog().m_view));
-    ASSERT_TRUE(Next());
-    EXPECT_EQ(Page(60, 15), Names(catalog().m_view));
-    EXPECT_FALSE(paging.MorePages());
-    EXPECT_FALSE(Next());
-    EXPECT_EQ(60, loc.start);
-    EXPECT_THAT(ui.events, ElementsAre(kLastPage));
-
-    ASSERT_TRUE(Previous());
-    EXPECT_EQ(Page(30, 30), Names(catalog().m_view));
-    ASSERT_TRUE(Previous());
-    EXPECT_EQ(0, loc.start);
-    EXPECT_EQ(Page(0, 30), Names(catalog().m_view));
-    EXPECT_FALSE(Previous());
-    EXPECT_EQ(0, loc.start);
-    EXPECT_THAT(ui.events, ElementsAre(kLastPage, kFirstPage));
-
-    ASSERT_EQ(OpenResult::kOpened, Open("폴더00"));
-    EXPECT_EQ(3, loc.level);
-    EXPECT_THAT(Names(catalog().m_view), ElementsAre("extra", "scene.avi"));
-    EXPECT_EQ(OpenResult::kNotFolder, Open("scene.avi"));
-    EXPECT_FALSE(Next());  // no pages outside level 2, and no message
-    EXPECT_FALSE(Previous());
-    EXPECT_EQ(2u, ui.events.size());
-
-    const std::size_t requestsBeforeUp = service.requests.size();
-    Up();
-    EXPECT_EQ(2, loc.level);
-    EXPECT_EQ("한국영화", loc.name);
-    EXPECT_EQ(Page(0, 30), Names(catalog().m_view));
-    Up();
-    EXPECT_EQ(1, loc.level);
-    EXPECT_THAT(Names(catalog().m_view), ElementsAre("한국영화", "외국영화", "성인영화"));
-    Up();
-    EXPECT_TRUE(loc.IsRoot());
-    EXPECT_THAT(Names(catalog().m_view), ElementsAre("영화", "게임", ".waste_basket", "성인"));
-    EXPECT_EQ(requestsBeforeUp, service.requests.size());  // going up is served from the cache
-
-    ASSERT_EQ(8u, service.requests.size());
-    const int starts[] = {0, 0, 0, 30, 60, 30, 0, 0};
-    for (std::size_t i = 0; i < service.requests.size(); ++i)
-        EXPECT_EQ(starts[i], service.requests[i].start) << i;
-    EXPECT_EQ(2, service.requests[2].level);
-    EXPECT_EQ(3, service.requests[7].level);
-}
 
 TEST_F(ListNavigation, AnOpenedFolderKeepsTheListsPageOffset) {
     ASSERT_EQ(OpenResult::kOpened, Open("영화"));
