@@ -1,6 +1,7 @@
 #include "FoldVenBrowser/catalogue/RemoteCatalog.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -23,16 +24,32 @@ void PrefetchRecord(const CRemoteItem& item) {
         __builtin_prefetch(bytes + offset);
 }
 
-// A child of the folder being shown; its name's sort key lies in a buffer shared by all children.
+// A child of the folder being shown. Its name's sort key lies in a buffer shared by all children; its
+// first 24 bytes are also held here as big-endian numbers (zero after the key's end), so that most
+// comparisons are decided without reaching into the buffer.
 struct SortEntry {
+    std::uint64_t head[3];
     std::size_t keyOffset;
     std::size_t keyLength;
     const CRemoteItem* item;
 };
 
+SortEntry MakeEntry(const std::string& keys, std::size_t offset, const CRemoteItem* item) {
+    SortEntry entry{{0, 0, 0}, offset, keys.size() - offset, item};
+    const std::size_t n = std::min<std::size_t>(entry.keyLength, sizeof(entry.head));
+    for (std::size_t i = 0; i < n; ++i)
+        entry.head[i / 8] |= std::uint64_t{static_cast<unsigned char>(keys[offset + i])}
+                             << (56 - 8 * (i % 8));
+    return entry;
+}
+
 void SortByName(std::vector<SortEntry>& entries, const std::string& keys) {
     const char* base = keys.data();
     std::stable_sort(entries.begin(), entries.end(), [base](const SortEntry& a, const SortEntry& b) {
+        for (int i = 0; i < 3; ++i) {
+            if (a.head[i] != b.head[i])
+                return a.head[i] < b.head[i];
+        }
         return std::string_view(base + a.keyOffset, a.keyLength) <
                std::string_view(base + b.keyOffset, b.keyLength);
     });
@@ -78,7 +95,7 @@ void CRemoteCatalog::ShowChildren(const CRemoteItem& folder) {
             continue;
         const std::size_t offset = keys.size();
         AppendSortKey(keys, item.name);
-        (item.IsFile() ? files : folders).push_back({offset, keys.size() - offset, &item});
+        (item.IsFile() ? files : folders).push_back(MakeEntry(keys, offset, &item));
     }
     SortByName(folders, keys);
     if (atRoot) {
