@@ -111,13 +111,16 @@ bool CHttpClient::Receive(std::string& reply, char* buffer, unsigned size) {
     int contentLength = 0;
     long long total = 0;
     bool headerSeen = false;
+    bool bodyCut = false;
 
     m_socket.ArmWatchdog();
     int n = m_socket.Receive(buffer, static_cast<int>(size));
     while (n != -1) {
         m_socket.DisarmWatchdog();
-        if (n == 0)
+        if (n == 0) {
+            bodyCut = headerSeen && total - headerEnd - 4 < contentLength;
             break;
+        }
         reply.append(buffer, ::strnlen(buffer, size));
         total += n;
         if (!headerSeen) {
@@ -140,23 +143,25 @@ bool CHttpClient::Receive(std::string& reply, char* buffer, unsigned size) {
     }
     m_socket.DisarmWatchdog();
 
-    if (n == -1) {
-        if (m_socket.IsTimedOut()) {
-            m_nError = kReceiveTimeout;
-            m_strError = kReceiveTimedOut;
-        } else {
-            m_nError = kReceive;
-            m_strError = kReceiveFailed;
-        }
+    if (n == -1 && m_socket.IsTimedOut()) {
+        m_nError = kReceiveTimeout;
+        m_strError = kReceiveTimedOut;
+        return false;
+    }
+    // A peer that closes before the announced length has arrived broke off the reply: a receive
+    // failure (retried), not a short reply taken for the whole.
+    if (n == -1 || bodyCut) {
+        m_nError = kReceive;
+        m_strError = kReceiveFailed;
         return false;
     }
     if (reply.empty())
         return false;
     if (status == "200")
         return true;
+    // A text of its own, so the message never shows an earlier attempt's unrelated failure.
     m_nError = kStatus;
-    if (m_strError.empty())
-        m_strError = kBadStatus;
+    m_strError = kBadStatus;
     return false;
 }
 

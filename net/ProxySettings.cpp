@@ -23,8 +23,7 @@ std::vector<std::string> SplitAtSemicolons(const std::string& value) {
     }
 }
 
-}  // namespace
-
+// The parsing rules of "ProxyServer" applied to an enabled record.
 void ParseProxyServer(const std::string& server, ProxySettingsRecord& settings) {
     std::string value = server;
     settings.enabled = true;
@@ -55,6 +54,8 @@ void ParseProxyServer(const std::string& server, ProxySettingsRecord& settings) 
     }
     settings.port = ParseLeadingInt(colon == std::string::npos ? value : value.substr(colon + 1));
 }
+
+}  // namespace
 
 void DetectProxy(IRegistry& registry, ProxySettingsRecord& settings) {
     const IRegistry::Root root = IRegistry::Root::CurrentUser;

@@ -21,6 +21,3 @@ extern ProxySettingsRecord ProxySettings;
 // Reads "ProxyEnable" and "ProxyServer" of the user's Internet settings into `settings`; leaves it as it
 // is when no proxy is enabled.
 void DetectProxy(IRegistry& registry, ProxySettingsRecord& settings = ProxySettings);
-
-// The parsing rules of "ProxyServer" applied to an enabled record.
-void ParseProxyServer(const std::string& value, ProxySettingsRecord& settings);

@@ -31,7 +31,6 @@ public:
     CServiceClient(OwnerWindow owner, const CSessionInfo& session, IUiHooks& ui, ISleeper& sleeper);
 
     std::string GetReply() const { return m_strReply; }
-    int GetResultCode() const { return m_nResultCode; }
     static std::string BasePath() { return "/"; }
     // Each connect, send and receive step may take this long (60 s unless tests shorten it).
     void SetWatchdogPeriod(unsigned ms) { m_watchdogMs = ms; }

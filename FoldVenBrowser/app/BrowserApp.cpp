@@ -6,6 +6,7 @@
 #include <winsock2.h>
 
 #include "FoldVenBrowser/res/resource.h"
+#include "FoldVenBrowser/toolkit/BitmapDraw.h"
 #include "FoldVenBrowser/ui/LoginDlg.h"
 #include "FoldVenBrowser/ui/MainDlg.h"
 #include "FoldVenBrowser/ui/MessageDlg.h"
@@ -18,9 +19,7 @@
 #include "win/ModulePath.h"
 
 std::string LoadResString(UINT id) {
-    char buffer[1024];
-    const int n = ::LoadStringA(::GetModuleHandleA(nullptr), id, buffer, sizeof(buffer));
-    return std::string(buffer, n > 0 ? static_cast<size_t>(n) : 0);
+    return SystemUiHooks().LoadString(id);
 }
 
 CBrowserApp::CBrowserApp(std::vector<std::string> args) : m_args(std::move(args)) {}
@@ -194,12 +193,10 @@ int CBrowserApp::QueryColorDepth() const {
 void CBrowserApp::LoadSkinBitmaps() {
     const UINT ids[3] = {193, 200, 199};
     for (int i = 0; i < 3; ++i) {
-        m_skin[i].handle = ::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(ids[i]));
-        BITMAP info{};
-        if (m_skin[i].handle && ::GetObjectA(m_skin[i].handle, sizeof(info), &info)) {
-            m_skin[i].width = info.bmWidth;
-            m_skin[i].height = info.bmHeight;
-        }
+        m_skin[i].handle = BitmapDraw::LoadResourceBitmap(ids[i]);
+        const SIZE size = BitmapDraw::BitmapSize(m_skin[i].handle);
+        m_skin[i].width = size.cx;
+        m_skin[i].height = size.cy;
     }
 }
 

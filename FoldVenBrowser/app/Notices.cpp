@@ -6,29 +6,42 @@
 
 namespace {
 
-void EraseAll(std::string& text, const std::string& what) {
-    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at))
-        text.erase(at, what.size());
+// In one pass: a reply may be large, and erasing in place would move its rest once per occurrence.
+std::string WithoutAll(const std::string& text, const std::string& what) {
+    std::string kept;
+    kept.reserve(text.size());
+    size_t from = 0;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, from)) {
+        kept.append(text, from, at - from);
+        from = at + what.size();
+    }
+    kept.append(text, from, std::string::npos);
+    return kept;
 }
 
 }  // namespace
 
-NoticeLines ParseNoticeReply(std::string reply) {
+NoticeLines ParseNoticeReply(const std::string& reply) {
     NoticeLines lines;
     const std::string marker = "S0\t";
     if (reply.find(marker) == std::string::npos)
         return lines;
-    EraseAll(reply, marker);
-    const size_t firstTab = reply.find('\t');
-    if (firstTab == std::string::npos)
+    const std::string text = WithoutAll(reply, marker);
+    size_t pos = text.find('\t');
+    if (pos == std::string::npos)
         return lines;
-    reply.erase(0, firstTab + 1);
-    if (reply.find('\t') == std::string::npos)
+    ++pos;
+    size_t nextTab = text.find('\t', pos);
+    if (nextTab == std::string::npos)
         return lines;
 
+    // The rest is read by position rather than cut from the front, so a long reply costs one pass.
     int counter = 0;
     do {
-        const std::string line = NextLine(reply);
+        const size_t end = text.find("\r\n", pos);
+        std::string piece = text.substr(pos, end == std::string::npos ? std::string::npos : end - pos);
+        pos = end == std::string::npos ? text.size() : end + 2;
+        const std::string line = NextLine(piece);
         if (line.size() > 10) {
             const size_t tab = line.find('\t');
             const std::string index = line.substr(0, tab);
@@ -46,7 +59,9 @@ NoticeLines ParseNoticeReply(std::string reply) {
             }
         }
         ++counter;
-    } while (reply.size() >= 10 && reply.find('\t') != std::string::npos);
+        if (nextTab != std::string::npos && nextTab < pos)
+            nextTab = text.find('\t', pos);
+    } while (text.size() - pos >= 10 && nextTab != std::string::npos);
     return lines;
 }
 

@@ -13,7 +13,7 @@ struct NoticeLines {
 
 // The first notice goes to the first line; every later one overwrites the second, so the last wins.
 // Lines of 10 bytes or less count but show nothing.
-NoticeLines ParseNoticeReply(std::string reply);
+NoticeLines ParseNoticeReply(const std::string& reply);
 
 // Addresses of the service's web pages that the login dialog opens, on `webHost` ("host[:port]").
 namespace LoginPages {

@@ -46,11 +46,11 @@ HBITMAP ComposeOver(HDC dc, HBITMAP bitmap, int x, int y, SIZE size) {
     return work;
 }
 
+}  // namespace
+
 HBITMAP LoadResourceBitmap(UINT id) {
     return ::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id));
 }
-
-}  // namespace
 
 SIZE BitmapSize(HBITMAP bitmap) {
     BITMAP info{};

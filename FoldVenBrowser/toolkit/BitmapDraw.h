@@ -8,6 +8,8 @@ namespace BitmapDraw {
 constexpr COLORREF kTransparent = RGB(255, 0, 255);
 
 SIZE BitmapSize(HBITMAP bitmap);
+// A bitmap resource of the program; the caller deletes it. Null when there is none.
+HBITMAP LoadResourceBitmap(UINT id);
 // Plain copy at (x, y) in the bitmap's own size.
 void Draw(HDC dc, HBITMAP bitmap, int x, int y);
 // Copy at (x, y) leaving kTransparent pixels untouched.

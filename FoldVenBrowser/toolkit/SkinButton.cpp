@@ -6,9 +6,25 @@
 
 namespace {
 
-HBITMAP LoadResourceBitmap(UINT id) {
-    return ::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id));
-}
+// The four looks loaded from resources for as long as the button takes its copies.
+class CLoadedLooks {
+public:
+    CLoadedLooks(UINT normalId, UINT hoverId, UINT pressedId, UINT disabledId)
+        : m_bitmaps{BitmapDraw::LoadResourceBitmap(normalId), BitmapDraw::LoadResourceBitmap(hoverId),
+                    BitmapDraw::LoadResourceBitmap(pressedId), BitmapDraw::LoadResourceBitmap(disabledId)} {}
+    ~CLoadedLooks() {
+        for (HBITMAP bitmap : m_bitmaps) {
+            if (bitmap)
+                ::DeleteObject(bitmap);
+        }
+    }
+    CLoadedLooks(const CLoadedLooks&) = delete;
+    CLoadedLooks& operator=(const CLoadedLooks&) = delete;
+    HBITMAP operator[](int look) const { return m_bitmaps[look]; }
+
+private:
+    HBITMAP m_bitmaps[4];
+};
 
 }  // namespace
 
@@ -32,14 +48,8 @@ CSkinButton::~CSkinButton() {
 
 bool CSkinButton::Create(HWND owner, int x, int y, int command, UINT normalId, UINT hoverId, UINT pressedId,
                          UINT disabledId) {
-    HBITMAP loaded[kLooks] = {LoadResourceBitmap(normalId), LoadResourceBitmap(hoverId),
-                              LoadResourceBitmap(pressedId), LoadResourceBitmap(disabledId)};
-    const bool created = Create(owner, x, y, command, loaded[0], loaded[1], loaded[2], loaded[3]);
-    for (HBITMAP bitmap : loaded) {
-        if (bitmap)
-            ::DeleteObject(bitmap);
-    }
-    return created;
+    const CLoadedLooks looks(normalId, hoverId, pressedId, disabledId);
+    return Create(owner, x, y, command, looks[0], looks[1], looks[2], looks[3]);
 }
 
 bool CSkinButton::Create(HWND owner, int x, int y, int command, HBITMAP normal, HBITMAP hover,
@@ -68,14 +78,9 @@ bool CSkinButton::Create(HWND owner, int x, int y, int command, HBITMAP normal, 
 }
 
 void CSkinButton::SetBitmaps(UINT normalId, UINT hoverId, UINT pressedId, UINT disabledId) {
-    HBITMAP loaded[kLooks] = {LoadResourceBitmap(normalId), LoadResourceBitmap(hoverId),
-                              LoadResourceBitmap(pressedId), LoadResourceBitmap(disabledId)};
+    const CLoadedLooks looks(normalId, hoverId, pressedId, disabledId);
     FreeBitmaps();
-    TakeBitmaps(loaded[0], loaded[1], loaded[2], loaded[3]);
-    for (HBITMAP bitmap : loaded) {
-        if (bitmap)
-            ::DeleteObject(bitmap);
-    }
+    TakeBitmaps(looks[0], looks[1], looks[2], looks[3]);
     Repaint();
 }
 

@@ -121,6 +121,10 @@ void CLoginDlg::ShowNotices() {
 }
 
 void CLoginDlg::OnOK() {
+    // Login marks the application logged in before its request has answered, and the failure's message
+    // box dispatches this dialog's input: an OK pressed meanwhile must not end the dialog as a success.
+    if (m_bLoginRunning)
+        return;
     CBrowserApp* app = CBrowserApp::Get();
     if (app->m_bLoggedIn) {
         EndDialog(IDOK);
@@ -137,7 +141,9 @@ void CLoginDlg::OnOK() {
         return;
     }
     // On success Login saves the options and posts OK back, which ends the dialog above.
+    m_bLoginRunning = true;
     app->Login(m_strId, m_strPassword);
+    m_bLoginRunning = false;
 }
 
 bool CLoginDlg::OnButtonClick(UINT commandId) {

@@ -51,4 +51,5 @@ private:
     CColorLabel m_noticeLabel2;
     std::vector<std::unique_ptr<CSkinButton>> m_buttons;
     HFONT m_hTextFont = nullptr;
+    bool m_bLoginRunning = false;
 };

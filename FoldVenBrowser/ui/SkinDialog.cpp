@@ -18,7 +18,7 @@ constexpr int kSidesTop = 43;
 CSkinDialog::CSkinDialog(UINT templateId, HWND parent, std::string title)
     : CDialog(templateId, parent), m_strTitle(std::move(title)) {
     for (int i = 0; i < kPieces; ++i)
-        m_pieces[i] = ::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kPieceIds[i]));
+        m_pieces[i] = BitmapDraw::LoadResourceBitmap(kPieceIds[i]);
 }
 
 CSkinDialog::~CSkinDialog() {

@@ -2,22 +2,24 @@
 
 #include <string>
 
+#include "tests/e2e/support/DevService.h"
 #include "tests/e2e/support/TestInstall.h"
 #include "tests/e2e/support/TestProcess.h"
 #include "tests/e2e/support/WindowFinder.h"
-#include "tests/support/WinLoopbackServer.h"
 
 namespace {
 
 using namespace WindowFinder;
 
 constexpr DWORD kWait = 30000;
-const char* kToken = "qmtzvbka";
 
-// The automatic login with saved credentials, against a service played by the test.
+// The automatic login with saved credentials against devservice.
 class BrowserLoginTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        if (DevService::Address().empty())
+            GTEST_SKIP() << "FV_DEVSERVICE is not set";
+        ASSERT_TRUE(DevService::Reset());
         KillProcessesNamed("FoldVenBrowser.exe");
         TestInstall::ResetSettings();
         folder = TestInstall::Fresh(::testing::UnitTest::GetInstance()->current_test_info()->name());
@@ -25,54 +27,24 @@ protected:
     }
     void TearDown() override { KillProcessesNamed("FoldVenBrowser.exe"); }
 
-    static void SaveCredentials(const std::string& id, const std::string& pw) {
-        TestInstall::SaveCredentials(1, id, 1, pw);
-    }
-
-    bool Start(CTestProcess& browser, const WinLoopbackServer& service) {
-        return browser.Start(folder + "FoldVenBrowser.exe", {kToken}, folder,
-                             {{"FOLDVEN_API_HOST", service.Host()}});
-    }
-
     std::string folder;
 };
 
+// The account's ID and password hold "@", "&" and a blank.
 TEST_F(BrowserLoginTest, SavedCredentialsLogInAndOpenTheMainWindow) {
-    WinLoopbackServer service([](const std::string& request) {
-        return request.find("PWD=p%26w") != std::string::npos
-                   ? HttpReply("S\t0\tkim@x\tt2\tt3\tINF\t1500\t0\tY\tp&w\t\tLK1\t")
-                   : HttpReply("F\t105\t");
-    });
-    SaveCredentials("kim@x", "p&w");
-    CTestProcess browser;
-    ASSERT_TRUE(Start(browser, service));
-    ASSERT_NE(WaitForWindowOfClass(browser.Pid(), "FOldVenClass", kWait), nullptr);
-    const std::vector<std::string> requests = service.Requests();
-    ASSERT_EQ(requests.size(), 1u);
-    EXPECT_EQ(requests[0].substr(0, requests[0].find("\r\n")),
-              "GET //login.aspx?UID=kim%40x&PWD=p%26w&VER=2.3.1.2 HTTP/1.0");
-    EXPECT_NE(requests[0].find("\r\nHost: " + service.Host() + "\r\n"), std::string::npos);
-}
+    TestInstall::SaveCredentials(1, "mail@foldven.test", 1, "p&ss w0rd");
 
-TEST_F(BrowserLoginTest, AWrongSavedPasswordShowsTheMessageThenTheLoginDialog) {
-    // The login dialog asks for the notices when it opens: none.
-    WinLoopbackServer service([](const std::string& request) {
-        return request.find("/notice.aspx") != std::string::npos ? HttpReply("S\t0\tS0\t0\t")
-                                                                 : HttpReply("F\t105\t");
-    });
-    SaveCredentials("kim", "old");
     CTestProcess browser;
-    ASSERT_TRUE(Start(browser, service));
-    HWND box = WaitForMessageBox(browser.Pid(), kWait);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(TextOf(box), "Info");
-    EXPECT_EQ(MessageBoxText(box), "비밀번호가 정확하지가 않습니다.!!!");
-    EXPECT_EQ(service.Requests().size(), 3u);
-    ClickButton(box, IDOK);
-    HWND dialog = WaitForWindow(
-        browser.Pid(), [](HWND hwnd) { return ClassOf(hwnd) == "#32770" && ::GetDlgItem(hwnd, 1001); },
-        kWait);
-    EXPECT_NE(dialog, nullptr);
+    ASSERT_TRUE(
+        browser.Start(folder + "FoldVenBrowser.exe", {"qmtzvbka"}, folder, DevService::HostEnvironment()));
+    EXPECT_NE(WaitForWindowOfClass(browser.Pid(), "FOldVenClass", kWait), nullptr);
+    const std::string log = DevService::Log();
+    EXPECT_EQ(DevService::CountRequests("/login.aspx"), 1);
+    EXPECT_NE(log.find("GET //login.aspx?UID=mail%40foldven.test&PWD=p%26ss%20w0rd&VER=2.3.1.2 HTTP/1.0\r\n"
+                       "Accept: */*\r\nUser-Agent: Parvo\r\nConnection: Keep-Alive\r\nHost: " +
+                       DevService::Address() + "\r\nCookie: \r\n\r\n"),
+              std::string::npos)
+        << log;
 }
 
 }  // namespace

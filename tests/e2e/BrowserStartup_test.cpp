@@ -30,10 +30,6 @@ protected:
 
     std::string Browser() const { return folder + "FoldVenBrowser.exe"; }
 
-    static void SaveCredentials(DWORD saveId, const std::string& id, DWORD keep, const std::string& pw) {
-        TestInstall::SaveCredentials(saveId, id, keep, pw);
-    }
-
     static bool SettingsKeyExists() {
         HKEY key = nullptr;
         if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\FoldVen", 0, KEY_READ, &key) != ERROR_SUCCESS)
@@ -78,34 +74,6 @@ TEST_F(BrowserStartupTest, TheTokenIsCaseSensitive) {
     ExpectRefusal({"QMTZVBKA"});
 }
 
-TEST_F(BrowserStartupTest, DashRShowsTheLoginDialogWithTheSavedCredentials) {
-    WinLoopbackServer service([](const std::string&) { return HttpReply(kLoginReply); });
-    SaveCredentials(1, "tester", 1, "secret");
-    CTestProcess browser;
-    ASSERT_TRUE(browser.Start(Browser(), {kToken, "-r"}, folder, {{"FOLDVEN_API_HOST", service.Host()}}));
-    HWND dialog = WaitForLoginDialog(browser);
-    ASSERT_NE(dialog, nullptr);
-    for (const std::string& request : service.Requests()) {
-        EXPECT_EQ(request.find("login.aspx"), std::string::npos) << "no automatic login with -r";
-    }
-    EXPECT_EQ(TextOf(::GetDlgItem(dialog, 1001)), "tester");
-    EXPECT_EQ(TextOf(::GetDlgItem(dialog, 1002)), "secret");
-    ClickButton(dialog, IDCANCEL);
-    EXPECT_TRUE(browser.WaitForExit(kWait));  // cancelling the login ends the program
-}
-
-TEST_F(BrowserStartupTest, AnOversizedSavedIdReadsAsEmpty) {
-    // The login dialog asks this service for its notices when it opens.
-    WinLoopbackServer service([](const std::string&) { return HttpReply(kNoNotices); });
-    SaveCredentials(1, std::string(300, 'a'), 0, "");
-    CTestProcess browser;
-    ASSERT_TRUE(browser.Start(Browser(), {kToken}, folder, {{"FOLDVEN_API_HOST", service.Host()}}));
-    HWND dialog = WaitForLoginDialog(browser);
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(TextOf(::GetDlgItem(dialog, 1001)), "");
-    EXPECT_EQ(TextOf(::GetDlgItem(dialog, 1002)), "");
-}
-
 TEST_F(BrowserStartupTest, FirstStartCreatesAnEmptySettingsKey) {
     // The login dialog asks this service for its notices when it opens.
     WinLoopbackServer service([](const std::string&) { return HttpReply(kNoNotices); });
@@ -124,7 +92,7 @@ TEST_F(BrowserStartupTest, FirstStartCreatesAnEmptySettingsKey) {
 
 TEST_F(BrowserStartupTest, AnyOtherSecondArgumentStillLogsInAutomatically) {
     WinLoopbackServer service([](const std::string&) { return HttpReply(kLoginReply); });
-    SaveCredentials(1, "tester", 1, "secret");
+    TestInstall::SaveCredentials(1, "tester", 1, "secret");
     CTestProcess browser;
     ASSERT_TRUE(browser.Start(Browser(), {kToken, "-R"}, folder, {{"FOLDVEN_API_HOST", service.Host()}}));
     ASSERT_NE(WaitForWindowOfClass(browser.Pid(), "FOldVenClass", kWait), nullptr);
@@ -136,7 +104,7 @@ TEST_F(BrowserStartupTest, AnyOtherSecondArgumentStillLogsInAutomatically) {
 
 TEST_F(BrowserStartupTest, ASecondStartBringsTheRunningMainWindowForward) {
     WinLoopbackServer service([](const std::string&) { return HttpReply(kLoginReply); });
-    SaveCredentials(1, "tester", 1, "secret");
+    TestInstall::SaveCredentials(1, "tester", 1, "secret");
     CTestProcess first;
     ASSERT_TRUE(first.Start(Browser(), {kToken}, folder, {{"FOLDVEN_API_HOST", service.Host()}}));
     HWND main = WaitForWindowOfClass(first.Pid(), "FOldVenClass", kWait);

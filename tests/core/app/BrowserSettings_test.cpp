@@ -44,7 +44,8 @@ TEST(BrowserSettings, SaveWritesAllFiveWithTheirTypesAndRoundTrips) {
     ASSERT_TRUE(saved.SaveSettings(registry));
     ASSERT_EQ(registry.values.size(), 5u);
     EXPECT_TRUE(std::holds_alternative<std::uint32_t>(registry.values[FakeRegistry::Path(kKey, "bSaveID")]));
-    EXPECT_TRUE(std::holds_alternative<std::uint32_t>(registry.values[FakeRegistry::Path(kKey, "bKeepPassword")]));
+    EXPECT_TRUE(
+        std::holds_alternative<std::uint32_t>(registry.values[FakeRegistry::Path(kKey, "bKeepPassword")]));
     EXPECT_TRUE(std::holds_alternative<std::string>(registry.values[FakeRegistry::Path(kKey, "UserPW")]));
 
     CBrowserSettings loaded;

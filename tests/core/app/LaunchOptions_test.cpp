@@ -42,9 +42,10 @@ TEST(LaunchOptions, AutomaticLoginNeedsBothFlagsAndBothTexts) {
 }
 
 TEST(ColorDepth, ClassesAndTheOldCommonControlsRule) {
-    const int expected[][2] = {{1, 0}, {3, 0}, {4, 4}, {7, 4}, {8, 8}, {15, 8}, {16, 16},
-                               {23, 16}, {24, 24}, {31, 24}, {32, 32}, {64, 32}};
-    for (const auto& pair : expected) EXPECT_EQ(ClassifyColorDepth(pair[0]), pair[1]) << pair[0];
+    const int expected[][2] = {{1, 0},   {3, 0},   {4, 4},   {7, 4},   {8, 8},   {15, 8},
+                               {16, 16}, {23, 16}, {24, 24}, {31, 24}, {32, 32}, {64, 32}};
+    for (const auto& pair : expected)
+        EXPECT_EQ(ClassifyColorDepth(pair[0]), pair[1]) << pair[0];
     EXPECT_EQ(AdjustColorDepthForComCtl(32, 0x50050), 16);
     EXPECT_EQ(AdjustColorDepthForComCtl(32, 0x60000), 32);
     EXPECT_EQ(AdjustColorDepthForComCtl(24, 0x40000), 24);

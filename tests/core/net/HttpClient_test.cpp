@@ -35,7 +35,7 @@ TEST(RequestText, PlainGetIsExactlyTheseBytes) {
                   "\r\n");
 }
 
-TEST(RequestText, EitherProxyKindAddsTheProxyHeadersButOnlyHttpChangesTheLine) {
+TEST(RequestText, ASocksProxyAddsTheProxyHeadersButKeepsTheLine) {
     CHttpClient client;
     client.SetCookie("LK");
     const std::string proxyHeaders =
@@ -47,12 +47,6 @@ TEST(RequestText, EitherProxyKindAddsTheProxyHeadersButOnlyHttpChangesTheLine) {
         EXPECT_EQ(RequestPrefix("h"), "GET ");
         EXPECT_EQ(client.ComposeRequest("h", "GET / HTTP/1.0\r\n", "", false),
                   "GET / HTTP/1.0\r\n" + proxyHeaders + rest);
-    }
-    {
-        ProxyGuard http(ProxySettingsRecord::kHttp, "p", 3128);
-        EXPECT_EQ(RequestPrefix("h:81"), "GET http://h:81");
-        EXPECT_EQ(client.ComposeRequest("h", "GET http://h//x HTTP/1.0\r\n", "", false),
-                  "GET http://h//x HTTP/1.0\r\n" + proxyHeaders + rest);
     }
     EXPECT_EQ(RequestPrefix("h"), "GET ");
     EXPECT_EQ(client.ComposeRequest("h", "GET / HTTP/1.0\r\n", "", false), "GET / HTTP/1.0\r\n" + rest);
@@ -163,6 +157,15 @@ TEST(Framing, CloseBeforeAnythingIsFalseWithoutAnError) {
     EXPECT_FALSE(out.ok);
     EXPECT_EQ(out.error, 0);
     EXPECT_EQ(out.text, "");
+}
+
+TEST(Framing, ReplyCutShortOfItsLengthIsAReceiveFailure) {
+    Outcome out = Exchange({kOkHeader + "Content-Length: 100\r\n\r\nS\t0\tpart"});
+    EXPECT_FALSE(out.ok);
+    EXPECT_EQ(out.error, 3);
+    EXPECT_EQ(out.text, "데이타 수신중 오류가 발생하였습니다.\n 확인후 다시 시도하여 주십시오.(SOCKET ERR)");
+    out = Exchange({kOkHeader + "Content-Length: 4\r\n\r\n"});
+    EXPECT_EQ(out.error, 3);
 }
 
 TEST(Framing, FailureReplyIsNotAnError) {

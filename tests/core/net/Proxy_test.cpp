@@ -96,7 +96,7 @@ TEST(Socks4, HandshakeIsNineBytesAndByte90Grants) {
     EXPECT_FALSE(ConnectThroughSocks(split, 80));
 }
 
-TEST(Socks4, DestinationMustResolveLocally) {
+TEST(Proxy, DestinationMustResolveLocallyEvenForAnHttpProxy) {
     FakeSocks socks(std::string("\0\x5a\0\0\0\0\0\0", 8), 8);
     ProxyGuard guard(ProxySettingsRecord::kHttp, "127.0.0.1", static_cast<int>(socks.server.Port()));
     CHttpSocket socket;

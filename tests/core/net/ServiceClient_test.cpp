@@ -114,6 +114,24 @@ TEST_F(ServiceClientTest, WrongPasswordThreeTimesShowsString117Once) {
     EXPECT_EQ(server.Connections(), 3);
 }
 
+TEST_F(ServiceClientTest, TheMessageTellsTheLastAttemptsFailure) {
+    // The first attempt times out; the later ones get a status other than 200.
+    int connections = 0;
+    LoopbackServer server([&connections](LoopbackConnection& c) {
+        c.ReadRequest();
+        if (++connections == 1)
+            c.ReadBytes(1);  // until the client gives up and closes
+        else
+            c.Write("HTTP/1.1 500 Server Error\r\nContent-Length: 4\r\n\r\nS\t0\t");
+    });
+    UseHost(server.HostSpec());
+    CServiceClient client(0, session, ui, ui);
+    client.SetWatchdogPeriod(200);
+    EXPECT_FALSE(client.RequestNotices());
+    ASSERT_EQ(ui.events.size(), 4u);
+    EXPECT_EQ(ui.events[3], "box Info|서버의 응답이 올바르지 않습니다.\n 확인후 다시 시도하여 주십시오.|48");
+}
+
 TEST_F(ServiceClientTest, OtherFailureCodesStopAtOnceWithoutAMessage) {
     LoopbackServer server(LoopbackServer::Answer(Reply("F\t7\t")));
     UseHost(server.HostSpec());

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "FoldVenBrowser/app/BrowserSettings.h"
 #include "platform/Registry.h"
 
 namespace {
@@ -46,34 +45,6 @@ TEST_F(SystemRegistryTest, ValuesKeepTheirTypesAndOversizedStringsFallBack) {
     EXPECT_EQ(registry.ReadString(IRegistry::Root::CurrentUser, kTestKey, "long", 256, ""), "");
     // A DWORD read of a string value is not a number: the default comes back.
     EXPECT_EQ(registry.ReadDword(IRegistry::Root::CurrentUser, kTestKey, "long", 5), 5u);
-}
-
-TEST(BrowserSettingsOnRegistry, SaveWritesAllFiveValuesUnderTheProgramKey) {
-    ::RegDeleteTreeA(HKEY_CURRENT_USER, CBrowserSettings::kKey);
-    CBrowserSettings settings;
-    settings.bSaveID = 1;
-    settings.strSaveID = "tester";
-    settings.bKeepPassword = 1;
-    settings.UserPW = "pw";
-    settings.rPathBasic = "C:\\down\\";
-    ASSERT_TRUE(settings.SaveSettings(SystemRegistry()));
-    const char* dwords[] = {"bSaveID", "bKeepPassword"};
-    const char* strings[] = {"strSaveID", "UserPW", "rPathBasic"};
-    for (const char* name : dwords) {
-        DWORD type = 0;
-        ASSERT_EQ(::RegGetValueA(HKEY_CURRENT_USER, CBrowserSettings::kKey, name, RRF_RT_ANY, &type, nullptr,
-                                 nullptr),
-                  ERROR_SUCCESS);
-        EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD)) << name;
-    }
-    for (const char* name : strings) {
-        DWORD type = 0;
-        ASSERT_EQ(::RegGetValueA(HKEY_CURRENT_USER, CBrowserSettings::kKey, name, RRF_RT_ANY, &type, nullptr,
-                                 nullptr),
-                  ERROR_SUCCESS);
-        EXPECT_EQ(type, static_cast<DWORD>(REG_SZ)) << name;
-    }
-    ::RegDeleteTreeA(HKEY_CURRENT_USER, CBrowserSettings::kKey);
 }
 
 }  // namespace

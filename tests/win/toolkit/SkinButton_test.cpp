@@ -22,20 +22,11 @@ protected:
 
     void Press() const { ::SendMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5)); }
     void Release(int x, int y) const { ::SendMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(x, y)); }
-    bool HasUpdateRegion() const { return ::GetUpdateRect(button, nullptr, FALSE) != FALSE; }
 
     CTestParent parent;
     HBITMAP bitmaps[4] = {};
     CSkinButton button;
 };
-
-TEST_F(SkinButtonTest, TakesTheSizeOfTheNormalBitmap) {
-    const RECT rc = button.GetClientRect();
-    EXPECT_EQ(rc.right, 40);
-    EXPECT_EQ(rc.bottom, 20);
-    EXPECT_EQ(::GetWindowLongPtrA(button, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
-    EXPECT_EQ(::GetWindowLongPtrA(button, GWL_STYLE) & WS_TABSTOP, 0);
-}
 
 TEST_F(SkinButtonTest, AClickInsideSendsTheCommandOnce) {
     Press();

@@ -83,9 +83,20 @@ TEST_F(UpdaterRefreshTest, FailedCopyKeepsTheNewCopyForTheNextStart) {
     EXPECT_FALSE(Exists(NewCopy()));
 }
 
-TEST_F(UpdaterRefreshTest, AFolderNamedLikeTheNewCopyIsLeftAlone) {
+TEST_F(UpdaterRefreshTest, AFolderNamedLikeTheNewCopyOrAnUnknownFolderIsLeftAlone) {
     ::CreateDirectoryA(NewCopy().c_str(), nullptr);
     RefreshUpdaterIn(folder);
+    EXPECT_FALSE(Exists(Installed()));
+    EXPECT_TRUE(Exists(NewCopy()));
+    ::RemoveDirectoryA(NewCopy().c_str());
+
+    // No program folder: a copy below the working folder is not the program's.
+    Write(NewCopy(), "new");
+    char previous[MAX_PATH];
+    ::GetCurrentDirectoryA(MAX_PATH, previous);
+    ::SetCurrentDirectoryA(folder.c_str());
+    RefreshUpdaterIn("");
+    ::SetCurrentDirectoryA(previous);
     EXPECT_FALSE(Exists(Installed()));
     EXPECT_TRUE(Exists(NewCopy()));
 }
