@@ -1,6 +1,7 @@
 #include "FoldVenBrowser/catalogue/RemoteCatalog.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -23,26 +24,35 @@ void PrefetchRecord(const CRemoteItem& item) {
         __builtin_prefetch(bytes + offset);
 }
 
-void SortByName(std::vector<const CRemoteItem*>& items) {
-    struct Entry {
-        std::size_t offset;
-        std::size_t length;
-        const CRemoteItem* item;
-    };
-    std::string keys;
-    std::vector<Entry> entries;
-    entries.reserve(items.size());
-    for (const CRemoteItem* item : items) {
-        const std::size_t offset = keys.size();
-        AppendSortKey(keys, item->name);
-        entries.push_back({offset, keys.size() - offset, item});
-    }
-    const std::string_view all(keys);
-    std::stable_sort(entries.begin(), entries.end(), [all](const Entry& a, const Entry& b) {
-        return all.substr(a.offset, a.length) < all.substr(b.offset, b.length);
+// A child of the folder being shown. Its name's sort key lies in a buffer shared by all children; its
+// first 24 bytes are also held here as big-endian numbers (zero after the key's end), so that most
+// comparisons are decided without reaching into the buffer.
+struct SortEntry {
+    std::uint64_t head[3];
+    std::size_t keyOffset;
+    std::size_t keyLength;
+    const CRemoteItem* item;
+};
+
+SortEntry MakeEntry(const std::string& keys, std::size_t offset, const CRemoteItem* item) {
+    SortEntry entry{{0, 0, 0}, offset, keys.size() - offset, item};
+    const std::size_t n = std::min<std::size_t>(entry.keyLength, sizeof(entry.head));
+    for (std::size_t i = 0; i < n; ++i)
+        entry.head[i / 8] |= std::uint64_t{static_cast<unsigned char>(keys[offset + i])}
+                             << (56 - 8 * (i % 8));
+    return entry;
+}
+
+void SortByName(std::vector<SortEntry>& entries, const std::string& keys) {
+    const char* base = keys.data();
+    std::stable_sort(entries.begin(), entries.end(), [base](const SortEntry& a, const SortEntry& b) {
+        for (int i = 0; i < 3; ++i) {
+            if (a.head[i] != b.head[i])
+                return a.head[i] < b.head[i];
+        }
+        return std::string_view(base + a.keyOffset, a.keyLength) <
+               std::string_view(base + b.keyOffset, b.keyLength);
     });
-    for (std::size_t i = 0; i < entries.size(); ++i)
-        items[i] = entries[i].item;
 }
 
 }  // namespace
@@ -76,34 +86,39 @@ bool CRemoteCatalog::LoadChildren(CRemoteLocation& loc, bool keepView) {
 void CRemoteCatalog::ShowChildren(const CRemoteItem& folder) {
     const std::int32_t id = folder.id;  // folder may be an element of the view being replaced
     const bool atRoot = folder.level == 0;
-    std::vector<const CRemoteItem*> folders;
-    std::vector<const CRemoteItem*> files;
+    // One pass over the cache gathers the children and their sort keys while each record is at hand.
+    std::string keys;
+    std::vector<SortEntry> folders;
+    std::vector<SortEntry> files;
     for (const CRemoteItem& item : m_all) {
         if (!IsChildOf(item, id))
             continue;
-        (item.IsFile() ? files : folders).push_back(&item);
+        const std::size_t offset = keys.size();
+        AppendSortKey(keys, item.name);
+        (item.IsFile() ? files : folders).push_back(MakeEntry(keys, offset, &item));
     }
-    SortByName(folders);
+    SortByName(folders, keys);
     if (atRoot) {
-        auto basket = std::find_if(folders.rbegin(), folders.rend(),
-                                   [](const CRemoteItem* item) { return item->name == ".waste_basket"; });
+        auto basket = std::find_if(folders.rbegin(), folders.rend(), [](const SortEntry& entry) {
+            return entry.item->name == ".waste_basket";
+        });
         if (basket != folders.rend())
             std::iter_swap(folders.begin(), basket);
     }
-    SortByName(files);
+    SortByName(files, keys);
 
     // Assigning over the previous view reuses its strings' buffers. Records are read in name order,
     // scattered over the cache, so each is fetched a few records ahead.
     m_view.resize(folders.size() + files.size());
     std::size_t k = 0;
-    for (const std::vector<const CRemoteItem*>* group : {&folders, &files}) {
+    for (const std::vector<SortEntry>* group : {&folders, &files}) {
         const std::size_t n = group->size();
         for (std::size_t i = 0; i < n; ++i) {
             if (i + kRecordAhead < n)
-                PrefetchRecord(*(*group)[i + kRecordAhead]);
+                PrefetchRecord(*(*group)[i + kRecordAhead].item);
             if (i + kNameAhead < n)
-                __builtin_prefetch((*group)[i + kNameAhead]->name.data());
-            m_view[k++] = *(*group)[i];
+                __builtin_prefetch((*group)[i + kNameAhead].item->name.data());
+            m_view[k++] = *(*group)[i].item;
         }
     }
 }

@@ -136,49 +136,62 @@ protected:
     CListPaging paging;
 };
 
-// TV (3) > 드라마 (130, 45 entries: a full page and a short one) > its first folder, and back up.
+// 영화 (1) > 한국영화 (101: two full pages and a short one) > its first folder, and back up.
 TEST_F(CatalogueAgainstService, RootToLevelThreeThroughThePagesAndBackUp) {
+    const std::string lastPage = "dialog 0|마지막 페이지 입니다.!!!";
+    const std::string firstPage = "dialog 0|처음 페이지 입니다.!!!";
     ASSERT_TRUE(catalog().LoadChildren(loc, false));
     EXPECT_EQ(Expected(0), ViewIds());
 
-    ASSERT_EQ(OpenResult::kOpened, OpenId(3));
-    EXPECT_EQ("TV", loc.name);
-    EXPECT_EQ(Expected(3), ViewIds());
+    ASSERT_EQ(OpenResult::kOpened, OpenId(1));
+    EXPECT_EQ("영화", loc.name);
+    EXPECT_EQ(Expected(1), ViewIds());
 
-    ASSERT_EQ(OpenResult::kOpened, OpenId(130));
-    EXPECT_EQ("드라마", loc.name);
-    ASSERT_GT(sample[130].size(), 30u);
-    ASSERT_LT(sample[130].size(), 60u);
-    EXPECT_EQ(Expected(130, 0, 30), ViewIds());
-    ASSERT_TRUE(paging.NextPage(loc, catalog(), ui, 0));
-    paging.OnShown(loc, catalog().m_view.size());
-    EXPECT_EQ(Expected(130, 30, 30), ViewIds());
+    ASSERT_EQ(OpenResult::kOpened, OpenId(101));
+    EXPECT_EQ("한국영화", loc.name);
+    ASSERT_GT(sample[101].size(), 60u);
+    ASSERT_LT(sample[101].size(), 90u);
+    for (const int start : {0, 30, 60}) {
+        if (start > 0) {
+            ASSERT_TRUE(paging.NextPage(loc, catalog(), ui, 0));
+            paging.OnShown(loc, catalog().m_view.size());
+        }
+        EXPECT_EQ(start, loc.start);
+        EXPECT_EQ(Expected(101, start, 30), ViewIds()) << start;
+    }
     EXPECT_FALSE(paging.NextPage(loc, catalog(), ui, 0));  // the short page was the last
-    EXPECT_EQ(30, loc.start);
-    ASSERT_TRUE(paging.PreviousPage(loc, catalog(), ui, 0));
-    paging.OnShown(loc, catalog().m_view.size());
-    EXPECT_EQ(Expected(130, 0, 30), ViewIds());
-    EXPECT_THAT(ui.events, ::testing::ElementsAre("dialog 0|마지막 페이지 입니다.!!!"));
+    EXPECT_EQ(60, loc.start);
+    for (const int start : {30, 0}) {
+        ASSERT_TRUE(paging.PreviousPage(loc, catalog(), ui, 0));
+        paging.OnShown(loc, catalog().m_view.size());
+        EXPECT_EQ(start, loc.start);
+        EXPECT_EQ(Expected(101, start, 30), ViewIds()) << start;
+    }
+    EXPECT_FALSE(paging.PreviousPage(loc, catalog(), ui, 0));
+    EXPECT_EQ(0, loc.start);
+    EXPECT_THAT(ui.events, ::testing::ElementsAre(lastPage, firstPage));
 
-    const int folder = Expected(130, 0, 30).front();
+    const int folder = Expected(101, 0, 30).front();
     ASSERT_EQ(OpenResult::kOpened, OpenId(folder));
     EXPECT_EQ(3, loc.level);
     EXPECT_FALSE(Expected(folder).empty());
     EXPECT_EQ(Expected(folder), ViewIds());
+    EXPECT_FALSE(paging.NextPage(loc, catalog(), ui, 0));  // no pages outside level 2, and no message
+    EXPECT_FALSE(paging.PreviousPage(loc, catalog(), ui, 0));
 
     Up();
-    EXPECT_EQ(130, loc.id);
-    EXPECT_EQ(Expected(130, 0, 30), ViewIds());
+    EXPECT_EQ(101, loc.id);
+    EXPECT_EQ(Expected(101, 0, 30), ViewIds());
     Up();
-    EXPECT_EQ(3, loc.id);
-    EXPECT_EQ(Expected(3), ViewIds());
+    EXPECT_EQ(1, loc.id);
+    EXPECT_EQ(Expected(1), ViewIds());
     Up();
     EXPECT_TRUE(loc.IsRoot());
     EXPECT_EQ(Expected(0), ViewIds());
     explorer.ShowChildrenOf(loc);  // sorted, as the tree's top node shows it
     ASSERT_EQ(Expected(0).size(), catalog().m_view.size());
     EXPECT_EQ(".waste_basket", catalog().m_view[0].name);
-    EXPECT_EQ(1u, ui.events.size());
+    EXPECT_EQ(2u, ui.events.size());
 }
 
 }  // namespace

@@ -52,17 +52,28 @@ TEST_F(RemoteCatalogTest, TheRootRecordIsNeverAmongTheRootsChildren) {
     EXPECT_TRUE(catalog.m_view.empty());
 }
 
-TEST_F(RemoteCatalogTest, BelowTheRootTheWasteBasketSortsByName) {
-    service.items = {MakeItem(1, 0, 1, "영화"),           MakeItem(20, 1, 2, "b"),
-                     MakeItem(21, 1, 2, ".waste_basket"), MakeItem(22, 1, 2, "A"),
-                     MakeItem(23, 1, 2, "a.txt", false),  MakeItem(24, 1, 2, ".z", false),
-                     MakeItem(25, 1, 2, ".archive")};
+// Below the root ".waste_basket" is a folder like any other. Names compare without the case of ASCII
+// letters; the bytes of a double-byte character compare as they are, also a trail byte that looks like a
+// letter (0x41 'A', 0x5A 'Z') or like a lead byte (0xA1 in "가").
+TEST_F(RemoteCatalogTest, BelowTheRootNamesSortWithoutCaseByTheKoreanCodePage) {
+    service.items = {MakeItem(1, 0, 1, "영화"), MakeItem(20, 1, 2, "b"), MakeItem(21, 1, 2, ".waste_basket"),
+                     MakeItem(22, 1, 2, "A"), MakeItem(23, 1, 2, "\x81\x61"), MakeItem(24, 1, 2, "\x81\x41"),
+                     MakeItem(25, 1, 2, "\xB0\x7A"), MakeItem(26, 1, 2, "\xB0\x5A"),
+                     MakeItem(27, 1, 2, "가B"), MakeItem(28, 1, 2, "가a"), MakeItem(29, 1, 2, "a.txt", false),
+                     MakeItem(30, 1, 2, ".z", false), MakeItem(31, 1, 2, ".archive"),
+                     // Long names that differ only far in.
+                     MakeItem(32, 1, 2, "Series of files, part 1 - 02.avi", false),
+                     MakeItem(33, 1, 2, "series of files, part 1 - 01.avi", false),
+                     MakeItem(34, 1, 2, "series of files, part 1 - 01.avi.smi", false)};
     Load(root);
     CRemoteLocation movies;
     movies.SetFromItem(catalog.m_view[0]);
     Load(movies, true);
     catalog.ShowChildren(catalog.m_view[0]);  // a view item may name the folder that replaces the view
-    EXPECT_THAT(Names(catalog.m_view), ElementsAre(".archive", ".waste_basket", "A", "b", ".z", "a.txt"));
+    EXPECT_THAT(Names(catalog.m_view),
+                ElementsAre(".archive", ".waste_basket", "A", "b", "\x81\x41", "\x81\x61", "\xB0\x5A",
+                            "\xB0\x7A", "가a", "가B", ".z", "a.txt", "series of files, part 1 - 01.avi",
+                            "series of files, part 1 - 01.avi.smi", "Series of files, part 1 - 02.avi"));
 }
 
 TEST_F(RemoteCatalogTest, AFetchKeepsTheServiceOrderWithFoldersFirstAndReplacesTheCache) {
