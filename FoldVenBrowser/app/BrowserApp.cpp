@@ -16,6 +16,7 @@
 #include "platform/Registry.h"
 #include "platform/Sleeper.h"
 #include "platform/UiHooks.h"
+#include "win/InstanceWindow.h"
 #include "win/ModulePath.h"
 
 std::string LoadResString(UINT id) {
@@ -29,17 +30,12 @@ CBrowserApp::~CBrowserApp() {
         if (bitmap.handle)
             ::DeleteObject(bitmap.handle);
     }
-    if (m_socketsInitialized)
-        ::WSACleanup();
-    if (m_oleInitialized)
-        ::OleUninitialize();
     // The mutex stays owned until the process ends; the system releases it then.
 }
 
 bool CBrowserApp::InitInstance() {
-    if (FAILED(::OleInitialize(nullptr)))
+    if (!m_ole.Start())
         return false;
-    m_oleInitialized = true;
 
     m_hMutex = ::CreateMutexA(nullptr, TRUE, kMutexName);
     if (::GetLastError() == ERROR_ALREADY_EXISTS) {
@@ -49,7 +45,7 @@ bool CBrowserApp::InitInstance() {
         return false;
     }
 
-    RegisterMainWindowClass();
+    RegisterDialogClass(kWindowClass);
 
     INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_LINK_CLASS};
     ::InitCommonControlsEx(&icc);
@@ -57,12 +53,10 @@ bool CBrowserApp::InitInstance() {
     SetMessageDialogHandler(
         [](OwnerWindow owner, const std::string& text) { ShowMessage(reinterpret_cast<HWND>(owner), text); });
 
-    WSADATA wsa;
-    if (::WSAStartup(MAKEWORD(2, 2), &wsa) != 0) {
+    if (!m_sockets.Start()) {
         ShowStartupMessage(LoadResString(IDS_SOCKETS_FAILED));
         return false;
     }
-    m_socketsInitialized = true;
 
     // ActiveX containment for the web panels is set up here once they exist; nothing to host yet.
 
@@ -143,27 +137,11 @@ bool CBrowserApp::FetchNotices() {
 }
 
 int CBrowserApp::ActivatePreviousInstance() {
-    HWND previous = ::FindWindowA(kWindowClass, nullptr);
-    if (!previous)
-        return 1;
-    HWND popup = ::GetLastActivePopup(previous);
-    if (::IsIconic(previous))
-        ::ShowWindow(previous, SW_RESTORE);
-    ::SetForegroundWindow(popup ? popup : previous);
-    return 0;
+    return ActivateWindowOfClass(kWindowClass) ? 0 : 1;
 }
 
 void CBrowserApp::RefreshUpdater() {
     RefreshUpdaterIn(ModuleFolder());
-}
-
-bool CBrowserApp::RegisterMainWindowClass() {
-    WNDCLASSA wc{};
-    if (!::GetClassInfoA(nullptr, "#32770", &wc))
-        return false;
-    wc.hInstance = ::GetModuleHandleA(nullptr);
-    wc.lpszClassName = kWindowClass;
-    return ::RegisterClassA(&wc) != 0;
 }
 
 std::uint32_t CBrowserApp::QueryComCtlVersion() const {

@@ -11,6 +11,7 @@
 #include "FoldVenBrowser/app/SessionInfo.h"
 #include "win/App.h"
 #include "win/CallWindow.h"
+#include "win/SystemSessions.h"
 
 class CLoginDlg;
 class CMainDlg;
@@ -51,7 +52,6 @@ public:
     SkinBitmap m_skin[3];  // bitmaps 193, 200, 199
 
 private:
-    bool RegisterMainWindowClass();
     std::uint32_t QueryComCtlVersion() const;
     int QueryColorDepth() const;
     void LoadSkinBitmaps();
@@ -59,8 +59,8 @@ private:
 
     std::vector<std::string> m_args;
     HANDLE m_hMutex = nullptr;
-    bool m_oleInitialized = false;
-    bool m_socketsInitialized = false;
+    COleSession m_ole;
+    CWinsockSession m_sockets;
     CCallWindow m_jobWindow;
     std::unique_ptr<CMainDlg> m_pMainDlg;
 };

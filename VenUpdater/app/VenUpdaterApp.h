@@ -6,6 +6,7 @@
 #include <string>
 
 #include "win/App.h"
+#include "win/SystemSessions.h"
 
 // The application object: single instance, window class, sockets, and the hosts of the update pass.
 class CVenUpdaterApp : public CApp {
@@ -26,10 +27,7 @@ public:
     std::array<std::string, 4> m_launchArguments;  // passed to the browser after the token; always empty
 
 private:
-    static void ActivatePreviousInstance();
-    static bool RegisterWindowClass();
-
     HANDLE m_hMutex = nullptr;
-    bool m_oleInitialized = false;
-    bool m_socketsInitialized = false;
+    COleSession m_ole;
+    CWinsockSession m_sockets;
 };
