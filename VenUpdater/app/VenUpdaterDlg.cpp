@@ -61,8 +61,10 @@ BOOL CVenUpdaterDlg::OnInitDialog() {
     DetectProxy(SystemRegistry());
     ::SetTimer(m_hWnd, kStartTimer, kStartDelayMs, nullptr);
 
+    // Sized and centred before it is first shown (the template is visible), so it never flashes at the
+    // corner of the screen.
     const RECT rc = GetWindowRect();
-    ::SetWindowPos(m_hWnd, HWND_TOPMOST, rc.left, rc.top, 280, 60, SWP_SHOWWINDOW);
+    ::SetWindowPos(m_hWnd, HWND_TOPMOST, rc.left, rc.top, 280, 60, 0);
     const int x = (::GetSystemMetrics(SM_CXSCREEN) - 280) / 2;
     const int y = (::GetSystemMetrics(SM_CYSCREEN) - 60) / 2;
     ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
