@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "tests/e2e/support/BrowserTest.h"
 #include "tests/e2e/support/DevService.h"
 #include "tests/e2e/support/TestInstall.h"
 #include "tests/e2e/support/TestProcess.h"
@@ -14,21 +15,7 @@ using namespace WindowFinder;
 constexpr DWORD kWait = 30000;
 
 // The automatic login with saved credentials against devservice.
-class BrowserLoginTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        if (DevService::Address().empty())
-            GTEST_SKIP() << "FV_DEVSERVICE is not set";
-        ASSERT_TRUE(DevService::Reset());
-        KillProcessesNamed("FoldVenBrowser.exe");
-        TestInstall::ResetSettings();
-        folder = TestInstall::Fresh(::testing::UnitTest::GetInstance()->current_test_info()->name());
-        ASSERT_FALSE(folder.empty()) << "FV_DIST must name the install-folder image";
-    }
-    void TearDown() override { KillProcessesNamed("FoldVenBrowser.exe"); }
-
-    std::string folder;
-};
+using BrowserLoginTest = BrowserAgainstDevServiceTest;
 
 // The account's ID and password hold "@", "&" and a blank.
 TEST_F(BrowserLoginTest, SavedCredentialsLogInAndOpenTheMainWindow) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/e2e/support/BrowserTest.h"
 #include "tests/e2e/support/DevService.h"
 #include "tests/e2e/support/TestInstall.h"
 #include "tests/e2e/support/TestProcess.h"
@@ -19,19 +20,8 @@ const std::string kFirstNotice =
     "주세요";
 
 // The browser against devservice, with the login dialog driven from outside as a user would.
-class LoginDialogTest : public ::testing::Test {
+class LoginDialogTest : public BrowserAgainstDevServiceTest {
 protected:
-    void SetUp() override {
-        if (DevService::Address().empty())
-            GTEST_SKIP() << "FV_DEVSERVICE is not set";
-        ASSERT_TRUE(DevService::Reset());
-        KillProcessesNamed("FoldVenBrowser.exe");
-        TestInstall::ResetSettings();
-        folder = TestInstall::Fresh(::testing::UnitTest::GetInstance()->current_test_info()->name());
-        ASSERT_FALSE(folder.empty()) << "no fresh install from FV_DIST";
-    }
-    void TearDown() override { KillProcessesNamed("FoldVenBrowser.exe"); }
-
     bool Start(CTestProcess& browser, const std::vector<std::string>& args) const {
         return browser.Start(folder + "FoldVenBrowser.exe", args, folder, DevService::HostEnvironment());
     }
@@ -108,8 +98,6 @@ protected:
         EXPECT_FALSE(::IsWindow(dialog));
         EXPECT_EQ(DevService::CountRequests("/login.aspx?UID=tester&"), 1);
     }
-
-    std::string folder;
 };
 
 TEST_F(LoginDialogTest, ShowsTheServiceNotices) {

@@ -6,36 +6,25 @@
 
 #include "FoldVenBrowser/app/SessionInfo.h"
 #include "net/ServiceClient.h"
+#include "tests/core/devservice/ServiceOnThread.h"
 #include "tests/support/RecordingUi.h"
-#include "tools/devservice/Server.h"
 
 namespace {
 
 // The browser's own service client against the stand-in service: what the service writes is what the
 // client reads.
-class ClientAgainstService : public ::testing::Test {
+class ClientAgainstService : public ServiceOnThread {
 protected:
     void SetUp() override {
-        std::string error;
-        ASSERT_TRUE(m_data.Load(FV_DEVSERVICE_DATA, error)) << error;
-        m_service = std::make_unique<CDevService>(m_data, CServiceSettings());
-        m_server = std::make_unique<CServer>(*m_service);
-        ASSERT_TRUE(m_server->Listen(0, error)) << error;
-        m_thread = std::thread([this] { m_server->Run(); });
+        ServiceOnThread::SetUp();
+        if (HasFatalFailure())
+            return;
         ::setenv("FOLDVEN_API_HOST", ("127.0.0.1:" + std::to_string(m_server->Port())).c_str(), 1);
     }
     void TearDown() override {
         ::unsetenv("FOLDVEN_API_HOST");
-        if (m_server) {
-            m_server->RequestStop();
-            m_thread.join();
-        }
+        ServiceOnThread::TearDown();
     }
-
-    CServiceData m_data;
-    std::unique_ptr<CDevService> m_service;
-    std::unique_ptr<CServer> m_server;
-    std::thread m_thread;
 };
 
 TEST_F(ClientAgainstService, LoginFillsTheSessionAndItsKeysFetchTheBalance) {

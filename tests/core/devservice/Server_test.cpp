@@ -1,4 +1,4 @@
-#include "tools/devservice/Server.h"
+#include "tests/core/devservice/ServiceOnThread.h"
 
 #include <arpa/inet.h>
 #include <gtest/gtest.h>
@@ -12,22 +12,8 @@
 
 namespace {
 
-// A service on an ephemeral loopback port, run on a thread of the test.
-class DevServiceServer : public ::testing::Test {
+class DevServiceServer : public ServiceOnThread {
 protected:
-    void SetUp() override {
-        std::string error;
-        ASSERT_TRUE(m_data.Load(FV_DEVSERVICE_DATA, error)) << error;
-        m_service = std::make_unique<CDevService>(m_data, CServiceSettings());
-        m_server = std::make_unique<CServer>(*m_service);
-        ASSERT_TRUE(m_server->Listen(0, error)) << error;
-        m_thread = std::thread([this] { m_server->Run(); });
-    }
-    void TearDown() override {
-        m_server->RequestStop();
-        m_thread.join();
-    }
-
     int Connect() {
         int fd = socket(AF_INET, SOCK_STREAM, 0);
         sockaddr_in addr{};
@@ -65,11 +51,6 @@ protected:
     static std::string Body(const std::string& reply) { return reply.substr(reply.find("\r\n\r\n") + 4); }
 
     void Fault(const std::string& query) { ASSERT_EQ("OK\n", Body(Get("/_control/fault?" + query))); }
-
-    CServiceData m_data;
-    std::unique_ptr<CDevService> m_service;
-    std::unique_ptr<CServer> m_server;
-    std::thread m_thread;
 };
 
 TEST_F(DevServiceServer, RepliesInOneWriteWithStatusAndLength) {
