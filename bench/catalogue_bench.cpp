@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "FoldVenBrowser/catalogue/RemoteCatalog.h"
-#include "net/ListingParser.h"
+#include "FoldVenBrowser/service/ListingParser.h"
 
 namespace {
 

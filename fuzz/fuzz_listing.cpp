@@ -2,8 +2,8 @@
 #include <cstdint>
 #include <string>
 
-#include "net/ListingParser.h"
-#include "net/ListingSink.h"
+#include "FoldVenBrowser/catalogue/ListingSink.h"
+#include "FoldVenBrowser/service/ListingParser.h"
 
 namespace {
 

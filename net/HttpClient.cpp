@@ -4,7 +4,6 @@
 #include <cstring>
 #include <vector>
 
-#include "net/ListingParser.h"
 #include "net/ProxySettings.h"
 #include "net/ReplyReaders.h"
 #include "net/ServiceHosts.h"
@@ -202,13 +201,12 @@ bool CHttpClient::Request(std::string& reply, const std::string& host, unsigned 
     return Exchange(reply, host, port, requestLine, body, form, kRequestBufferSize) && CheckReply(reply);
 }
 
-bool CHttpClient::RequestList(IListingSink& sink, CRemoteLocation& location, const std::string& host,
-                              unsigned port, const std::string& requestLine, std::string& reply,
-                              bool keepView) {
+bool CHttpClient::RequestList(const ReplyParser& parse, const std::string& host, unsigned port,
+                              const std::string& requestLine, std::string& reply) {
     if (!Exchange(reply, host, port, requestLine, std::string(), false, kListBufferSize) ||
         !CheckReply(reply)) {
         return false;
     }
-    ParseListing(reply, sink, location, keepView);
+    parse(reply);
     return true;
 }

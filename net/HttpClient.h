@@ -1,12 +1,11 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "net/HttpSocket.h"
 
-class IListingSink;
 class IUiHooks;
-class CRemoteLocation;
 
 // "GET http://<host>" through an HTTP proxy, else "GET "; callers append the target and " HTTP/1.0\r\n".
 std::string RequestPrefix(const std::string& host);
@@ -53,9 +52,11 @@ public:
 
     bool Request(std::string& reply, const std::string& host, unsigned port, const std::string& requestLine,
                  const std::string& body, bool form);
-    // The listing exchange (16384-byte buffer); a checked reply is parsed into `sink`.
-    bool RequestList(IListingSink& sink, CRemoteLocation& location, const std::string& host, unsigned port,
-                     const std::string& requestLine, std::string& reply, bool keepView);
+    // The listing exchange (16384-byte buffer); a checked reply is handed to `parse`. The transport
+    // knows nothing of what a listing holds: the caller's parser does.
+    using ReplyParser = std::function<void(const std::string& reply)>;
+    bool RequestList(const ReplyParser& parse, const std::string& host, unsigned port,
+                     const std::string& requestLine, std::string& reply);
 
 private:
     bool Exchange(std::string& reply, const std::string& host, unsigned port, const std::string& requestLine,

@@ -6,12 +6,12 @@
 #include <winsock2.h>
 
 #include "FoldVenBrowser/res/resource.h"
+#include "FoldVenBrowser/service/ServiceClient.h"
 #include "FoldVenBrowser/toolkit/BitmapDraw.h"
 #include "FoldVenBrowser/ui/LoginDlg.h"
 #include "FoldVenBrowser/ui/MainDlg.h"
 #include "FoldVenBrowser/ui/MessageDlg.h"
 #include "FoldVenBrowser/update/UpdaterRefresh.h"
-#include "net/ServiceClient.h"
 #include "net/ServiceHosts.h"
 #include "platform/Registry.h"
 #include "platform/Sleeper.h"

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "FoldVenBrowser/catalogue/ListingSink.h"
 #include "FoldVenBrowser/catalogue/RemoteLocation.h"
-#include "net/ListingSink.h"
 
 // Where the catalogue gets a folder's children from: the service's listing request (with its retries
 // and messages), or a test double.

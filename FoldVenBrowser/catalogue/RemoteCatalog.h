@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <string>
 
+#include "FoldVenBrowser/catalogue/ListingSink.h"
 #include "FoldVenBrowser/catalogue/ListingSource.h"
 #include "FoldVenBrowser/catalogue/RemoteItem.h"
 #include "FoldVenBrowser/catalogue/RemoteLocation.h"
-#include "net/ListingSink.h"
 
 // Every item fetched so far (m_all, in arrival order) and the items of the folder being shown (m_view,
 // in display order). Listing replies arrive through IListingSink.

@@ -16,7 +16,7 @@
 #include "FoldVenBrowser/app/SessionInfo.h"
 #include "FoldVenBrowser/catalogue/ListPaging.h"
 #include "FoldVenBrowser/catalogue/RemoteExplorer.h"
-#include "net/ServiceClient.h"
+#include "FoldVenBrowser/service/ServiceClient.h"
 #include "tests/support/RecordingUi.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <stdexcept>
 
 #include "FoldVenBrowser/catalogue/SpecialFolders.h"
-#include "net/ListingParser.h"
+#include "FoldVenBrowser/service/ListingParser.h"
 #include "tests/core/catalogue/CatalogueFakes.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <thread>
 
 #include "FoldVenBrowser/app/SessionInfo.h"
-#include "net/ServiceClient.h"
+#include "FoldVenBrowser/service/ServiceClient.h"
 #include "tests/core/devservice/ServiceOnThread.h"
 #include "tests/support/RecordingUi.h"
 

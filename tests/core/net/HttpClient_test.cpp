@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "ProxyGuard.h"
 #include "tests/support/LoopbackServer.h"
+#include "tests/support/ProxyGuard.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
-#include "net/ServiceClient.h"
+#include "FoldVenBrowser/service/ServiceClient.h"
 
+#include "FoldVenBrowser/service/ListingParser.h"
 #include "net/ReplyReaders.h"
 #include "net/ServiceHosts.h"
 #include "net/UrlEscape.h"
@@ -142,7 +143,9 @@ bool CServiceClient::RequestListing(IListingSink& sink, CRemoteLocation& locatio
     std::string reply;
     const bool ok = RunAttempts(client, reply, 1000, [&] {
         reply.clear();
-        return client.RequestList(sink, location, host, kServicePort, requestLine, reply, keepView);
+        return client.RequestList(
+            [&](const std::string& body) { ParseListing(body, sink, location, keepView); }, host,
+            kServicePort, requestLine, reply);
     });
     if (ok)
         return true;

@@ -1,4 +1,4 @@
-#include "net/ServiceClient.h"
+#include "FoldVenBrowser/service/ServiceClient.h"
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "ProxyGuard.h"
 #include "tests/support/LoopbackServer.h"
+#include "tests/support/ProxyGuard.h"
 #include "tests/support/RecordingUi.h"
 
 namespace {

@@ -1,8 +1,8 @@
-#include "net/ListingParser.h"
+#include "FoldVenBrowser/service/ListingParser.h"
 
 #include <utility>
 
-#include "net/ListingSink.h"
+#include "FoldVenBrowser/catalogue/ListingSink.h"
 #include "net/ReplyReaders.h"
 
 CRemoteItem ParseListingLine(std::string line) {
