@@ -127,13 +127,25 @@ protected:
             pid, [](HWND hwnd) { return ClassOf(hwnd) == "#32770" && ::GetDlgItem(hwnd, 1001); }, kWait);
     }
 
-    // Message 108 of a broken download, answered as a user does.
-    static void DismissBrokenDownloadMessage(const CTestProcess& updater) {
-        HWND box = WaitForMessageBox(updater.Pid(), kWait);
+    // Checks the message box of `pid` and presses OK as a user does.
+    static void AnswerMessageBox(DWORD pid, const std::string& text, const std::string& caption) {
+        HWND box = WaitForMessageBox(pid, kWait);
         ASSERT_NE(box, nullptr);
-        EXPECT_EQ(MessageBoxText(box), "Update중에 네트워크 불안으로 인해 서버와 접속이 끊어졌습니다. ");
-        EXPECT_EQ(TextOf(box), "알림");
+        EXPECT_EQ(MessageBoxText(box), text);
+        EXPECT_EQ(TextOf(box), caption);
         ClickButton(box, IDOK);
+    }
+
+    // One start whose update pass breaks off: message 108, answered as a user does, and then the
+    // browser starts all the same.
+    void StartWithABrokenPass() {
+        CTestProcess updater;
+        ASSERT_TRUE(StartUpdater(updater, folder));
+        AnswerMessageBox(updater.Pid(), "Update중에 네트워크 불안으로 인해 서버와 접속이 끊어졌습니다. ",
+                         "알림");
+        EXPECT_NE(WaitForBrowserLogin(), nullptr);
+        EXPECT_TRUE(updater.WaitForExit(kWait));
+        KillAll();
     }
 
     // Serves `path` without Content-Length and closes the connection half-way.
@@ -198,21 +210,14 @@ TEST_F(UpdaterTest, AMissingBrowserIsReportedAndTheUpdaterEnds) {
     ASSERT_TRUE(::DeleteFileA((folder + "FoldVenBrowser.exe").c_str()));
     CTestProcess updater;
     ASSERT_TRUE(StartUpdater(updater, folder));
-    HWND box = WaitForMessageBox(updater.Pid(), kWait);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(MessageBoxText(box), "프로그램을 실행시키지 못했습니다.");
-    EXPECT_EQ(TextOf(box), "에러");
-    ClickButton(box, IDOK);
+    AnswerMessageBox(updater.Pid(), "프로그램을 실행시키지 못했습니다.", "에러");
     EXPECT_TRUE(updater.WaitForExit(kWait));
 }
 
 TEST_F(UpdaterTest, ABrokenOffDownloadKeepsTheOldBrowserWhichStillStarts) {
     OfferNewerBrowser();
     ASSERT_TRUE(DevService::Fault("/Update/files/FoldVenBrowser.exe", "close-during"));
-    CTestProcess updater;
-    ASSERT_TRUE(StartUpdater(updater, folder));
-    DismissBrokenDownloadMessage(updater);
-    EXPECT_NE(WaitForBrowserLogin(), nullptr);
+    StartWithABrokenPass();
     EXPECT_TRUE(TestInstall::ReadFile(folder + "FoldVenBrowser.exe") == installedBrowser);
     EXPECT_FALSE(TestInstall::FileExists(folder + "FoldVenBrowser.exe.fvpart"));
 }
@@ -234,12 +239,7 @@ TEST_F(UpdaterTest, WithoutALengthOnlyWholeFilesReplaceOldOnesAndDatedFilesAreFe
     // First start: the data file is cut off. Second: it arrives whole without a length, then the
     // browser is cut off. Third: the data file is current and only the browser is tried again.
     for (int start = 1; start <= 3; ++start) {
-        CTestProcess updater;
-        ASSERT_TRUE(StartUpdater(updater, folder));
-        DismissBrokenDownloadMessage(updater);
-        EXPECT_NE(WaitForBrowserLogin(), nullptr);
-        EXPECT_TRUE(updater.WaitForExit(kWait));
-        KillAll();
+        StartWithABrokenPass();
         EXPECT_TRUE(TestInstall::ReadFile(folder + "Data.dat") == (start == 1 ? oldData : newData)) << start;
         EXPECT_TRUE(TestInstall::ReadFile(folder + "FoldVenBrowser.exe") == installedBrowser) << start;
         EXPECT_FALSE(TestInstall::FileExists(folder + "Data.dat.fvpart"));
@@ -260,12 +260,7 @@ TEST_F(UpdaterTest, ACutOffUpdaterNeverReplacesTheInstalledOneWhichStillStarts) 
     ASSERT_TRUE(TestInstall::WriteFile(folder + "temp\\VenUpdater.exe",
                                        installedUpdater.substr(0, installedUpdater.size() / 2)));
 
-    CTestProcess updater;
-    ASSERT_TRUE(StartUpdater(updater, folder));
-    DismissBrokenDownloadMessage(updater);
-    EXPECT_NE(WaitForBrowserLogin(), nullptr);
-    EXPECT_TRUE(updater.WaitForExit(kWait));
-    KillAll();
+    StartWithABrokenPass();
     EXPECT_TRUE(TestInstall::ReadFile(folder + "VenUpdater.exe") == installedUpdater);
     EXPECT_FALSE(TestInstall::FileExists(folder + "temp\\VenUpdater.exe"));
     EXPECT_FALSE(TestInstall::FileExists(folder + "temp\\VenUpdater.exe.fvpart"));
