@@ -64,6 +64,8 @@ public:
     CViewTreeWnd* GetTreeView();
     HWND GetTreeCtrl();
     CRemoteExplorer* GetExplorer() const { return m_pExplorer.get(); }
+    // 32 x 32 icons for menus: index 0 is icon 261, the "다운로드" item's.
+    HIMAGELIST MenuImages() const { return m_hMenuImages; }
 
     // ---- Catalogue services for the tree and the list (MainDlgCatalogue.cpp) ----
     int SetActivePane(HWND window);
