@@ -200,6 +200,9 @@ void CMainDlg::FillCategories() const {
 }
 
 void CMainDlg::SetUp() {
+    // Nothing is drawn while the parts are made and placed: the panes alone are laid out four times.
+    // One paint of the finished window follows.
+    Send(WM_SETREDRAW, FALSE);
     HICON trayIcon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_TRAY));
     m_tray.Create(m_hWnd, kTrayMessage, LoadResString(IDS_APP_TITLE), trayIcon, kTrayIconId);
 
@@ -220,6 +223,8 @@ void CMainDlg::SetUp() {
     BuildPanes();
     SetUpCatalogue();
     m_clientAtSetUp = GetClientRect();
+    Send(WM_SETREDRAW, TRUE);
+    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void CMainDlg::CreateButtons() {
