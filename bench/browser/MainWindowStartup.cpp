@@ -1,7 +1,7 @@
 // Time from starting "FoldVenBrowser.exe qmtzvbka" with saved credentials to its main window's first
 // paint, against devservice (FV_DEVSERVICE), in three parts. The program's API host is a loopback relay
-// in this process that passes every connection on to devservice and notes when the first one (the
-// login) arrives and when its reply has been handed back:
+// in this process that passes every request on to devservice and notes when the first one (the login)
+// has arrived and when its reply is ready to go back (the relay looks for connections every 10 ms):
 //   process start      — start until the login request arrives (Wine's process start, start-up steps);
 //   login request      — until the browser has the whole reply;
 //   main-window set-up — until the window's top band shows on the screen (window, set-up, first paint).
@@ -17,12 +17,12 @@
 #include <cstdlib>
 #include <map>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "tests/e2e/support/DevService.h"
 #include "tests/e2e/support/TestInstall.h"
 #include "tests/e2e/support/TestProcess.h"
+#include "tests/support/WinLoopbackServer.h"
 
 namespace {
 
@@ -40,79 +40,39 @@ double Now() {
     return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-// Passes connections from the browser on to devservice, one at a time (the start-up makes them one
-// after the other), and notes the times of the first.
-class CRelay {
-public:
-    CRelay() {
-        m_listen = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        ::bind(m_listen, reinterpret_cast<sockaddr*>(&address), sizeof(address));
-        ::listen(m_listen, 8);
-        int length = sizeof(address);
-        ::getsockname(m_listen, reinterpret_cast<sockaddr*>(&address), &length);
-        m_port = ntohs(address.sin_port);
-        m_thread = std::thread([this] { Serve(); });
-    }
-    ~CRelay() {
-        m_stop = true;
-        ::closesocket(m_listen);
-        m_thread.join();
-    }
-    std::string Host() const { return "127.0.0.1:" + std::to_string(m_port); }
-    double FirstArrived() const { return m_arrived; }
-    double FirstAnswered() const { return m_answered; }
-
-private:
-    void Serve() {
-        while (!m_stop) {
-            SOCKET client = ::accept(m_listen, nullptr, nullptr);
-            if (client == INVALID_SOCKET)
-                return;
-            const double arrived = Now();
-            Pass(client);
-            if (m_arrived < 0) {
-                m_arrived = arrived;
-                m_answered = Now();
-            }
-            ::closesocket(client);
-        }
-    }
-    static void Pass(SOCKET client) {
-        std::string request;
+// Passes one request on to devservice and returns its whole reply.
+std::string Forward(const std::string& request) {
+    const std::string service = DevService::Address();
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(static_cast<u_short>(std::atoi(service.c_str() + service.find(':') + 1)));
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    std::string reply;
+    SOCKET upstream = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    if (::connect(upstream, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0 &&
+        ::send(upstream, request.data(), static_cast<int>(request.size()), 0) > 0) {
         char buffer[16384];
-        while (request.find("\r\n\r\n") == std::string::npos) {
-            const int n = ::recv(client, buffer, sizeof(buffer), 0);
-            if (n <= 0)
-                return;
-            request.append(buffer, n);
-        }
-        const std::string service = DevService::Address();
-        const std::size_t colon = service.find(':');
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_port = htons(static_cast<u_short>(std::atoi(service.c_str() + colon + 1)));
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        SOCKET upstream = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-        if (::connect(upstream, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0 &&
-            ::send(upstream, request.data(), static_cast<int>(request.size()), 0) > 0) {
-            std::string reply;
-            int n = 0;
-            while ((n = ::recv(upstream, buffer, sizeof(buffer), 0)) > 0)
-                reply.append(buffer, n);
-            ::send(client, reply.data(), static_cast<int>(reply.size()), 0);
-        }
-        ::closesocket(upstream);
+        int n = 0;
+        while ((n = ::recv(upstream, buffer, sizeof(buffer), 0)) > 0)
+            reply.append(buffer, n);
     }
+    ::closesocket(upstream);
+    return reply;
+}
 
-    SOCKET m_listen;
-    int m_port = 0;
-    std::atomic<bool> m_stop{false};
-    std::atomic<double> m_arrived{-1};
-    std::atomic<double> m_answered{-1};
-    std::thread m_thread;
+// The program's API host: every request goes on to devservice; the first one's times are noted.
+struct Relay {
+    std::atomic<double> arrived{-1};
+    std::atomic<double> answered{-1};
+    WinLoopbackServer server{[this](const std::string& request) {
+        const double now = Now();
+        std::string reply = Forward(request);
+        if (arrived < 0) {
+            arrived = now;
+            answered = Now();
+        }
+        return reply;
+    }};
 };
 
 struct FindWindowOf {
@@ -160,9 +120,9 @@ struct Run {
 bool Measure(const std::string& folder, Run& run) {
     DevService::Reset();
     KillProcessesNamed("FoldVenBrowser.exe");
-    CRelay relay;
+    Relay relay;
     std::map<std::string, std::string> environment = DevService::HostEnvironment();
-    environment["FOLDVEN_API_HOST"] = relay.Host();
+    environment["FOLDVEN_API_HOST"] = relay.server.Host();
     CTestProcess browser;
     const double start = Now();
     if (!browser.Start(folder + "FoldVenBrowser.exe", {"qmtzvbka"}, folder, environment))
@@ -171,10 +131,10 @@ bool Measure(const std::string& folder, Run& run) {
     while (Now() - start < kGiveUpSeconds) {
         if (!main)
             main = MainWindowOf(browser.Pid());
-        if (main && relay.FirstAnswered() > 0 && TopBandPainted(main)) {
-            run.processStart = relay.FirstArrived() - start;
-            run.loginRequest = relay.FirstAnswered() - relay.FirstArrived();
-            run.setUp = Now() - relay.FirstAnswered();
+        if (main && relay.answered > 0 && TopBandPainted(main)) {
+            run.processStart = relay.arrived - start;
+            run.loginRequest = relay.answered - relay.arrived;
+            run.setUp = Now() - relay.answered;
             break;
         }
         ::Sleep(1);
