@@ -27,12 +27,14 @@ chmod 755 "$work"  # nginx's worker runs as another user
 prefix="$fv_root/build/wineprefix-bench"
 "$fv_root/tools/wine/prefix.sh" "$prefix" >/dev/null
 fv_wine_env "$prefix"
+FV_FORCE_XVFB=1 fv_start_xvfb  # the updater's window and progress bar
 state="$work/svc"
 nginx_pid=""
 cleanup() {
     "$fv_root/tools/devservice-ctl.sh" stop "$state" || true
     [ -n "$nginx_pid" ] && kill "$nginx_pid" 2>/dev/null && wait "$nginx_pid" 2>/dev/null || true
     wineserver -k 2>/dev/null || true
+    fv_stop_xvfb
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -93,7 +95,9 @@ dev_host=$("$fv_root/tools/devservice-ctl.sh" start "$state" "${FV_BUILD_NATIVE:
     --update-dir "$work/updates")
 folder=$(winepath -w "$work/updater")
 
+# Both write a new file each time, so neither pays for replacing the other's.
 curl_once() {  # host -> seconds
+    rm -f "$work/curl/big.bin"
     curl -sf -o "$work/curl/big.bin" -w '%{time_total}' "http://$1/Update/files/big.bin"
 }
 updater_once() {  # host -> seconds
