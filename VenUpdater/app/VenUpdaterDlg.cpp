@@ -151,7 +151,6 @@ DWORD WINAPI CVenUpdaterDlg::DownloadThread(void* param) {
 
 void CVenUpdaterDlg::LaunchBrowser() {
     m_app.ReleaseInstanceMutex();
-    CreateDesktopShortcut();
 
     const std::string commandLine =
         BrowserCommandLine(m_folder + "FoldVenBrowser.exe", m_app.m_launchArguments);
@@ -170,6 +169,9 @@ void CVenUpdaterDlg::LaunchBrowser() {
     } else {
         ::MessageBoxA(m_hWnd, "프로그램을 실행시키지 못했습니다.", "에러", MB_OK);
     }
+    // Written while the browser starts rather than before: the shell link's COM object and its save
+    // (under Wine also an attempt to start winemenubuilder) would otherwise delay the browser's start.
+    CreateDesktopShortcut();
     m_closing = true;
     Post(WM_CLOSE);
 }

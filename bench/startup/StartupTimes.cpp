@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <tlhelp32.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
@@ -54,6 +56,20 @@ bool MutexExists(const char* name) {
         return false;
     ::CloseHandle(mutex);
     return true;
+}
+
+bool ProcessRuns(const char* exeName) {
+    HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return false;
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof(entry);
+    bool found = false;
+    for (BOOL more = ::Process32First(snapshot, &entry); more && !found;
+         more = ::Process32Next(snapshot, &entry))
+        found = ::lstrcmpiA(entry.szExeFile, exeName) == 0;
+    ::CloseHandle(snapshot);
+    return found;
 }
 
 struct Mark {
@@ -209,7 +225,7 @@ int main(int argc, char** argv) {
 
     Flow floor{"trivial program: start -> window shown", {"window shown"}, {}};
     Flow updater{"VenUpdater.exe: start -> login dialog shown",
-                 {"updater window shown", "list received", "list answered", "updater window closed",
+                 {"updater window shown", "list received", "list answered", "browser process",
                   "browser mutex", "notices received", "notices answered", "login dialog shown"},
                  {}};
     Flow browser{"FoldVenBrowser.exe with a saved login: start -> main window shown",
@@ -234,13 +250,10 @@ int main(int argc, char** argv) {
 
         SetSavedLogin(false);
         times.clear();
-        bool updaterSeen = false;
         const bool updaterOk = RunUntil(
             "\"" + folder + "VenUpdater.exe\"", folder,
-            {{"updater window shown",
-              [&] { return updaterSeen = updaterSeen || VisibleTopLevel("FoldVenUpdaterClass") != nullptr; }},
-             {"updater window closed",
-              [&] { return updaterSeen && !VisibleTopLevel("FoldVenUpdaterClass"); }},
+            {{"updater window shown", [] { return VisibleTopLevel("FoldVenUpdaterClass") != nullptr; }},
+             {"browser process", [] { return ProcessRuns("FoldVenBrowser.exe"); }},
              {"browser mutex", [] { return MutexExists("FoldVenMutex"); }},
              {"login dialog shown", [] { return VisibleTopLevel("#32770", IDC_LOGIN_ID) != nullptr; }}},
             start, times, process);
