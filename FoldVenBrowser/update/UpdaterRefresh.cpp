@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "pe/ProgramImage.h"
+
 namespace {
 
 // The updater starts the browser and only then ends, so its file is usually still in use when the copy
@@ -30,7 +32,8 @@ void RefreshUpdaterIn(const std::string& folder) {
     const DWORD attributes = ::GetFileAttributesA(newCopy.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
         return;
-    if (CopyOverUpdater(newCopy, installed)) {
+    // A copy that is no whole program would leave an updater that cannot start, and only the updater
+    // starts the browser: such a copy is dropped and the installed updater stays.
+    if (!IsCompleteProgramFile(newCopy) || CopyOverUpdater(newCopy, installed))
         ::DeleteFileA(newCopy.c_str());
-    }
 }

@@ -7,6 +7,8 @@
 
 #include "VenUpdater/app/FolderScan.h"
 #include "VenUpdater/update/DownloadPacer.h"
+#include "VenUpdater/update/TransferCheck.h"
+#include "pe/ProgramImage.h"
 
 namespace {
 
@@ -51,12 +53,36 @@ bool ParseUrl(const std::string& url, ParsedUrl& parsed) {
     return true;
 }
 
-DWORD QueryNumber(HINTERNET request, DWORD what, DWORD fallback) {
+// A header's text; empty when the reply has no such header.
+std::string QueryText(HINTERNET request, DWORD what) {
     char text[32] = {};
     DWORD length = sizeof(text);
     if (!::HttpQueryInfoA(request, what, text, &length, nullptr))
-        return fallback;
-    return static_cast<DWORD>(std::strtoul(text, nullptr, 10));
+        return std::string();
+    return std::string(text, length);
+}
+
+// Gives a file fetched for a date-stamp version that time as its last change, so the next inventory
+// finds it current instead of dated by the download.
+void StampLastWrite(HANDLE file, const std::string& version) {
+    CDateStamp stamp;
+    if (!ParseDateStamp(version, stamp))
+        return;
+    SYSTEMTIME time{};
+    time.wYear = static_cast<WORD>(stamp.year);
+    time.wMonth = static_cast<WORD>(stamp.month);
+    time.wDay = static_cast<WORD>(stamp.day);
+    time.wHour = static_cast<WORD>(stamp.hour);
+    time.wMinute = static_cast<WORD>(stamp.minute);
+    FILETIME local{};
+    FILETIME written{};
+    if (::SystemTimeToFileTime(&time, &local) && ::LocalFileTimeToFileTime(&local, &written))
+        ::SetFileTime(file, nullptr, nullptr, &written);
+}
+
+DWORD QueryNumber(HINTERNET request, DWORD what, DWORD fallback) {
+    const std::string text = QueryText(request, what);
+    return text.empty() ? fallback : static_cast<DWORD>(std::strtoul(text.c_str(), nullptr, 10));
 }
 
 void ReadAway(HINTERNET request) {
@@ -140,7 +166,9 @@ bool CFileDownloader::DownloadOne(const CUpdateFileEntry& entry) {
         ShowMessage(kFileInUseMessageId);
         return false;
     }
-    const DWORD announced = QueryNumber(request, HTTP_QUERY_CONTENT_LENGTH, MAXDWORD);
+    // Without a length in the reply an early close would look like the end of the file.
+    const std::int64_t expected =
+        ExpectedTransferSize(QueryText(request, HTTP_QUERY_CONTENT_LENGTH), entry.size);
     std::vector<char> buffer(CDownloadPacer::kMaxRead);
     CDownloadPacer pace;
     std::int64_t received = 0;
@@ -169,13 +197,20 @@ bool CFileDownloader::DownloadOne(const CUpdateFileEntry& entry) {
     }
     if (pace.ShouldPostProgress(ProgressPosition(received), ::GetTickCount64(), true))
         ::PostMessageA(m_hProgress, PBM_SETPOS, ProgressPosition(received), 0);
-    if (ok && announced != MAXDWORD && received != announced) {
+    if (ok && received != expected) {
         ok = false;
         broken = true;
     }
     if (ok)
         ok = ::FlushFileBuffers(file) != FALSE;
+    if (ok)
+        StampLastWrite(file, entry.version);
     ::CloseHandle(file);
+    // A program cut short or an error page served in its place must not replace a working program.
+    if (ok && IsProgramName(entry.path) && !IsCompleteProgramFile(partPath)) {
+        ok = false;
+        broken = true;
+    }
     if (ok && !::MoveFileExA(partPath.c_str(), localPath.c_str(),
                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         ok = false;

@@ -8,7 +8,8 @@
 #include "platform/UiHooks.h"
 
 // The downloads of one update pass, on the worker thread, through WinInet. Each file arrives in a
-// temporary file beside its place and replaces the old one only when it is complete, so a broken
+// temporary file beside its place and replaces the old one only when it is complete (the size the reply
+// announces, else the size the list gives; a program must also be a whole program image), so a broken
 // transfer leaves the old file as it was.
 class CFileDownloader {
 public:

@@ -50,7 +50,9 @@ void ScanFolder(const std::string& folder, std::vector<CUpdateFileEntry>& list) 
             entry.kind = CUpdateFileEntry::kFolder;
             entry.path = WithoutExtension(name);
             list.push_back(entry);
-            ScanFolder(path, list);
+            // A junction or a link may lead back up the tree; each level would list the loop again.
+            if (!(data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+                ScanFolder(path, list);
             continue;
         }
         entry.path = path;

@@ -4,6 +4,23 @@
 #include <shlobj.h>
 #include <windows.h>
 
+namespace {
+
+// The link's path for IPersistFile::Save, converted whole whatever its length; empty when it cannot be
+// converted.
+std::wstring WidePath(const std::string& path) {
+    const int length = ::MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, path.c_str(), -1, nullptr, 0);
+    if (length <= 1)
+        return std::wstring();
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    if (::MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, path.c_str(), -1, &wide[0], length) != length)
+        return std::wstring();
+    wide.resize(static_cast<std::size_t>(length) - 1);
+    return wide;
+}
+
+}  // namespace
+
 int CreateShortcut(const std::string& target, const std::string& folder, const std::string& linkName,
                    const std::string& iconPath, const std::string& description) {
     const HRESULT init = ::CoInitialize(nullptr);
@@ -21,10 +38,8 @@ int CreateShortcut(const std::string& target, const std::string& folder, const s
         link->SetIconLocation(iconPath.c_str(), 0);
     IPersistFile* file = nullptr;
     if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-        const std::string linkPath = folder + "\\" + linkName;
-        wchar_t wide[MAX_PATH] = {};
-        ::MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, linkPath.c_str(), -1, wide, MAX_PATH);
-        if (file->Save(wide, TRUE) != S_OK)
+        const std::wstring wide = WidePath(folder + "\\" + linkName);
+        if (wide.empty() || file->Save(wide.c_str(), TRUE) != S_OK)
             ::MessageBoxA(nullptr, "Error", "", MB_OK);
         file->Release();
     }

@@ -57,6 +57,18 @@ std::string ShortcutTarget(const std::string& linkPath) {
     return target;
 }
 
+// Sets a file's last change, given in local time.
+bool SetLastWrite(const std::string& path, SYSTEMTIME local) {
+    FILETIME localTime{}, utc{};
+    HANDLE file = ::CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    const bool ok = file != INVALID_HANDLE_VALUE && ::SystemTimeToFileTime(&local, &localTime) &&
+                    ::LocalFileTimeToFileTime(&localTime, &utc) &&
+                    ::SetFileTime(file, nullptr, nullptr, &utc);
+    if (file != INVALID_HANDLE_VALUE)
+        ::CloseHandle(file);
+    return ok;
+}
+
 class UpdaterTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -113,6 +125,32 @@ protected:
             return nullptr;
         return WaitForWindow(
             pid, [](HWND hwnd) { return ClassOf(hwnd) == "#32770" && ::GetDlgItem(hwnd, 1001); }, kWait);
+    }
+
+    // Checks the message box of `pid` and presses OK as a user does.
+    static void AnswerMessageBox(DWORD pid, const std::string& text, const std::string& caption) {
+        HWND box = WaitForMessageBox(pid, kWait);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(MessageBoxText(box), text);
+        EXPECT_EQ(TextOf(box), caption);
+        ClickButton(box, IDOK);
+    }
+
+    // One start whose update pass breaks off: message 108, answered as a user does, and then the
+    // browser starts all the same.
+    void StartWithABrokenPass() {
+        CTestProcess updater;
+        ASSERT_TRUE(StartUpdater(updater, folder));
+        AnswerMessageBox(updater.Pid(), "Update중에 네트워크 불안으로 인해 서버와 접속이 끊어졌습니다. ",
+                         "알림");
+        EXPECT_NE(WaitForBrowserLogin(), nullptr);
+        EXPECT_TRUE(updater.WaitForExit(kWait));
+        KillAll();
+    }
+
+    // Serves `path` without Content-Length and closes the connection half-way.
+    static bool CutOffWithoutLength(const std::string& path) {
+        return DevService::Fault(path, "no-length") && DevService::Fault(path, "close-during");
     }
 
     static bool FetchedAnyFile(const std::string& log) {
@@ -172,27 +210,68 @@ TEST_F(UpdaterTest, AMissingBrowserIsReportedAndTheUpdaterEnds) {
     ASSERT_TRUE(::DeleteFileA((folder + "FoldVenBrowser.exe").c_str()));
     CTestProcess updater;
     ASSERT_TRUE(StartUpdater(updater, folder));
-    HWND box = WaitForMessageBox(updater.Pid(), kWait);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(MessageBoxText(box), "프로그램을 실행시키지 못했습니다.");
-    EXPECT_EQ(TextOf(box), "에러");
-    ClickButton(box, IDOK);
+    AnswerMessageBox(updater.Pid(), "프로그램을 실행시키지 못했습니다.", "에러");
     EXPECT_TRUE(updater.WaitForExit(kWait));
 }
 
 TEST_F(UpdaterTest, ABrokenOffDownloadKeepsTheOldBrowserWhichStillStarts) {
     OfferNewerBrowser();
     ASSERT_TRUE(DevService::Fault("/Update/files/FoldVenBrowser.exe", "close-during"));
-    CTestProcess updater;
-    ASSERT_TRUE(StartUpdater(updater, folder));
-    HWND box = WaitForMessageBox(updater.Pid(), kWait);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(MessageBoxText(box), "Update중에 네트워크 불안으로 인해 서버와 접속이 끊어졌습니다. ");
-    EXPECT_EQ(TextOf(box), "알림");
-    ClickButton(box, IDOK);
-    EXPECT_NE(WaitForBrowserLogin(), nullptr);
+    StartWithABrokenPass();
     EXPECT_TRUE(TestInstall::ReadFile(folder + "FoldVenBrowser.exe") == installedBrowser);
     EXPECT_FALSE(TestInstall::FileExists(folder + "FoldVenBrowser.exe.fvpart"));
+}
+
+TEST_F(UpdaterTest, WithoutALengthOnlyWholeFilesReplaceOldOnesAndDatedFilesAreFetchedOnce) {
+    // "Data.dat" comes before the browser in the list. It has no version resource, so the service
+    // lists the time of its last change.
+    const std::string oldData = "old data";
+    const std::string newData(200000, 'd');
+    ASSERT_TRUE(TestInstall::WriteFile(folder + "Data.dat", oldData));
+    ASSERT_TRUE(TestInstall::WriteFile(updates + "\\Data.dat", newData));
+    ASSERT_TRUE(SetLastWrite(updates + "\\Data.dat", {2020, 1, 0, 2, 3, 4, 0, 0}));
+    OfferNewerBrowser();
+    const std::string data = "/Update/files/Data.dat";
+    const std::string browser = "/Update/files/FoldVenBrowser.exe";
+    ASSERT_TRUE(DevService::Fault(data, "no-length", 2) && DevService::Fault(data, "close-during", 1));
+    ASSERT_TRUE(CutOffWithoutLength(browser));
+
+    // First start: the data file is cut off. Second: it arrives whole without a length, then the
+    // browser is cut off. Third: the data file is current and only the browser is tried again.
+    for (int start = 1; start <= 3; ++start) {
+        StartWithABrokenPass();
+        EXPECT_TRUE(TestInstall::ReadFile(folder + "Data.dat") == (start == 1 ? oldData : newData)) << start;
+        EXPECT_TRUE(TestInstall::ReadFile(folder + "FoldVenBrowser.exe") == installedBrowser) << start;
+        EXPECT_FALSE(TestInstall::FileExists(folder + "Data.dat.fvpart"));
+        EXPECT_FALSE(TestInstall::FileExists(folder + "FoldVenBrowser.exe.fvpart"));
+    }
+    EXPECT_EQ(DevService::CountRequests(data), 2);
+    EXPECT_EQ(DevService::CountRequests(browser), 2);
+}
+
+TEST_F(UpdaterTest, ACutOffUpdaterNeverReplacesTheInstalledOneWhichStillStarts) {
+    const std::string installedUpdater = TestInstall::ReadFile(folder + "VenUpdater.exe");
+    ::CreateDirectoryA((updates + "\\temp").c_str(), nullptr);
+    ASSERT_TRUE(TestInstall::WriteFile(updates + "\\temp\\VenUpdater.exe",
+                                       WithVersion(installedUpdater, "1, 0, 0, 1", "1, 0, 0, 2")));
+    ASSERT_TRUE(CutOffWithoutLength("/Update/files/temp/VenUpdater.exe"));
+    // A cut-off copy that an earlier updater accepted, waiting for the browser's refresh.
+    ::CreateDirectoryA((folder + "temp").c_str(), nullptr);
+    ASSERT_TRUE(TestInstall::WriteFile(folder + "temp\\VenUpdater.exe",
+                                       installedUpdater.substr(0, installedUpdater.size() / 2)));
+
+    StartWithABrokenPass();
+    EXPECT_TRUE(TestInstall::ReadFile(folder + "VenUpdater.exe") == installedUpdater);
+    EXPECT_FALSE(TestInstall::FileExists(folder + "temp\\VenUpdater.exe"));
+    EXPECT_FALSE(TestInstall::FileExists(folder + "temp\\VenUpdater.exe.fvpart"));
+
+    // Nothing to update now: the installed updater runs and starts the browser.
+    ::CreateDirectoryA((updates + "\\none").c_str(), nullptr);
+    ASSERT_TRUE(DevService::Reset() && DevService::SetUpdateDir(updates + "\\none"));
+    CTestProcess again;
+    ASSERT_TRUE(StartUpdater(again, folder));
+    EXPECT_NE(WaitForBrowserLogin(), nullptr);
+    EXPECT_TRUE(again.WaitForExit(kWait));
 }
 
 TEST_F(UpdaterTest, TheWindowIsCentredTopmostAndASecondStartBringsItForward) {

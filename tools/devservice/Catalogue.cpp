@@ -1,6 +1,8 @@
 #include "tools/devservice/Catalogue.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <limits>
 #include <sstream>
 
 #include "tools/devservice/Charset.h"
@@ -23,8 +25,10 @@ bool ParseSize(const std::string& text, std::int64_t& size) {
         number.pop_back();
     }
     char* end = nullptr;
+    errno = 0;
     long long value = std::strtoll(number.c_str(), &end, 10);
-    if (number.empty() || *end != '\0' || value < 0) {
+    if (number.empty() || *end != '\0' || errno == ERANGE || value < 0 ||
+        value > std::numeric_limits<std::int64_t>::max() / unit) {
         return false;
     }
     size = value * unit;
@@ -117,6 +121,14 @@ bool CCatalogue::LoadText(const std::vector<std::string>& lines, std::string& er
         }
         item.path = level == 1 ? "/" : (parent.path == "/" ? "" : parent.path) + "/" + parent.name;
 
+        // Every folder above must still be able to sum its capacity.
+        for (int ancestor : stack) {
+            if (item.isFile &&
+                m_items[ancestor].capacity > std::numeric_limits<std::int64_t>::max() - item.size) {
+                error = LineError(i + 1, "bad size \"" + third + "\": the folders above cannot sum it");
+                return false;
+            }
+        }
         for (int ancestor : stack) {
             m_items[ancestor].capacity += item.isFile ? item.size : 0;
         }

@@ -193,6 +193,12 @@ TEST(DevServiceCatalogue, BadDataFilesAreRefusedWithTheLine) {
     EXPECT_FALSE(c.LoadText({"D 1 movie 영화", "    F 2 10 too deep"}, error));
     EXPECT_FALSE(c.LoadText({"F 2 12Q bad size"}, error));
     EXPECT_FALSE(c.LoadText({"F 2 1 file", "  F 3 1 inside a file"}, error));
+    // Sizes and capacities that 64 bits cannot hold are bad sizes, not wrapped numbers.
+    EXPECT_FALSE(c.LoadText({"F 2 9000000000T huge"}, error));
+    EXPECT_NE(std::string::npos, error.find("bad size"));
+    EXPECT_FALSE(c.LoadText({"F 2 99999999999999999999 huge"}, error));
+    EXPECT_FALSE(c.LoadText({"D 1 movie 영화", "  F 2 8000000T a", "  F 3 8000000T b"}, error));
+    EXPECT_NE(std::string::npos, error.find("line 3: bad size"));
     EXPECT_TRUE(c.LoadText({"# comment", "D 1 movie 영화", "  D 2 mo1 sub", "    F 3 2K f"}, error)) << error;
     EXPECT_EQ(2048, c.Find(3)->size);
     EXPECT_EQ(2048, c.Find(1)->capacity);

@@ -24,6 +24,16 @@ bool Exists(const std::string& path) {
     return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+// This test program stands in for a delivered updater: any whole program image will do.
+const std::string& Program() {
+    static const std::string image = [] {
+        char self[MAX_PATH] = {};
+        ::GetModuleFileNameA(nullptr, self, MAX_PATH);
+        return Read(self);
+    }();
+    return image;
+}
+
 class UpdaterRefreshTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -54,32 +64,44 @@ TEST_F(UpdaterRefreshTest, NoNewCopyTouchesNothing) {
 }
 
 TEST_F(UpdaterRefreshTest, NewCopyReplacesOrCreatesTheInstalledUpdater) {
-    Write(NewCopy(), "new");
+    Write(NewCopy(), Program());
     RefreshUpdaterIn(folder);
-    EXPECT_EQ(Read(Installed()), "new");
+    EXPECT_TRUE(Read(Installed()) == Program());
     EXPECT_FALSE(Exists(NewCopy()));
 
-    Write(NewCopy(), "newer");  // an identical version is moved all the same
+    Write(Installed(), "old");
+    Write(NewCopy(), Program());  // the same program is moved all the same
     RefreshUpdaterIn(folder);
-    EXPECT_EQ(Read(Installed()), "newer");
+    EXPECT_TRUE(Read(Installed()) == Program());
     EXPECT_FALSE(Exists(NewCopy()));
     EXPECT_TRUE(Exists(folder + "temp"));
 }
 
+TEST_F(UpdaterRefreshTest, ACopyThatIsNoWholeProgramIsDroppedAndTheInstalledUpdaterStays) {
+    for (const std::string& broken :
+         {Program().substr(0, Program().size() / 2), std::string("<html></html>")}) {
+        Write(Installed(), "installed");
+        Write(NewCopy(), broken);
+        RefreshUpdaterIn(folder);
+        EXPECT_EQ(Read(Installed()), "installed");
+        EXPECT_FALSE(Exists(NewCopy()));
+    }
+}
+
 TEST_F(UpdaterRefreshTest, FailedCopyKeepsTheNewCopyForTheNextStart) {
     Write(Installed(), "old");
-    Write(NewCopy(), "new");
+    Write(NewCopy(), Program());
     // The running updater holds its file open without sharing, so the copy over it fails.
     HANDLE busy = ::CreateFileA(Installed().c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(busy, INVALID_HANDLE_VALUE);
     RefreshUpdaterIn(folder);
     ::CloseHandle(busy);
-    EXPECT_EQ(Read(NewCopy()), "new");
+    EXPECT_TRUE(Read(NewCopy()) == Program());
     EXPECT_EQ(Read(Installed()), "old");
 
     RefreshUpdaterIn(folder);  // the next start succeeds
-    EXPECT_EQ(Read(Installed()), "new");
+    EXPECT_TRUE(Read(Installed()) == Program());
     EXPECT_FALSE(Exists(NewCopy()));
 }
 
@@ -91,7 +113,7 @@ TEST_F(UpdaterRefreshTest, AFolderNamedLikeTheNewCopyOrAnUnknownFolderIsLeftAlon
     ::RemoveDirectoryA(NewCopy().c_str());
 
     // No program folder: a copy below the working folder is not the program's.
-    Write(NewCopy(), "new");
+    Write(NewCopy(), Program());
     char previous[MAX_PATH];
     ::GetCurrentDirectoryA(MAX_PATH, previous);
     ::SetCurrentDirectoryA(folder.c_str());

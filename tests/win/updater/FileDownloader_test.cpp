@@ -1,5 +1,7 @@
 #include "VenUpdater/app/FileDownloader.h"
 
+#include "VenUpdater/app/FolderScan.h"
+
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
@@ -22,6 +24,12 @@ std::vector<std::string> Paths(WinLoopbackServer& server) {
     for (const std::string& request : server.Requests())
         paths.push_back(PathOf(request));
     return paths;
+}
+
+std::string OwnImage() {
+    char self[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, self, MAX_PATH);
+    return TestInstall::ReadFile(self);
 }
 
 class FileDownloaderTest : public ::testing::Test {
@@ -50,6 +58,16 @@ protected:
         files.local.push_back(entry);
     }
     std::string Read(const std::string& name) { return TestInstall::ReadFile(folder + name); }
+    // The version the next inventory gives the file.
+    std::string ScannedVersion(const std::string& name) {
+        std::vector<CUpdateFileEntry> scanned;
+        ScanFolder(folder.substr(0, folder.size() - 1), scanned);
+        for (const CUpdateFileEntry& entry : scanned) {
+            if (entry.path == folder + name)
+                return entry.version;
+        }
+        return "(missing)";
+    }
     bool Exists(const std::string& name) { return TestInstall::FileExists(folder + name); }
     void Answer(const std::string& path, const std::string& raw) { answers[path] = raw; }
     bool Run() {
@@ -109,6 +127,49 @@ TEST_F(FileDownloaderTest, ABrokenOffTransferKeepsTheOldFileAndStopsThePass) {
     EXPECT_EQ(Paths(server).size(), 1u);
     EXPECT_EQ(::SendMessageA(progress, PBM_GETRANGE, FALSE, 0), 98);  // (100000 + 512) / 1024
     EXPECT_EQ(::SendMessageA(progress, PBM_GETPOS, 0, 0), 4);         // 5000 / 1024
+}
+
+TEST_F(FileDownloaderTest, WithoutALengthTheListsSizeTellsAWholeTransferFromACutOne) {
+    Local("cut.dat", "old data", "1");
+    files.ParseUpdateList("whole.dat\t201001020304\t4\tshort.dat\t2\t10\tcut.dat\t2\t100000");
+    Answer("/Update/files/whole.dat", "HTTP/1.0 200 OK\r\n\r\nnew!");
+    // The reply's own length wins over a list made before the file changed.
+    Answer("/Update/files/short.dat", HttpReply("abc"));
+    Answer("/Update/files/cut.dat", "HTTP/1.0 200 OK\r\n\r\n" + std::string(5000, 'p'));
+
+    EXPECT_FALSE(Run());
+    EXPECT_EQ(Read("whole.dat"), "new!");
+    // Dated by the server's stamp, not by the download, so the next start finds it current.
+    EXPECT_EQ(ScannedVersion("whole.dat"), "201001020304");
+    EXPECT_EQ(Read("short.dat"), "abc");
+    EXPECT_EQ(Read("cut.dat"), "old data");
+    EXPECT_FALSE(Exists("cut.dat.fvpart"));
+    EXPECT_EQ(ui.events, (std::vector<std::string>{"box 알림|broken|0"}));
+}
+
+TEST_F(FileDownloaderTest, AProgramReplacesTheOldOneOnlyAsAWholeImage) {
+    const std::string image = OwnImage();
+    ASSERT_FALSE(image.empty());
+    Local("app.exe", "old program", "1");
+    const std::string size = std::to_string(image.size());
+    // An error page with status 200 and the right length for itself, then a cut image with a length
+    // that matches it: only the image check can tell.
+    for (const std::string& wrong :
+         {std::string("<html><body>점검중입니다</body></html>"), image.substr(0, 40000)}) {
+        files.server.clear();
+        files.ParseUpdateList("app.exe\t2\t" + size);
+        Answer("/Update/files/app.exe", HttpReply(wrong));
+        ui.events.clear();
+        EXPECT_FALSE(Run());
+        EXPECT_EQ(Read("app.exe"), "old program");
+        EXPECT_FALSE(Exists("app.exe.fvpart"));
+        EXPECT_EQ(ui.events, (std::vector<std::string>{"box 알림|broken|0"}));
+    }
+    Answer("/Update/files/app.exe", HttpReply(image));
+    ui.events.clear();
+    EXPECT_TRUE(Run());
+    EXPECT_TRUE(Read("app.exe") == image);
+    EXPECT_TRUE(ui.events.empty());
 }
 
 TEST_F(FileDownloaderTest, AnErrorStatusStopsWithoutAMessage) {

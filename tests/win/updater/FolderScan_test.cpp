@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/e2e/support/DevService.h"
 #include "tests/e2e/support/TestInstall.h"
 
 namespace {
@@ -68,6 +69,40 @@ TEST_F(FolderScanTest, AFileThatCannotBeOpenedHasNoVersion) {
     ::CloseHandle(lock);
     ASSERT_EQ(list.size(), 1u);
     EXPECT_EQ(list[0].version, "");
+}
+
+// Runs a Unix program the way Wine starts one; false when it cannot be started.
+bool RunUnix(std::string command) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    if (!::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                          &process))
+        return false;
+    ::WaitForSingleObject(process.hProcess, 10000);
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    return true;
+}
+
+TEST_F(FolderScanTest, ALinkedFolderIsListedButNotEntered) {
+    ::CreateDirectoryA((folder + "\\data").c_str(), nullptr);
+    TestInstall::WriteFile(folder + "\\data\\a.txt", "a");
+    // Wine shows a Unix symbolic link to a folder as a junction; its own CreateSymbolicLink makes none.
+    const std::string link = DevService::UnixPathOf(folder + "\\data\\loop");
+    RunUnix("Z:\\bin\\ln -s \"" + DevService::UnixPathOf(folder + "\\data") + "\" \"" + link + "\"");
+    const DWORD attributes = ::GetFileAttributesA((folder + "\\data\\loop").c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+        GTEST_SKIP() << "no folder link could be made";
+    std::vector<CUpdateFileEntry> list;
+    ScanFolder(folder, list);
+    RunUnix("Z:\\bin\\rm \"" + link + "\"");
+    // A loop entered at every level would list a.txt again down to the longest path.
+    ASSERT_EQ(list.size(), 3u);
+    int folders = 0;
+    for (const CUpdateFileEntry& entry : list)
+        folders += entry.kind == CUpdateFileEntry::kFolder ? 1 : 0;
+    EXPECT_EQ(folders, 2);
 }
 
 TEST_F(FolderScanTest, ProgramsAreKnownByTheirFileVersionText) {
