@@ -41,6 +41,9 @@ CVenUpdaterDlg::~CVenUpdaterDlg() {
 }
 
 BOOL CVenUpdaterDlg::OnInitDialog() {
+    // The pause counts from the window's creation: the set-up below (the inventory reads every program's
+    // version) runs within it instead of before it. The tick comes only after this function returns.
+    ::SetTimer(m_hWnd, kStartTimer, kStartDelayMs, nullptr);
     Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
 
@@ -59,7 +62,6 @@ BOOL CVenUpdaterDlg::OnInitDialog() {
     m_folder = ModuleFolder();
     ScanFolder(m_folder.substr(0, m_folder.size() - 1), m_files.local);
     DetectProxy(SystemRegistry());
-    ::SetTimer(m_hWnd, kStartTimer, kStartDelayMs, nullptr);
 
     // Sized and centred before it is first shown (the template is visible), so it never flashes at the
     // corner of the screen.
