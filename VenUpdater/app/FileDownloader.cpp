@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "VenUpdater/app/FolderScan.h"
+#include "VenUpdater/update/DownloadPacer.h"
 #include "VenUpdater/update/TransferCheck.h"
 #include "pe/ProgramImage.h"
 
@@ -113,7 +114,8 @@ bool CFileDownloader::DownloadFiles() {
 }
 
 bool CFileDownloader::DownloadOne(const CUpdateFileEntry& entry) {
-    ::SendMessageA(m_hProgress, PBM_SETRANGE32, 0, ProgressRange(entry.size));
+    // Posted like the positions that follow, so that the bar's thread sees them in order.
+    ::PostMessageA(m_hProgress, PBM_SETRANGE32, 0, ProgressRange(entry.size));
     const std::string localPath = LocalPathFor(m_folder, entry.path);
     EnsureFolders(localPath, true);
 
@@ -167,31 +169,34 @@ bool CFileDownloader::DownloadOne(const CUpdateFileEntry& entry) {
     // Without a length in the reply an early close would look like the end of the file.
     const std::int64_t expected =
         ExpectedTransferSize(QueryText(request, HTTP_QUERY_CONTENT_LENGTH), entry.size);
-    std::vector<char> buffer(kReadSize);
+    std::vector<char> buffer(CDownloadPacer::kMaxRead);
+    CDownloadPacer pace;
     std::int64_t received = 0;
-    int position = -1;
     bool ok = true;
     bool broken = false;
     for (;;) {
         DWORD read = 0;
-        if (!::InternetReadFile(request, buffer.data(), kReadSize, &read)) {
+        const ULONGLONG started = ::GetTickCount64();
+        if (!::InternetReadFile(request, buffer.data(), pace.ReadSize(), &read)) {
             ok = false;
             broken = true;
             break;
         }
+        const ULONGLONG now = ::GetTickCount64();
         if (read == 0)
             break;
+        pace.ReadTook(read, now - started);
         DWORD written = 0;
         if (!::WriteFile(file, buffer.data(), read, &written, nullptr) || written != read) {
             ok = false;
             break;
         }
         received += read;
-        if (ProgressPosition(received) != position) {
-            position = ProgressPosition(received);
-            ::SendMessageA(m_hProgress, PBM_SETPOS, position, 0);
-        }
+        if (pace.ShouldPostProgress(ProgressPosition(received), now, false))
+            ::PostMessageA(m_hProgress, PBM_SETPOS, ProgressPosition(received), 0);
     }
+    if (pace.ShouldPostProgress(ProgressPosition(received), ::GetTickCount64(), true))
+        ::PostMessageA(m_hProgress, PBM_SETPOS, ProgressPosition(received), 0);
     if (ok && received != expected) {
         ok = false;
         broken = true;

@@ -13,8 +13,6 @@
 // transfer leaves the old file as it was.
 class CFileDownloader {
 public:
-    // Reads of 9 KB reach about half of curl's throughput under Wine; 64 KB reads outrun it.
-    static constexpr DWORD kReadSize = 64 * 1024;
     static constexpr unsigned kFileInUseMessageId = 107;
     static constexpr unsigned kBrokenMessageId = 108;
 

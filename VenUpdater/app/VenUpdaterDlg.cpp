@@ -41,6 +41,9 @@ CVenUpdaterDlg::~CVenUpdaterDlg() {
 }
 
 BOOL CVenUpdaterDlg::OnInitDialog() {
+    // The pause counts from the window's creation: the set-up below (the inventory reads every program's
+    // version) runs within it instead of before it. The tick comes only after this function returns.
+    ::SetTimer(m_hWnd, kStartTimer, kStartDelayMs, nullptr);
     Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
 
@@ -59,7 +62,6 @@ BOOL CVenUpdaterDlg::OnInitDialog() {
     m_folder = ModuleFolder();
     ScanFolder(m_folder.substr(0, m_folder.size() - 1), m_files.local);
     DetectProxy(SystemRegistry());
-    ::SetTimer(m_hWnd, kStartTimer, kStartDelayMs, nullptr);
 
     // Sized and centred before it is first shown (the template is visible), so it never flashes at the
     // corner of the screen.
@@ -151,7 +153,6 @@ DWORD WINAPI CVenUpdaterDlg::DownloadThread(void* param) {
 
 void CVenUpdaterDlg::LaunchBrowser() {
     m_app.ReleaseInstanceMutex();
-    CreateDesktopShortcut();
 
     const std::string commandLine =
         BrowserCommandLine(m_folder + "FoldVenBrowser.exe", m_app.m_launchArguments);
@@ -170,6 +171,9 @@ void CVenUpdaterDlg::LaunchBrowser() {
     } else {
         ::MessageBoxA(m_hWnd, "프로그램을 실행시키지 못했습니다.", "에러", MB_OK);
     }
+    // Written while the browser starts rather than before: the shell link's COM object and its save
+    // (under Wine also an attempt to start winemenubuilder) would otherwise delay the browser's start.
+    CreateDesktopShortcut();
     m_closing = true;
     Post(WM_CLOSE);
 }

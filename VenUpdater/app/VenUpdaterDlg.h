@@ -20,8 +20,9 @@ public:
     explicit CVenUpdaterDlg(CVenUpdaterApp& app);
     ~CVenUpdaterDlg() override;
 
-    // Starts the browser from the updater's folder with the token, then closes the window. Runs on the
-    // window's thread when nothing is downloaded, else on the worker after the downloads.
+    // Starts the browser from the updater's folder with the token, writes the desktop shortcut and closes
+    // the window. Runs on the window's thread when nothing is downloaded, else on the worker after the
+    // downloads.
     void LaunchBrowser();
     void CreateDesktopShortcut();
 

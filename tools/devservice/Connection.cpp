@@ -115,6 +115,19 @@ void CConnection::Finish() {
     }
 }
 
+// Sends bytes [from, to) of the reply: `text` (the head, with the body when it is held in memory)
+// followed by the file body, if any.
+bool CConnection::SendRange(const std::string& text, const CFileBody* file, size_t from, size_t to) {
+    if (from < text.size()) {
+        size_t end = std::min(to, text.size());
+        if (!SendAll(text.data() + from, end - from)) {
+            return false;
+        }
+        from = end;
+    }
+    return from >= to || (file != nullptr && file->SendTo(m_fd, from - text.size(), to - from));
+}
+
 void CConnection::Deliver(const CHttpResponse& response, const CDelivery& delivery, bool headOnly) {
     if (delivery.delayMs > 0 && !Pause(delivery.delayMs)) {
         return;
@@ -127,13 +140,15 @@ void CConnection::Deliver(const CHttpResponse& response, const CDelivery& delive
         return;
     }
     const std::string head = response.Head(!delivery.noLength);
-    std::string body = headOnly ? std::string() : response.m_body;
+    size_t bodySize = headOnly ? 0 : response.BodySize();
     if (delivery.truncateBody) {
-        body.resize(body.size() / 2);
+        bodySize /= 2;
     }
-    std::string all = head + body;
+    const CFileBody* file = headOnly ? nullptr : response.m_file.get();
+    const std::string text = file != nullptr ? head : head + response.m_body.substr(0, bodySize);
+    size_t total = head.size() + bodySize;
     if (delivery.closeDuring) {
-        all.resize(all.size() / 2);
+        total /= 2;
     }
     if (delivery.splitHeader || delivery.chunkBytes > 0) {
         int one = 1;
@@ -141,24 +156,24 @@ void CConnection::Deliver(const CHttpResponse& response, const CDelivery& delive
     }
     size_t pos = 0;
     if (delivery.splitHeader) {
-        size_t headPart = std::min(head.size(), all.size());
+        size_t headPart = std::min(head.size(), total);
         for (size_t cut : {headPart / 3, 2 * headPart / 3, headPart}) {
             if (cut > pos) {
-                if (!SendAll(all.data() + pos, cut - pos) || !Pause(kSplitPauseMs)) {
+                if (!SendRange(text, file, pos, cut) || !Pause(kSplitPauseMs)) {
                     return;
                 }
                 pos = cut;
             }
         }
     }
-    const size_t step = delivery.chunkBytes > 0 ? static_cast<size_t>(delivery.chunkBytes) : all.size();
-    while (pos < all.size()) {
-        size_t n = std::min(step, all.size() - pos);
-        if (!SendAll(all.data() + pos, n)) {
+    const size_t step = delivery.chunkBytes > 0 ? static_cast<size_t>(delivery.chunkBytes) : total;
+    while (pos < total) {
+        size_t n = std::min(step, total - pos);
+        if (!SendRange(text, file, pos, pos + n)) {
             return;
         }
         pos += n;
-        if (delivery.chunkBytes > 0 && pos < all.size() && !Pause(kChunkPauseMs)) {
+        if (delivery.chunkBytes > 0 && pos < total && !Pause(kChunkPauseMs)) {
             return;
         }
     }
@@ -168,7 +183,9 @@ void CConnection::Run() {
     std::string head;
     std::string body;
     int errorStatus = 0;
-    if (!ReadRequest(head, body, errorStatus)) {
+    const bool read = ReadRequest(head, body, errorStatus);
+    const auto received = std::chrono::system_clock::now();
+    if (!read) {
         if (errorStatus != 0) {
             CHttpResponse error = CHttpResponse::Error(errorStatus);
             std::string reply = error.Head(true) + error.m_body;
@@ -207,5 +224,6 @@ void CConnection::Run() {
         }
     }
     Deliver(response, delivery, request.m_method == "HEAD");
+    m_service.Trace(received, head);
     Finish();
 }

@@ -25,6 +25,7 @@ private:
     void Deliver(const CHttpResponse& response, const CDelivery& delivery, bool headOnly);
     Wait WaitReadable(int timeoutMs);
     bool SendAll(const char* data, size_t size);
+    bool SendRange(const std::string& text, const CFileBody* file, size_t from, size_t to);
     bool Pause(int ms);  // false when the server stops meanwhile
     void StallUntilClosed();
     void Finish();

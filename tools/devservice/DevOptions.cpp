@@ -4,7 +4,7 @@
 
 std::string CDevOptions::Usage() {
     return "usage: devservice --port N --port-file FILE --data DIR [--update-dir DIR] [--setup-file FILE] "
-           "[--ver-ini FILE]\n";
+           "[--ver-ini FILE] [--trace FILE]\n";
 }
 
 bool CDevOptions::Parse(const std::vector<std::string>& args, std::string& error) {
@@ -35,6 +35,8 @@ bool CDevOptions::Parse(const std::vector<std::string>& args, std::string& error
             m_setupFile = value;
         } else if (name == "--ver-ini") {
             m_verIniFile = value;
+        } else if (name == "--trace") {
+            m_traceFile = value;
         } else {
             error = "unknown option " + name;
             return false;

@@ -4,7 +4,7 @@
 #include <vector>
 
 // The command line: devservice --port N --port-file FILE --data DIR [--update-dir DIR]
-// [--setup-file FILE] [--ver-ini FILE]
+// [--setup-file FILE] [--ver-ini FILE] [--trace FILE]
 class CDevOptions {
 public:
     // False with `error` set for an unknown option, a missing value or a bad port.
@@ -17,4 +17,5 @@ public:
     std::string m_updateDir;
     std::string m_setupFile;
     std::string m_verIniFile;
+    std::string m_traceFile;
 };

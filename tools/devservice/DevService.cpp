@@ -36,6 +36,13 @@ void CDevService::LogUnparsed(const std::string& head) {
     m_log.Add(head, std::string());
 }
 
+void CDevService::Trace(std::chrono::system_clock::time_point received, const std::string& head) {
+    const size_t target = head.find(' ');
+    if (target == std::string::npos || !IsControl(head.substr(target + 1))) {
+        m_trace.Add(received, head);
+    }
+}
+
 CHttpResponse CDevService::Handle(const CHttpRequest& request, CDelivery& delivery) {
     delivery = CDelivery();
     if (IsControl(request.m_path)) {
@@ -75,24 +82,18 @@ CHttpResponse CDevService::Route(const CHttpRequest& request) {
     }
     if (CTextUtil::StartsWithNoCase(path, kFilesPrefix)) {
         std::string file;
-        std::string bytes;
         CUpdateFolder folder(Settings().updateDir);
-        if (!folder.Resolve(path.substr(std::string(kFilesPrefix).size()), file) ||
-            !CTextUtil::ReadFile(file, bytes)) {
+        if (!folder.Resolve(path.substr(std::string(kFilesPrefix).size()), file)) {
             return CHttpResponse::Error(404);
         }
-        return CHttpResponse::Binary(bytes);
+        return CHttpResponse::File(file);
     }
     if (Is(path, "/rivi/ver.ini")) {
         return CHttpResponse::Binary(Settings().verIni);
     }
     if (Is(path, "/rivi/setup.exe")) {
-        std::string bytes;
         std::string setup = Settings().setupFile;
-        if (setup.empty() || !CTextUtil::ReadFile(setup, bytes)) {
-            return CHttpResponse::Error(404);
-        }
-        return CHttpResponse::Binary(bytes);
+        return setup.empty() ? CHttpResponse::Error(404) : CHttpResponse::File(setup);
     }
     if (Is(path, "/Main.aspx")) {
         return m_web.MainPage();

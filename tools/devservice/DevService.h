@@ -8,6 +8,7 @@
 #include "tools/devservice/HttpRequest.h"
 #include "tools/devservice/HttpResponse.h"
 #include "tools/devservice/RequestLog.h"
+#include "tools/devservice/RequestTrace.h"
 #include "tools/devservice/ServiceData.h"
 #include "tools/devservice/WebPages.h"
 
@@ -27,6 +28,9 @@ public:
     // logged first.
     CHttpResponse Handle(const CHttpRequest& request, CDelivery& delivery);
     void LogUnparsed(const std::string& head);
+    // Traced requests are those outside /_control/, after their reply has gone out.
+    bool OpenTrace(const std::string& path) { return m_trace.Open(path); }
+    void Trace(std::chrono::system_clock::time_point received, const std::string& head);
 
     static bool IsControl(const std::string& path);
 
@@ -40,6 +44,7 @@ private:
     CWebPages m_web;
     CFaultPlan m_faults;
     CRequestLog m_log;
+    CRequestTrace m_trace;
     const CServiceSettings m_defaults;
     mutable std::mutex m_mutex;
     CServiceSettings m_settings;

@@ -20,6 +20,16 @@ CHttpResponse CHttpResponse::Binary(const std::string& body) {
     return response;
 }
 
+CHttpResponse CHttpResponse::File(const std::string& path) {
+    CHttpResponse response;
+    response.m_file = CFileBody::Open(path);
+    if (!response.m_file) {
+        return Error(404);
+    }
+    response.m_contentType = "application/octet-stream";
+    return response;
+}
+
 CHttpResponse CHttpResponse::Error(int status) {
     CHttpResponse response;
     response.m_status = status;
@@ -58,7 +68,7 @@ std::string CHttpResponse::Head(bool withLength) const {
     head += "Content-Type: " + m_contentType + "\r\n";
     head += "Cache-Control: no-cache\r\n";
     if (withLength) {
-        head += "Content-Length: " + std::to_string(m_body.size()) + "\r\n";
+        head += "Content-Length: " + std::to_string(BodySize()) + "\r\n";
     }
     head += "Connection: close\r\n\r\n";
     return head;

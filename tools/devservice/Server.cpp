@@ -4,6 +4,8 @@
 #include <fcntl.h>
 #include <netinet/in.h>
 #include <poll.h>
+#include <pthread.h>
+#include <signal.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -58,6 +60,12 @@ void CServer::RequestStop() {
 }
 
 void CServer::Serve(int fd) {
+    // File bodies go out through sendfile, which has no MSG_NOSIGNAL: a client that hangs up must not
+    // end the process. A signal that stays pending on this thread goes with it.
+    sigset_t pipe;
+    sigemptyset(&pipe);
+    sigaddset(&pipe, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &pipe, nullptr);
     CConnection(fd, m_service, m_stopping).Run();
     std::lock_guard<std::mutex> lock(m_mutex);
     m_open.erase(fd);

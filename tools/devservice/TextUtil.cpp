@@ -2,7 +2,6 @@
 
 #include <fstream>
 #include <iterator>
-#include <sstream>
 
 namespace {
 
@@ -87,12 +86,15 @@ bool CTextUtil::ReadLines(const std::string& path, std::vector<std::string>& lin
 }
 
 bool CTextUtil::ReadFile(const std::string& path, std::string& bytes) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) {
         return false;
     }
-    std::ostringstream content;
-    content << in.rdbuf();
-    bytes = content.str();
-    return true;
+    // One read into a buffer of the file's size: program files are read for every update list.
+    const std::streamoff size = in.tellg();
+    if (size < 0 || !in.seekg(0)) {
+        return false;
+    }
+    bytes.resize(static_cast<size_t>(size));
+    return static_cast<bool>(in.read(&bytes[0], size));
 }

@@ -6,21 +6,70 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <map>
+#include <mutex>
 #include <vector>
 
 #include "tools/devservice/Charset.h"
 #include "tools/devservice/PeVersion.h"
 #include "tools/devservice/TextUtil.h"
 
-std::string CUpdateFolder::VersionOf(const std::string& path) {
-    std::string image;
+namespace {
+
+// A program's version means reading the whole program, for every list request; the answer is kept
+// while the file's identity, size and change times stay as they were.
+struct CProgramVersion {
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec modified{};
+    timespec changed{};
+    bool isProgram = false;
     std::string version;
-    if (CTextUtil::ReadFile(path, image) && CPeVersion::ReadFileVersion(image, version) && !version.empty()) {
-        return version;
+};
+
+std::mutex g_versionsMutex;
+std::map<std::string, CProgramVersion> g_versions;
+
+bool SameFile(const CProgramVersion& known, const struct stat& st) {
+    return known.inode == st.st_ino && known.size == st.st_size &&
+           known.modified.tv_sec == st.st_mtim.tv_sec && known.modified.tv_nsec == st.st_mtim.tv_nsec &&
+           known.changed.tv_sec == st.st_ctim.tv_sec && known.changed.tv_nsec == st.st_ctim.tv_nsec;
+}
+
+// False when the file is no program with a FileVersion string.
+bool ProgramVersion(const std::string& path, const struct stat& st, std::string& version) {
+    {
+        std::lock_guard<std::mutex> lock(g_versionsMutex);
+        auto found = g_versions.find(path);
+        if (found != g_versions.end() && SameFile(found->second, st)) {
+            version = found->second.version;
+            return found->second.isProgram;
+        }
     }
+    CProgramVersion known;
+    known.inode = st.st_ino;
+    known.size = st.st_size;
+    known.modified = st.st_mtim;
+    known.changed = st.st_ctim;
+    std::string image;
+    known.isProgram = CTextUtil::ReadFile(path, image) && CPeVersion::ReadFileVersion(image, known.version) &&
+                      !known.version.empty();
+    version = known.version;
+    std::lock_guard<std::mutex> lock(g_versionsMutex);
+    g_versions[path] = known;
+    return known.isProgram;
+}
+
+}  // namespace
+
+std::string CUpdateFolder::VersionOf(const std::string& path) {
     struct stat st {};
     if (stat(path.c_str(), &st) != 0) {
         return std::string();
+    }
+    std::string version;
+    if (ProgramVersion(path, st, version)) {
+        return version;
     }
     std::tm local{};
     localtime_r(&st.st_mtime, &local);

@@ -56,6 +56,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     CDevService service(data, settings);
+    if (!options.m_traceFile.empty() && !service.OpenTrace(options.m_traceFile)) {
+        std::fprintf(stderr, "devservice: cannot write %s\n", options.m_traceFile.c_str());
+        return 1;
+    }
     CServer server(service);
     if (!server.Listen(options.m_port, error)) {
         std::fprintf(stderr, "devservice: %s\n", error.c_str());

@@ -138,22 +138,39 @@ TEST_F(DevServiceServer, StalledConnectionDoesNotHoldUpOthers) {
     close(stalled);
 }
 
-TEST_F(DevServiceServer, TruncatedDownloadAnnouncesTheWholeLength) {
+// Files go out from disk; the faults cut and pace them at the same byte positions as in-memory replies.
+TEST_F(DevServiceServer, FilesKeepTheirFaults) {
     char pattern[] = "/tmp/fv_devservice_XXXXXX";
     ASSERT_NE(nullptr, mkdtemp(pattern));
     std::string dir = pattern;
     FILE* f = fopen((dir + "/FoldVenBrowser.exe").c_str(), "wb");
-    std::string content(1000, 'z');
+    std::string content;
+    for (int i = 0; i < 1000; ++i) {
+        content += static_cast<char>('a' + i % 26);
+    }
     fwrite(content.data(), 1, content.size(), f);
     fclose(f);
     Get("/_control/set?update-dir=" + dir);
     EXPECT_EQ("FoldVenBrowser.exe\t0\t1000",
               Body(Get("/update/ReturnFileUpdateList.aspx")).replace(19, 12, "0"));
-    EXPECT_EQ(content, Body(Get("/Update/files/FoldVenBrowser.exe")));
-    Fault("path=/update/files/&kind=truncate-body");
+    const std::string whole = Get("/Update/files/FoldVenBrowser.exe");
+    EXPECT_EQ(content, Body(whole));
+    EXPECT_EQ(0u, Get("/Update/files/missing.exe").find("HTTP/1.0 404 "));
+
+    Fault("path=/update/files/&kind=truncate-body&count=1");
     std::string cut = Get("/Update/files/FoldVenBrowser.exe");
     EXPECT_NE(std::string::npos, cut.find("Content-Length: 1000\r\n"));
-    EXPECT_EQ(500u, Body(cut).size());
+    EXPECT_EQ(content.substr(0, 500), Body(cut));
+
+    Fault("path=/update/files/&kind=chunked-writes&arg=300&count=1");
+    Fault("path=/update/files/&kind=close-during&count=1");
+    std::vector<std::string> chunks = Exchange("GET /Update/files/FoldVenBrowser.exe HTTP/1.0\r\n\r\n");
+    std::string half;
+    for (const std::string& c : chunks) {
+        half += c;
+    }
+    EXPECT_GE(chunks.size(), 2u);
+    EXPECT_EQ(whole.substr(0, whole.size() / 2), half);
     std::remove((dir + "/FoldVenBrowser.exe").c_str());
     rmdir(dir.c_str());
 }

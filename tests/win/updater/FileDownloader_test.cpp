@@ -73,7 +73,12 @@ protected:
     bool Run() {
         CFileDownloader downloader(files, folder, "http://" + server.Host() + "/Update/files/", progress,
                                    nullptr, ui);
-        return downloader.DownloadFiles();
+        const bool ok = downloader.DownloadFiles();
+        // The bar's range and positions are posted to the bar's thread, as to the updater's window.
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            ::DispatchMessageA(&msg);
+        return ok;
     }
 
     // Each path answers with its scripted bytes; others get 404.
