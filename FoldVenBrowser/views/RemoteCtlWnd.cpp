@@ -1,10 +1,13 @@
 #include "FoldVenBrowser/views/RemoteCtlWnd.h"
 
 #include "FoldVenBrowser/res/resource.h"
+#include "net/ServiceHosts.h"
 
 namespace {
 
 constexpr int kBandHeight = 23;
+constexpr COLORREF kBannerBackground = RGB(0xE4, 0xEE, 0xFB);
+constexpr COLORREF kBannerText = RGB(0x6A, 0x76, 0x85);
 
 void MoveControl(HWND control, int x, int y, int cx, int cy) {
     if (control && ::IsWindow(control))
@@ -18,10 +21,19 @@ CRemoteCtlWnd::CRemoteCtlWnd() : CDialog(IDD_REMOTE_LIST) {}
 CRemoteCtlWnd::~CRemoteCtlWnd() {
     if (m_hWhiteBrush)
         ::DeleteObject(m_hWhiteBrush);
+    if (m_hBannerBrush)
+        ::DeleteObject(m_hBannerBrush);
+}
+
+std::string CRemoteCtlWnd::BannerAddress() {
+    return "http://" + ServiceHosts::ApiHost() + "/jun.html";
 }
 
 BOOL CRemoteCtlWnd::OnInitDialog() {
     m_hWhiteBrush = ::CreateSolidBrush(RGB(255, 255, 255));
+    m_hBannerBrush = ::CreateSolidBrush(kBannerBackground);
+    // Without a web engine the banner is a plain strip that names its page.
+    SetDlgItemText(IDC_REMOTE_BANNER, "  " + BannerAddress());
     m_list.SubclassDlgItem(m_hWnd, IDC_REMOTE_LIST);
     ::UpdateWindow(m_hWnd);
     m_previous.Create(m_hWnd, 550, 2, kPreviousPage, IDB_PAGE_PREVIOUS, IDB_PAGE_PREVIOUS_HOVER,
@@ -48,7 +60,12 @@ bool CRemoteCtlWnd::OnPaint() {
     return true;
 }
 
-HBRUSH CRemoteCtlWnd::OnCtlColor(HDC dc, HWND, UINT message) {
+HBRUSH CRemoteCtlWnd::OnCtlColor(HDC dc, HWND control, UINT message) {
+    if (message == WM_CTLCOLORSTATIC && control == GetDlgItem(IDC_REMOTE_BANNER)) {
+        ::SetBkColor(dc, kBannerBackground);
+        ::SetTextColor(dc, kBannerText);
+        return m_hBannerBrush;
+    }
     if (message != WM_CTLCOLORDLG)
         return nullptr;
     ::SetBkMode(dc, TRANSPARENT);

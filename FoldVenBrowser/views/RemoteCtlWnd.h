@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "FoldVenBrowser/toolkit/SkinButton.h"
 #include "FoldVenBrowser/views/RemoteListCtrl.h"
 #include "win/Dialog.h"
@@ -15,6 +17,8 @@ public:
     ~CRemoteCtlWnd() override;
 
     CRemoteListCtrl& GetList() { return m_list; }
+    // The banner page above the list, on the API host.
+    static std::string BannerAddress();
 
 protected:
     BOOL OnInitDialog() override;
@@ -28,6 +32,7 @@ protected:
 
 private:
     HBRUSH m_hWhiteBrush = nullptr;
+    HBRUSH m_hBannerBrush = nullptr;
     CSkinButton m_previous;
     CSkinButton m_next;
     CRemoteListCtrl m_list;

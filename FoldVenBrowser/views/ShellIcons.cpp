@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr UINT kSmallIconFlags = SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES;
+constexpr UINT kSmallIconFlags = SHGFI_ICON | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES;
 
 }  // namespace
 
@@ -17,27 +17,25 @@ CShellIcons& CShellIcons::Get() {
 }
 
 HIMAGELIST CShellIcons::ImageList() {
-    if (m_list == nullptr) {
-        SHFILEINFOA info{};
-        m_list =
-            reinterpret_cast<HIMAGELIST>(::SHGetFileInfoA("*.*", 0, &info, sizeof(info), kSmallIconFlags));
-    }
+    if (m_list == nullptr)
+        m_list = ::ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 16, 16);
     return m_list;
+}
+
+int CShellIcons::Add(HICON icon) {
+    HIMAGELIST list = ImageList();
+    return list && icon ? ::ImageList_ReplaceIcon(list, -1, icon) : -1;
 }
 
 int CShellIcons::ProgramIcon(UINT iconId) {
     const auto known = m_programIcons.find(iconId);
     if (known != m_programIcons.end())
         return known->second;
-    HIMAGELIST list = ImageList();
-    if (list == nullptr)
-        return -1;
     HICON icon = static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(iconId),
                                                  IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
-    if (icon == nullptr)
-        return -1;
-    const int index = ::ImageList_ReplaceIcon(list, -1, icon);
-    ::DestroyIcon(icon);
+    const int index = Add(icon);
+    if (icon)
+        ::DestroyIcon(icon);
     if (index >= 0)
         m_programIcons[iconId] = index;
     return index;
@@ -50,13 +48,14 @@ int CShellIcons::FileIcon(const std::string& name) {
         return known->second;
     SHFILEINFOA info{};
     const DWORD attributes = key.folder ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_NORMAL;
-    const DWORD_PTR list = ::SHGetFileInfoA(name.c_str(), attributes, &info, sizeof(info), kSmallIconFlags);
-    if (list == 0)
+    if (!::SHGetFileInfoA(name.c_str(), attributes, &info, sizeof(info), kSmallIconFlags) || !info.hIcon)
         return 0;  // not remembered: the next row asks again
-    if (m_list == nullptr)
-        m_list = reinterpret_cast<HIMAGELIST>(list);
-    m_fileIcons[key.key] = info.iIcon;
-    return info.iIcon;
+    const int index = Add(info.hIcon);
+    ::DestroyIcon(info.hIcon);
+    if (index < 0)
+        return 0;
+    m_fileIcons[key.key] = index;
+    return index;
 }
 
 int CatalogueIconIndex(CatalogueIcon icon, const std::string& name) {
