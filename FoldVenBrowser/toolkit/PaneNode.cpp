@@ -141,6 +141,11 @@ CPaneNode* CPaneTree::CreateNode(unsigned orientation, CPaneNode* parent, int si
     delete m_root;
     m_root = node;
     m_left = m_top = m_right = m_bottom = 0;
+    // The root starts out as the client area even while it has nothing to show, so that the first edge
+    // settings start from there and not from an empty rectangle that would squeeze the first pane to its
+    // minimum.
+    m_root->width = clientWidth;
+    m_root->height = clientHeight;
     m_root->Layout(0, 0, clientWidth, clientHeight);
     return node;
 }
