@@ -42,7 +42,7 @@ void CRemoteListCtrl::ShowMessage(const std::string& text) const {
 }
 
 void CRemoteListCtrl::SetupColumns(int mode) {
-    Send(LVM_DELETEALLITEMS);
+    SetRows({});
     const int wanted = mode == 0 ? ListRows::kColumns : mode == 1 ? 4 : 2;
     if (GetColumnCount() == wanted)
         return;
@@ -79,47 +79,28 @@ bool CRemoteListCtrl::SetupImageList() {
     return true;
 }
 
-bool CRemoteListCtrl::InsertRow(int row, LPARAM data, int image) {
-    LVITEMA item{};
-    item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
-    item.iItem = row;
-    item.pszText = LPSTR_TEXTCALLBACKA;
-    item.iImage = image;
-    item.lParam = data;
-    return Send(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)) >= 0;
-}
-
 void CRemoteListCtrl::Populate() {
     EnsureColumns();
-    Send(WM_SETREDRAW, FALSE);
-    Send(LVM_DELETEALLITEMS);
     if (m_pHost && m_pHost->GetExplorer().TreeControl())
         m_pHost->GetExplorer().TreeControl()->GetLocation().CopyFrom(*m_pLocation);
 
     static const CRemoteItemArray kNoItems;
     const CRemoteItemArray& view = Catalog() ? Catalog()->m_view : kNoItems;
-    Send(LVM_SETITEMCOUNT, view.size() + 1);
-    int row = 0;
-    const int parentIcon = CatalogueIconIndex(CatalogueIcon::kParentRow, "");
-    if (m_pLocation->level > 0 && InsertRow(row, ListRows::kParentRow, parentIcon))
-        ++row;
+    std::vector<LPARAM> rows;
+    rows.reserve(view.size() + 1);
+    // The root has no parent row, unless it is empty.
+    if (m_pLocation->level > 0 || view.empty())
+        rows.push_back(ListRows::kParentRow);
     m_paging.OnShown(*m_pLocation, view.size());
-    for (std::size_t i = 0; i < view.size(); ++i) {
-        const CRemoteItem& item = view[i];
-        if (!InsertRow(row, ListRows::DataOfViewIndex(i), CatalogueIconIndex(IconFor(item), item.name))) {
-            std::string text = m_pHost ? m_pHost->GetUi().LoadString(IDS_LIST_INSERT_FAILED) : std::string();
-            const std::size_t at = text.find("%1");
-            if (at != std::string::npos)
-                text.replace(at, 2, item.name);
-            ::MessageBoxA(m_hWnd, text.c_str(), "알림", MB_OK);
-            break;
-        }
-        ++row;
+    for (std::size_t i = 0; i < view.size(); ++i)
+        rows.push_back(ListRows::DataOfViewIndex(i));
+    if (!SetRows(std::move(rows)) && !view.empty()) {
+        std::string text = m_pHost ? m_pHost->GetUi().LoadString(IDS_LIST_INSERT_FAILED) : std::string();
+        const std::size_t at = text.find("%1");
+        if (at != std::string::npos)
+            text.replace(at, 2, view[0].name);
+        ::MessageBoxA(m_hWnd, text.c_str(), "알림", MB_OK);
     }
-    if (view.empty() && row == 0)
-        InsertRow(0, ListRows::kParentRow, parentIcon);
-    Send(WM_SETREDRAW, TRUE);
-    ::InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 
 void CRemoteListCtrl::ReloadFromService() {
@@ -238,36 +219,20 @@ std::string CRemoteListCtrl::RowText(LPARAM data, int column) const {
     }
 }
 
-std::string CRemoteListCtrl::SortText(int, LPARAM data, int column) const {
-    return RowText(data, column);
+int CRemoteListCtrl::RowImage(LPARAM data) const {
+    if (data == ListRows::kParentRow)
+        return CatalogueIconIndex(CatalogueIcon::kParentRow, "");
+    const CRemoteItem* item = Catalog() ? ListRows::ItemOfRow(Catalog()->m_view, data) : nullptr;
+    return item ? CatalogueIconIndex(IconFor(*item), item->name) : -1;
 }
 
 bool CRemoteListCtrl::OnParentNotify(NMHDR* header, LRESULT& result) {
-    switch (header->code) {
-        case NM_DBLCLK:
-            OnDoubleClick();
-            result = 0;
-            return true;
-        case LVN_GETDISPINFOA: {
-            LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(header)->item;
-            if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0)
-                ::lstrcpynA(item.pszText, RowText(item.lParam, item.iSubItem).c_str(), item.cchTextMax);
-            return true;
-        }
-        case LVN_GETDISPINFOW: {
-            LVITEMW& item = reinterpret_cast<NMLVDISPINFOW*>(header)->item;
-            if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0) {
-                const std::string text = RowText(item.lParam, item.iSubItem);
-                const int written =
-                    ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()),
-                                          item.pszText, item.cchTextMax - 1);
-                item.pszText[written > 0 ? written : 0] = L'\0';
-            }
-            return true;
-        }
-        default:
-            return false;
+    if (header->code == NM_DBLCLK) {
+        OnDoubleClick();
+        result = 0;
+        return true;
     }
+    return OnDisplayInfo(header);
 }
 
 void CRemoteListCtrl::OnDoubleClick() {

@@ -12,7 +12,7 @@
 
 // The remote list: the current remote folder's items under a parent row "..", with paging of level-2
 // folders, a context menu with "다운로드" and the download of the selected rows. Each row's item data
-// names its item of the catalogue's view (ListRows), and its texts come from that item.
+// names its item of the catalogue's view (ListRows); its texts and icon come from that item.
 class CRemoteListCtrl : public CSortListCtrl {
 public:
     CRemoteListCtrl();
@@ -46,12 +46,11 @@ public:
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    std::string SortText(int row, LPARAM data, int column) const override;
+    std::string RowText(LPARAM data, int column) const override;
+    int RowImage(LPARAM data) const override;
 
 private:
     CRemoteCatalog* Catalog() const;
-    std::string RowText(LPARAM data, int column) const;
-    bool InsertRow(int row, LPARAM data, int image);
     void EnsureColumns();
     void OnDoubleClick();
     void OnContextMenu(LPARAM screenPoint);

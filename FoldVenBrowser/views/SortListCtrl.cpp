@@ -1,11 +1,6 @@
 #include "FoldVenBrowser/views/SortListCtrl.h"
 
-namespace {
-
-// Selection, focus, cut and drop marks, overlay and state images.
-constexpr UINT kMovedStates = 0xFF0F;
-
-}  // namespace
+#include <utility>
 
 int CSortListCtrl::GetColumnCount() const {
     HWND header = reinterpret_cast<HWND>(Send(LVM_GETHEADER));
@@ -13,10 +8,7 @@ int CSortListCtrl::GetColumnCount() const {
 }
 
 LPARAM CSortListCtrl::GetItemData(int row) const {
-    LVITEMA item{};
-    item.mask = LVIF_PARAM;
-    item.iItem = row;
-    return Send(LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)) ? item.lParam : 0;
+    return row >= 0 && row < GetItemCount() ? m_rows[static_cast<std::size_t>(row)] : kNoRow;
 }
 
 std::string CSortListCtrl::GetItemText(int row, int column) const {
@@ -49,36 +41,77 @@ int CSortListCtrl::RowAtMessagePos() const {
     return HitTest(point);
 }
 
-std::string CSortListCtrl::SortText(int row, LPARAM, int column) const {
-    return GetItemText(row, column);
+void CSortListCtrl::SetRowState(int row, UINT state, UINT mask) const {
+    LVITEMA item{};
+    item.state = state;
+    item.stateMask = mask;
+    Send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
+bool CSortListCtrl::SetRows(std::vector<LPARAM> rows) {
+    SetRowState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    m_rows = std::move(rows);
+    if (!Send(LVM_SETITEMCOUNT, m_rows.size(), 0)) {
+        m_rows.clear();
+        Send(LVM_SETITEMCOUNT, 0, 0);
+        return false;
+    }
+    ::InvalidateRect(m_hWnd, nullptr, TRUE);
+    return true;
+}
+
+bool CSortListCtrl::OnDisplayInfo(NMHDR* header) const {
+    if (header->code == LVN_GETDISPINFOA) {
+        LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(header)->item;
+        const LPARAM data = GetItemData(item.iItem);
+        if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0)
+            ::lstrcpynA(item.pszText, RowText(data, item.iSubItem).c_str(), item.cchTextMax);
+        if (item.mask & LVIF_IMAGE)
+            item.iImage = RowImage(data);
+        return true;
+    }
+    if (header->code == LVN_GETDISPINFOW) {
+        LVITEMW& item = reinterpret_cast<NMLVDISPINFOW*>(header)->item;
+        const LPARAM data = GetItemData(item.iItem);
+        if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0) {
+            const std::string text = RowText(data, item.iSubItem);
+            const int written = ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()),
+                                                      item.pszText, item.cchTextMax - 1);
+            item.pszText[written > 0 ? written : 0] = L'\0';
+        }
+        if (item.mask & LVIF_IMAGE)
+            item.iImage = RowImage(data);
+        return true;
+    }
+    return false;
 }
 
 void CSortListCtrl::SortColumn(int column, bool ascending, int type) {
     if (column < 0)
         return;
-    const int count = GetItemCount();
-    std::vector<LVITEMA> rows(count);
+    const std::size_t count = m_rows.size();
     std::vector<std::string> texts(count);
-    for (int row = 0; row < count; ++row) {
-        LVITEMA& item = rows[row];
-        item.mask = LVIF_PARAM | LVIF_IMAGE | LVIF_STATE;
-        item.iItem = row;
-        item.stateMask = kMovedStates;
-        Send(LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-        texts[row] = SortText(row, item.lParam, column);
-    }
+    for (std::size_t row = 0; row < count; ++row)
+        texts[row] = RowText(m_rows[row], column);
     const std::vector<std::size_t> order = ListRows::SortedOrder(texts, ascending, type);
-    // Rows draw their texts from their data: moving data, image and state moves the whole row.
-    Send(WM_SETREDRAW, FALSE);
-    for (int row = 0; row < count; ++row) {
-        if (order[row] == static_cast<std::size_t>(row))
-            continue;
-        LVITEMA item = rows[order[row]];
-        item.iItem = row;
-        item.iSubItem = 0;
-        Send(LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+
+    // The selection and the focus go with their rows.
+    std::vector<bool> selected(count, false);
+    for (int row : GetSelectedRows())
+        selected[static_cast<std::size_t>(row)] = true;
+    const int focused = static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    std::vector<LPARAM> sorted(count);
+    for (std::size_t row = 0; row < count; ++row)
+        sorted[row] = m_rows[order[row]];
+    m_rows = std::move(sorted);
+    SetRowState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    for (std::size_t row = 0; row < count; ++row) {
+        UINT state = selected[order[row]] ? LVIS_SELECTED : 0;
+        if (focused >= 0 && order[row] == static_cast<std::size_t>(focused))
+            state |= LVIS_FOCUSED;
+        if (state)
+            SetRowState(static_cast<int>(row), state, state);
     }
-    Send(WM_SETREDRAW, TRUE);
     ::InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 

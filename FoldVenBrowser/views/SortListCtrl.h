@@ -10,18 +10,25 @@
 #include "FoldVenBrowser/catalogue/ListRows.h"
 #include "win/SubclassWindow.h"
 
-// A report list whose header clicks sort the rows by the clicked column. Rows take their texts from
-// their item data (LPSTR_TEXTCALLBACK), and no two rows share item data: a sort moves each row's data,
-// image and state together, so a row goes on showing, and acting on, its own item.
+// A list view whose rows the program holds (LVS_OWNERDATA): each row is a value, its item data, from
+// which the list asks for the row's texts and image as it draws it. Showing many rows costs no more
+// than handing over their number. Header clicks sort the rows by the clicked column; a sort moves each
+// row's data and selection together, so a row goes on showing, and acting on, its own item.
 class CSortListCtrl : public CSubclassWindow {
 public:
+    // Item data of no row (a row index outside the list).
+    static constexpr LPARAM kNoRow = -1;
+
     virtual void Sort() { SortColumn(m_nSortColumn, m_bAscending != FALSE, m_nColumnType); }
     // Stable: rows of equal texts keep their order. A negative column does nothing.
     virtual void SortColumn(int column, bool ascending, int type);
 
-    int GetItemCount() const { return static_cast<int>(Send(LVM_GETITEMCOUNT)); }
+    // Replaces every row, with nothing selected; false when the control cannot take that many.
+    bool SetRows(std::vector<LPARAM> rows);
+    int GetItemCount() const { return static_cast<int>(m_rows.size()); }
     int GetColumnCount() const;
     LPARAM GetItemData(int row) const;
+    // The text the control shows (asked of the control, as a reader of the screen would).
     std::string GetItemText(int row, int column) const;
     // The selected rows in ascending order.
     std::vector<int> GetSelectedRows() const;
@@ -29,6 +36,8 @@ public:
     int HitTest(POINT client) const;
     // The row under the position of the message being handled, or -1.
     int RowAtMessagePos() const;
+    // The owner passes on LVN_GETDISPINFO; true when it was one.
+    bool OnDisplayInfo(NMHDR* header) const;
 
     int m_nSortColumn = -1;
     BOOL m_bAscending = TRUE;
@@ -36,9 +45,12 @@ public:
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    // The text a row sorts by in `column`: by default what the control shows.
-    virtual std::string SortText(int row, LPARAM data, int column) const;
+    virtual std::string RowText(LPARAM data, int column) const = 0;
+    virtual int RowImage(LPARAM data) const = 0;
 
 private:
     void OnHeaderClick(int column);
+    void SetRowState(int row, UINT state, UINT mask) const;
+
+    std::vector<LPARAM> m_rows;
 };
