@@ -98,16 +98,4 @@ TEST(ListRowsSort, SortedInputAndTiesKeepTheirOrder) {
     EXPECT_EQ(0u, down[1998]);
 }
 
-TEST(ListRowsSize, FilesAndDeepFoldersOnly) {
-    CRemoteItem file = MakeItem(1, 0, 3, "a", false);
-    file.size = 1024;
-    EXPECT_EQ("1 KB", SizeText(file));
-    CRemoteItem category = MakeItem(2, 0, 2, "c");
-    category.capacity = 5;
-    EXPECT_EQ("", SizeText(category));
-    CRemoteItem folder = MakeItem(3, 2, 3, "f");
-    folder.capacity = 2048;
-    EXPECT_EQ("2 KB", SizeText(folder));
-}
-
 }  // namespace
