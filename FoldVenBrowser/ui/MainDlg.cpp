@@ -2,6 +2,9 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
+#include <cstring>
+
 #include "FoldVenBrowser/app/BrowserApp.h"
 #include "FoldVenBrowser/app/WebPages.h"
 #include "FoldVenBrowser/catalogue/RemoteExplorer.h"
@@ -201,6 +204,9 @@ void CMainDlg::FillCategories() const {
 }
 
 void CMainDlg::SetUp() {
+    // Nothing is drawn while the parts are made and placed: the panes alone are laid out four times.
+    // One paint of the finished window follows.
+    Send(WM_SETREDRAW, FALSE);
     HICON trayIcon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_TRAY));
     m_tray.Create(m_hWnd, kTrayMessage, LoadResString(IDS_APP_TITLE), trayIcon, kTrayIconId);
 
@@ -221,6 +227,8 @@ void CMainDlg::SetUp() {
     BuildPanes();
     SetUpCatalogue();
     m_clientAtSetUp = GetClientRect();
+    Send(WM_SETREDRAW, TRUE);
+    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void CMainDlg::CreateButtons() {
@@ -559,15 +567,21 @@ void CMainDlg::PaintBottomTexts(HDC dc, int W, int H) const {
     ::SelectObject(dc, font);
     ::SetTextColor(dc, RGB(75, 75, 75));
     ::SetBkMode(dc, TRANSPARENT);
-    const struct {
+    struct {
         const char* text;
         RECT rect;
     } texts[] = {{"·보유 패킷:", {20, H - 25, 100, H - 10}},
                  {"·패킷정액제:", {160, H - 25, 240, H - 10}},
                  {"다운로드 저장 경로 :", {W - 340, H - 25, W - 200, H - 10}}};
-    for (const auto& t : texts) {
-        RECT rect = t.rect;
-        ::DrawTextA(dc, t.text, -1, &rect, DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
+    for (auto& t : texts) {
+        // The folder's caption must end before the folder label (at W - 226), which would cover it: a
+        // substituted font wider than the system's moves it left, up to the divider (button 17).
+        if (t.rect.left == W - 340) {
+            SIZE extent{};
+            ::GetTextExtentPoint32A(dc, t.text, static_cast<int>(std::strlen(t.text)), &extent);
+            t.rect.left = std::max<LONG>(W - 352, std::min<LONG>(t.rect.left, W - 228 - extent.cx));
+        }
+        ::DrawTextA(dc, t.text, -1, &t.rect, DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
     }
     ::RestoreDC(dc, saved);
     ::DeleteObject(font);

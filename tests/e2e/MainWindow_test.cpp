@@ -138,6 +138,14 @@ TEST_F(MainWindowTest, ShowsTheAccountKeepsItsSizeAndLivesInTheTray) {
     ::PostMessageA(main, WM_COMMAND, 32774, 0);
     EXPECT_TRUE(WaitUntil([main] { return ::IsWindowVisible(main); }, kWait));
 
+    // A right-button release on the tray icon opens the tray menu; Escape closes it again.
+    ::PostMessageA(main, WM_USER + 1002, 130, WM_RBUTTONUP);
+    HWND menu = WaitForWindow(
+        browser.Pid(), [](HWND hwnd) { return ClassOf(hwnd) == "#32768"; }, kWait);
+    ASSERT_NE(menu, nullptr);
+    ::PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 1);
+    EXPECT_TRUE(WaitUntil([menu] { return !::IsWindowVisible(menu); }, kWait));
+
     ::SendMessageA(main, WM_COMMAND, 32780, 0);
     EXPECT_EQ(ReadDword("bKeepPassword"), 0u);
     EXPECT_EQ(ReadDword("bSaveID"), 1u);
