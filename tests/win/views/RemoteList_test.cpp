@@ -107,11 +107,18 @@ TEST_F(RemoteListTest, DownloadNeedsARealRowAtFileLevel) {
     EXPECT_TRUE(host.calls.empty());
 }
 
-TEST_F(RemoteListTest, FileTypesAreLookedUpOncePerExtension) {
+TEST_F(RemoteListTest, FileTypesAreLookedUpOncePerExtensionAndArrowsScrollFromWhereTheListIs) {
     const int before = ImageList_GetImageCount(CShellIcons::Get().ImageList());
     list().OpenRow(RowShowing("a"));
     ASSERT_EQ(201, list().GetItemCount());
     EXPECT_LE(ImageList_GetImageCount(CShellIcons::Get().ImageList()), before + 1);
+
+    ::MoveWindow(panel.GetSafeHwnd(), 0, 0, 600, 300, FALSE);
+    list().Send(WM_VSCROLL, SB_LINEDOWN);
+    list().Send(WM_VSCROLL, SB_LINEDOWN);
+    EXPECT_EQ(20, list().Send(LVM_GETTOPINDEX));
+    list().Send(WM_VSCROLL, SB_LINEUP);
+    EXPECT_EQ(10, list().Send(LVM_GETTOPINDEX));
 }
 
 }  // namespace
