@@ -33,7 +33,7 @@ constexpr COLORREF kLabelGreen = RGB(65, 154, 50);
 // 480 at the client width of the smallest window (891 = 899 less the sizing border).
 constexpr int kSearchFieldFromRight = 411;
 
-struct ButtonSpec {
+struct ButtonEntry {
     int command;
     int x;
     int y;  // with kBelowTop: added to the height of bitmap 193
@@ -43,7 +43,7 @@ struct ButtonSpec {
     const char* tip;
 };
 
-constexpr ButtonSpec kButtons[] = {
+constexpr ButtonEntry kButtons[] = {
     {CMainDlg::kCharge, 20, 7, true, 204, 203, 205, 204, true, "요금 충전 페이지로 가기"},
     {CMainDlg::kDownload, 112, 7, true, 207, 206, 208, 207, true, "파일 다운로드"},
     {CMainDlg::kSettings, 204, 7, true, 210, 209, 211, 210, true, "환경 설정"},
@@ -233,14 +233,14 @@ void CMainDlg::SetUp() {
 
 void CMainDlg::CreateButtons() {
     const int top = Frame().H(kTopLeft);
-    for (const ButtonSpec& spec : kButtons) {
-        const int y = spec.belowTop ? top + spec.y : spec.y;
+    for (const ButtonEntry& entry : kButtons) {
+        const int y = entry.belowTop ? top + entry.y : entry.y;
         std::unique_ptr<CSkinButton> button(CSkinButton::CreateButton(
-            m_hWnd, spec.x, y, spec.command, spec.normal, spec.hover, spec.pressed, spec.disabled));
+            m_hWnd, entry.x, y, entry.command, entry.normal, entry.hover, entry.pressed, entry.disabled));
         if (!button)
             continue;
-        button->SetSticky(spec.sticky);
-        button->SetToolTip(spec.tip);
+        button->SetSticky(entry.sticky);
+        button->SetToolTip(entry.tip);
         m_buttons.push_back(std::move(button));
     }
 }
