@@ -35,9 +35,10 @@ BOOL CRemoteCtlWnd::OnInitDialog() {
     m_hBannerBrush = ::CreateSolidBrush(kBannerBackground);
     SetDlgItemText(IDC_REMOTE_BANNER, "  " + BannerAddress());
     if (CWebBrowser2::SystemHasEngine()) {
+        HWND plainStrip = GetDlgItem(IDC_REMOTE_BANNER);
         m_banner = std::make_unique<CWebBrowser2>();
-        if (m_banner->Create(m_hWnd, RECT{0, 0, 1, kBandHeight}, nullptr)) {
-            ::ShowWindow(GetDlgItem(IDC_REMOTE_BANNER), SW_HIDE);
+        if (m_banner->Create(m_hWnd, IDC_REMOTE_BANNER, RECT{0, 0, 1, kBandHeight}, nullptr)) {
+            ::DestroyWindow(plainStrip);  // the control takes over its ID
             m_banner->Navigate2(BannerAddress());
         } else {
             m_banner.reset();
