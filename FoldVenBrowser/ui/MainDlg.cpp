@@ -306,7 +306,8 @@ CDialog* CMainDlg::GetPanel(int index) {
             return nullptr;
         ::SetWindowPos(*panel, nullptr, x, PanesTop() + 10, width, 403, SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    ::InvalidateRect(*panel, nullptr, TRUE);
+    // The panels' children are repainted too: a panel without clipping would otherwise paint over them.
+    ::RedrawWindow(*panel, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     return panel;
 }
 
