@@ -67,3 +67,8 @@
 #define IDS_ENTER_KEYWORD 126
 #define IDS_FORBIDDEN_KEYWORD 128
 #define IDS_NO_MATCH 129
+
+// Downloads: installer update dialog and folder picker
+#define IDD_FILE_UPDATE 259
+#define IDC_UPDATE_PROGRESS 1021
+#define IDC_UPDATE_STATUS 1022
