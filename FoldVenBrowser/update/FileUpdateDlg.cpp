@@ -106,11 +106,15 @@ void CFileUpdateDlg::DownloadUpdateFile(int kind) {
     ::DeleteUrlCacheEntryA(url.c_str());
     CDownloadProgressCallback progress(this);
     const HRESULT hr = ::URLDownloadToFileA(nullptr, url.c_str(), m_strInstallerFile.c_str(), 0, &progress);
-    Post(kInstallerDownloadedMessage, SUCCEEDED(hr) ? 1 : 0);
+    // The URL download also "succeeds" with a server's error page; only a Windows program is an installer.
+    std::string head;
+    const bool program =
+        SUCCEEDED(hr) && InstallPaths::ReadFileHead(m_strInstallerFile, 2, head) && head == "MZ";
+    Post(kInstallerDownloadedMessage, program ? 1 : 0);
 }
 
 unsigned __stdcall CFileUpdateDlg::DownloadThread(void* dialog) {
-    const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const HRESULT com = ::CoInitializeEx(nullptr, COINIT_MULTITHREADED);
     static_cast<CFileUpdateDlg*>(dialog)->DownloadUpdateFile(2);
     if (SUCCEEDED(com))
         ::CoUninitialize();
@@ -141,7 +145,7 @@ void CFileUpdateDlg::OnInstallerDownloaded(bool ok) {
     ::UpdateWindow(m_hStatus);
     SHELLEXECUTEINFOA info{};
     info.cbSize = sizeof(info);
-    info.fMask = SEE_MASK_NOCLOSEPROCESS;
+    info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
     info.lpFile = m_strInstallerFile.c_str();
     info.nShow = SW_SHOWNORMAL;
     if (!::ShellExecuteExA(&info)) {
