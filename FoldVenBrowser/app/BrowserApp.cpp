@@ -58,7 +58,8 @@ bool CBrowserApp::InitInstance() {
         return false;
     }
 
-    // ActiveX containment for the web panels is set up here once they exist; nothing to host yet.
+    // Every control site of the web panels answers the document host's questions the program's way.
+    m_controlContainer.Install();
 
     m_bLoggedIn = 0;
     m_dwComCtlVersion = QueryComCtlVersion();
@@ -94,6 +95,7 @@ bool CBrowserApp::InitInstance() {
     if (!m_pMainDlg->Create(nullptr))
         return false;
     SetMainWnd(m_pMainDlg->GetSafeHwnd());
+    m_pMainDlg->SetUp();
     m_pMainDlg->Show(SW_SHOWNORMAL);
 
     RunMessageLoop();

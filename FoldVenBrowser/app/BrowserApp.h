@@ -9,6 +9,7 @@
 #include "FoldVenBrowser/app/BrowserSettings.h"
 #include "FoldVenBrowser/app/LaunchOptions.h"
 #include "FoldVenBrowser/app/SessionInfo.h"
+#include "FoldVenBrowser/ui/ControlContainer.h"
 #include "win/App.h"
 #include "win/CallWindow.h"
 #include "win/SystemSessions.h"
@@ -62,6 +63,7 @@ private:
     COleSession m_ole;
     CWinsockSession m_sockets;
     CCallWindow m_jobWindow;
+    CControlContainerManager m_controlContainer;
     std::unique_ptr<CMainDlg> m_pMainDlg;
 };
 
