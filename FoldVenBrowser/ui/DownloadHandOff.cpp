@@ -59,19 +59,19 @@ void CDownloadHandOff::AddDownloadItem(const std::string& id, const std::string&
     m_list.Add(id, ThroughUtf16(name));
 }
 
-void CDownloadHandOff::SendDownloadList(const std::string& userId, const std::string& password) {
+bool CDownloadHandOff::SendDownloadList(const std::string& userId, const std::string& password) {
     if (m_bDownloaderReady == 0) {
         Tell("업데이트 중입니다.업데이트 완료후 이용해주세요~~~!!");
-        return;
+        return false;
     }
     const std::string installFolder =
         m_strInstallFolderOverride.empty() ? InstallPaths::InstallFolder() : m_strInstallFolderOverride;
     const std::string listFile = InstallPaths::TempFolder() + kListFileName;
     if (m_list.Empty())
-        return;
+        return false;
     if (m_bStarting) {
         m_queued.push_back(m_list.Text());
-        return;
+        return true;
     }
     const std::string text = m_list.Text();
     HWND downloader = ::FindWindowA(kDownloaderClass, nullptr);
@@ -82,9 +82,9 @@ void CDownloadHandOff::SendDownloadList(const std::string& userId, const std::st
         downloader = StartDownloader(installFolder + "FoldVenDown.exe",
                                      DownloaderCommandLine(userId, password, listFile));
         if (!downloader)
-            return;
+            return false;
     }
-    Deliver(downloader, listFile, text);
+    return Deliver(downloader, listFile, text);
 }
 
 HWND CDownloadHandOff::StartDownloader(const std::string& program, const std::string& commandLine) {
@@ -141,7 +141,7 @@ HWND CDownloadHandOff::WaitForDownloaderWindow(HANDLE process) {
     }
 }
 
-void CDownloadHandOff::Deliver(HWND downloader, const std::string& listFile, const std::string& first) {
+bool CDownloadHandOff::Deliver(HWND downloader, const std::string& listFile, const std::string& first) {
     std::vector<std::string> texts{first};
     texts.insert(texts.end(), m_queued.begin(), m_queued.end());
     m_queued.clear();
@@ -153,9 +153,12 @@ void CDownloadHandOff::Deliver(HWND downloader, const std::string& listFile, con
         COPYDATASTRUCT data{7, static_cast<DWORD>(text.size() + 1), const_cast<char*>(text.c_str())};
         DWORD_PTR answer = 0;
         if (!::SendMessageTimeoutA(downloader, WM_COPYDATA, reinterpret_cast<WPARAM>(m_hOwner),
-                                   reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, 10000, &answer))
+                                   reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, 10000, &answer)) {
             Tell("다운로드 목록을 다운로드 프로그램에 전달하지 못했습니다.");
+            return false;
+        }
     }
+    return true;
 }
 
 void CDownloadHandOff::Tell(const std::string& text) {

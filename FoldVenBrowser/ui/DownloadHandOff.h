@@ -27,7 +27,8 @@ public:
 
     void BeginDownloadList();
     void AddDownloadItem(const std::string& id, const std::string& name);
-    void SendDownloadList(const std::string& userId, const std::string& password);
+    // True when the list reached the downloader.
+    bool SendDownloadList(const std::string& userId, const std::string& password);
 
     // For tests: where the downloader is looked for (default: the install folder) and how long its window
     // is waited for.
@@ -41,7 +42,7 @@ public:
 private:
     HWND StartDownloader(const std::string& program, const std::string& commandLine);
     HWND WaitForDownloaderWindow(HANDLE process);
-    void Deliver(HWND downloader, const std::string& listFile, const std::string& text);
+    bool Deliver(HWND downloader, const std::string& listFile, const std::string& text);
     void Tell(const std::string& text);
 
     HWND m_hOwner;
