@@ -61,21 +61,7 @@ protected:
     }
     void PressPageButton(UINT command) { ::PostMessageA(::GetParent(list), kButtonClick, command, 0); }
 
-    // The program's message dialog: its text, after which it is closed.
-    std::string TakeMessage() {
-        HWND message = WaitForWindow(
-            browser.Pid(),
-            [](HWND hwnd) {
-                return ClassOf(hwnd) == "#32770" && TextOf(hwnd).empty() && ::GetDlgItem(hwnd, 0xFFFF);
-            },
-            kWait);
-        if (message == nullptr)
-            return "(no message)";
-        const std::string text = MessageBoxText(message);
-        ClickControl(ChildWithText(message, "닫기"));
-        WaitUntil([message] { return !::IsWindow(message); }, kWait);
-        return text;
-    }
+    std::string TakeMessage() { return TakeProgramMessage(browser.Pid(), kWait); }
     bool PopupMenuShown(DWORD milliseconds) {
         return WaitUntil(
             [this] {

@@ -114,21 +114,7 @@ protected:
     std::vector<std::string> ListFileRecords() const { return Records(TestInstall::ReadFile(listFile)); }
     std::string DownloaderLog() const { return TestInstall::ReadFile(downloaderLog); }
 
-    // The program's message dialog: its text, after which it is closed.
-    std::string TakeMessage() {
-        HWND message = WaitForWindow(
-            browser.Pid(),
-            [](HWND hwnd) {
-                return ClassOf(hwnd) == "#32770" && TextOf(hwnd).empty() && ::GetDlgItem(hwnd, 0xFFFF);
-            },
-            kWait);
-        if (message == nullptr)
-            return "(no message)";
-        const std::string text = MessageBoxText(message);
-        ClickControl(ChildWithText(message, "닫기"));
-        WaitUntil([message] { return !::IsWindow(message); }, kWait);
-        return text;
-    }
+    std::string TakeMessage() { return TakeProgramMessage(browser.Pid(), kWait); }
     // A system message box "알림": its text, after which it is closed.
     std::string TakeNotice() {
         HWND box = WaitForWindow(

@@ -42,8 +42,11 @@ bool CDownloaderWindow::Create(HINSTANCE instance, int show) {
     wc.lpszClassName = kClassName;
     if (!::RegisterClassA(&wc))
         return false;
-    m_hWnd = ::CreateWindowExA(0, kClassName, "폴드벤 다운로더", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                               CW_USEDEFAULT, 460, 300, nullptr, nullptr, instance, this);
+    // Bottom right of the screen, where it does not hide the browser that started it.
+    RECT area{};
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    m_hWnd = ::CreateWindowExA(0, kClassName, "폴드벤 다운로더", WS_OVERLAPPEDWINDOW, area.right - 480,
+                               area.bottom - 320, 460, 300, nullptr, nullptr, instance, this);
     if (!m_hWnd)
         return false;
     ::ShowWindow(m_hWnd, show);
