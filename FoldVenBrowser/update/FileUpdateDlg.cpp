@@ -255,7 +255,7 @@ bool CFileUpdateDlg::OnTimer(UINT_PTR id) {
     return false;
 }
 
-bool CFileUpdateDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+bool CFileUpdateDlg::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& result) {
     result = 0;
     switch (message) {
         case kProgressMessage: {
@@ -280,7 +280,6 @@ bool CFileUpdateDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_P
         case WM_CLOSE:
             return true;
         default:
-            (void)lParam;
             return false;
     }
 }
