@@ -89,10 +89,7 @@ protected:
     }
 
     void StartBrowserAtLevelThree() {
-        TestInstall::SaveCredentials(1, "tester", 1, "test1234");
-        ASSERT_TRUE(browser.Start(folder + "FoldVenBrowser.exe", {"qmtzvbka"}, folder,
-                                  DevService::HostEnvironment()));
-        main = WaitForWindowOfClass(browser.Pid(), "FOldVenClass", kWait);
+        main = StartLoggedIn(browser, kWait);
         ASSERT_NE(main, nullptr);
         ASSERT_TRUE(WaitUntil(
             [this] { return (list = FindDescendant(main, "SysListView32", kRemoteList)) != nullptr; },
