@@ -149,4 +149,41 @@ sleep 1.5
 shot 14-browse-context-menu
 xdotool key Escape
 sleep 0.5
+# --- Downloads: two files of that folder go to the downloader. The installed version file is older than
+# the service's, so the installer dialog first fetches the build's setup.exe (served in paced pieces, so
+# its bar is seen moving) and runs it; the next press hands the files to the stand-in downloader.
+printf '2.3.1.1' > "$prefix/drive_c/Program Files/FoldVen/ver.ini"
+control() { curl -s -o /dev/null "http://$host/_control/$1"; }
+control "set?setup-file=$fv_root/build/win/setup.exe"
+control "fault?path=/rivi/setup.exe&kind=chunked-writes&arg=32768"
+control "fault?path=/rivi/setup.exe&kind=chunk-pause&arg=120"
+visible() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
+wait_for() {  # window name, seconds; true once such a window shows
+    for _ in $(seq $(($2 * 10))); do visible "$1" && return 0; sleep 0.1; done
+    return 1
+}
+at 300 153; xdotool click 1                                # the first file
+at 300 170; xdotool keydown ctrl click 1 keyup ctrl        # and the second
+sleep 1
+shot 15-download-selected
+at 156 59; xdotool click 1                                 # 파일 다운로드 (button 11)
+sleep 2.5
+shot 16-installer-dialog-and-refusal                      # downloads wait for the installation
+xdotool key Escape                                         # closes the message
+sleep 0.5
+# Without a window manager the X window of the main window, active again, ends up over the dialog's
+# (Windows keeps owned windows above their owner): raise the dialog's X window for the screenshots.
+dialog=$(xdotool search --onlyvisible --name '폴드벤 프로그램 설치' | head -1)
+[ -n "$dialog" ] && xdotool windowraise "$dialog"
+sleep 0.5
+shot 17-installer-download-progress
+sleep 2
+shot 18-installer-download-progress-later
+wait_for '폴드벤 설치' 30 && sleep 0.3 && shot 19-installer-running
+for _ in $(seq 300); do visible '폴드벤 프로그램 설치' || break; sleep 0.1; done
+sleep 1
+at 300 153; xdotool click 1
+at 300 170; xdotool keydown ctrl click 1 keyup ctrl
+at 156 59; xdotool click 1                                 # 파일 다운로드, now handed over
+wait_for '폴드벤 다운로더' 20 && sleep 1.5 && shot 20-downloader
 echo "screenshots are in $shots"

@@ -71,6 +71,13 @@ if fv_build_windows; then
     fi
     ctest --test-dir "$fv_root/build/win" -j 1 --output-on-failure 2>&1 | tee "$logs/win.log"
     count_ctest "$logs/win.log"
+    echo "== setup.exe in a fresh prefix"
+    if "$fv_root/tools/installer/check-setup.sh" "$fv_root/build/win/setup.exe" "$fv_root/build/wineprefix-setup" \
+        2>&1 | tee "$logs/setup.log"; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+    fi
     "$fv_root/tools/devservice-ctl.sh" stop "$state"
     wineserver -k 2>/dev/null || true
     fv_stop_xvfb

@@ -132,3 +132,8 @@
 #define IDB_PAGE_NEXT 263
 #define IDB_PAGE_NEXT_HOVER 264
 #define IDB_PAGE_PREVIOUS 265
+
+// Downloads: installer update dialog and folder picker
+#define IDD_FILE_UPDATE 259
+#define IDC_UPDATE_PROGRESS 1021
+#define IDC_UPDATE_STATUS 1022

@@ -15,6 +15,7 @@
 #include "FoldVenBrowser/service/ServiceClient.h"
 #include "FoldVenBrowser/toolkit/BitmapDraw.h"
 #include "FoldVenBrowser/toolkit/Fonts.h"
+#include "FoldVenBrowser/ui/DownloadHandOff.h"
 #include "FoldVenBrowser/ui/MainBrowseHost.h"
 #include "FoldVenBrowser/ui/MemoBox.h"
 #include "FoldVenBrowser/ui/MessageDlg.h"

@@ -16,6 +16,7 @@
 #include "FoldVenBrowser/toolkit/SystemTray.h"
 #include "win/App.h"
 
+class CDownloadHandOff;
 class CMainBrowseHost;
 class CRemoteExplorer;
 class CRemoteListCtrl;
@@ -84,12 +85,8 @@ public:
     bool SendDownloadList(const std::string& userId, const std::string& password);
     bool ChooseDownloadFolder();
 
-    BOOL m_bDownloaderReady = TRUE;
-    std::string m_strDownloadList;
-    std::string m_strDownloadListPath;
-    std::string m_strInstallFolder;
-    std::string m_strTempFolder;
-    std::string m_strInitialFolder;
+    // The download list, the downloader-ready flag and the installer dialog (ui/DownloadHandOff.h).
+    std::unique_ptr<CDownloadHandOff> m_pDownloads;
 
     // ---- Search (the main window's buttons answer "준비중입니다."; MainDlgSearch.cpp) ----
     void OnSearchCommand();

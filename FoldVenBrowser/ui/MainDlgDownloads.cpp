@@ -1,14 +1,35 @@
-// The main window's hand-off of downloads to the downloader.
+// The main window's hand-off of downloads to the downloader, and the choice of the download folder.
 #include "FoldVenBrowser/ui/MainDlg.h"
 
-void CMainDlg::BeginDownloadList() {}
+#include "FoldVenBrowser/app/BrowserApp.h"
+#include "FoldVenBrowser/catalogue/SelectFolderDialog.h"
+#include "FoldVenBrowser/ui/DownloadHandOff.h"
+#include "platform/Registry.h"
 
-void CMainDlg::AddDownloadItem(const std::string&, const std::string&) {}
+void CMainDlg::BeginDownloadList() {
+    if (!m_pDownloads)
+        m_pDownloads = std::make_unique<CDownloadHandOff>(m_hWnd);
+    m_pDownloads->BeginDownloadList();
+}
 
-bool CMainDlg::SendDownloadList(const std::string&, const std::string&) {
-    return false;
+void CMainDlg::AddDownloadItem(const std::string& id, const std::string& name) {
+    if (m_pDownloads)
+        m_pDownloads->AddDownloadItem(id, name);
+}
+
+bool CMainDlg::SendDownloadList(const std::string& userId, const std::string& password) {
+    return m_pDownloads && m_pDownloads->SendDownloadList(userId, password);
 }
 
 bool CMainDlg::ChooseDownloadFolder() {
-    return false;
+    CSelectFolderDialog picker(FALSE, "", 0x806, nullptr, m_hWnd, "기본으로 저장될 폴더를 선택해 주세요");
+    if (picker.DoModal() != IDOK)
+        return false;
+    // The label's tooltip keeps the folder it was made with.
+    m_folderLabel.SetText(picker.GetSelectedPath());
+    if (CBrowserApp* app = CBrowserApp::Get()) {
+        app->m_settings.rPathBasic = picker.GetSelectedPath();
+        app->m_settings.SaveSettings(SystemRegistry());
+    }
+    return true;
 }

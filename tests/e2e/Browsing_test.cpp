@@ -27,10 +27,7 @@ constexpr int kRemoteList = 1017;
 class BrowsingTest : public BrowserAgainstDevServiceTest {
 protected:
     void StartBrowser() {
-        TestInstall::SaveCredentials(1, "tester", 1, "test1234");
-        ASSERT_TRUE(browser.Start(folder + "FoldVenBrowser.exe", {"qmtzvbka"}, folder,
-                                  DevService::HostEnvironment()));
-        main = WaitForWindowOfClass(browser.Pid(), "FOldVenClass", kWait);
+        main = StartLoggedIn(browser, kWait);
         ASSERT_NE(main, nullptr);
         // The panels come with the set-up that follows the window's creation.
         ASSERT_TRUE(WaitUntil(
@@ -61,21 +58,7 @@ protected:
     }
     void PressPageButton(UINT command) { ::PostMessageA(::GetParent(list), kButtonClick, command, 0); }
 
-    // The program's message dialog: its text, after which it is closed.
-    std::string TakeMessage() {
-        HWND message = WaitForWindow(
-            browser.Pid(),
-            [](HWND hwnd) {
-                return ClassOf(hwnd) == "#32770" && TextOf(hwnd).empty() && ::GetDlgItem(hwnd, 0xFFFF);
-            },
-            kWait);
-        if (message == nullptr)
-            return "(no message)";
-        const std::string text = MessageBoxText(message);
-        ClickControl(ChildWithText(message, "닫기"));
-        WaitUntil([message] { return !::IsWindow(message); }, kWait);
-        return text;
-    }
+    std::string TakeMessage() { return TakeProgramMessage(browser.Pid(), kWait); }
     bool PopupMenuShown(DWORD milliseconds) {
         return WaitUntil(
             [this] {

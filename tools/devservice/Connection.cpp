@@ -173,7 +173,8 @@ void CConnection::Deliver(const CHttpResponse& response, const CDelivery& delive
             return;
         }
         pos += n;
-        if (delivery.chunkBytes > 0 && pos < total && !Pause(kChunkPauseMs)) {
+        const int pause = delivery.chunkPauseMs > 0 ? delivery.chunkPauseMs : kChunkPauseMs;
+        if (delivery.chunkBytes > 0 && pos < total && !Pause(pause)) {
             return;
         }
     }

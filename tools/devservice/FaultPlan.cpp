@@ -14,10 +14,10 @@ struct CKindRule {
 };
 
 const CKindRule kKinds[] = {
-    {"delay", true, 0, 600000},           {"close-before", false, 0, 0}, {"close-during", false, 0, 0},
-    {"status", true, 100, 599},           {"split-header", false, 0, 0}, {"no-length", false, 0, 0},
-    {"chunked-writes", true, 1, 1 << 20}, {"stall", false, 0, 0},        {"freply", true, 0, 999999},
-    {"truncate-body", false, 0, 0},
+    {"delay", true, 0, 600000},           {"close-before", false, 0, 0},   {"close-during", false, 0, 0},
+    {"status", true, 100, 599},           {"split-header", false, 0, 0},   {"no-length", false, 0, 0},
+    {"chunked-writes", true, 1, 1 << 20}, {"stall", false, 0, 0},          {"freply", true, 0, 999999},
+    {"truncate-body", false, 0, 0},       {"chunk-pause", true, 1, 10000},
 };
 
 }  // namespace
@@ -78,6 +78,8 @@ CDelivery CFaultPlan::Take(const std::string& target) {
             d.noLength = true;
         } else if (f.kind == "chunked-writes") {
             d.chunkBytes = arg;
+        } else if (f.kind == "chunk-pause") {
+            d.chunkPauseMs = arg;
         } else if (f.kind == "stall") {
             d.stall = true;
         } else if (f.kind == "freply") {

@@ -13,8 +13,9 @@ struct CDelivery {
     bool noLength = false;
     bool stall = false;
     bool truncateBody = false;
-    int chunkBytes = 0;  // 0: one write
-    int status = 0;      // 0: the page's own status
+    int chunkBytes = 0;    // 0: one write
+    int chunkPauseMs = 0;  // between chunked writes; 0: the usual 2 ms
+    int status = 0;        // 0: the page's own status
     bool fReply = false;
     int fCode = 0;
 };

@@ -7,6 +7,7 @@
 #include "tests/e2e/support/DevService.h"
 #include "tests/e2e/support/TestInstall.h"
 #include "tests/e2e/support/TestProcess.h"
+#include "tests/e2e/support/WindowFinder.h"
 
 // A fresh copy of the programs for each test, run against a reset devservice, with no saved settings and
 // no browser left from an earlier test.
@@ -22,6 +23,16 @@ protected:
         ASSERT_FALSE(folder.empty()) << "no fresh install from FV_DIST";
     }
     void TearDown() override { KillProcessesNamed("FoldVenBrowser.exe"); }
+
+    // The fresh copy's browser, logging in by itself as "tester" with saved credentials: its main window,
+    // or null when none showed within `milliseconds`.
+    HWND StartLoggedIn(CTestProcess& browser, DWORD milliseconds) {
+        TestInstall::SaveCredentials(1, "tester", 1, "test1234");
+        if (!browser.Start(folder + "FoldVenBrowser.exe", {"qmtzvbka"}, folder,
+                           DevService::HostEnvironment()))
+            return nullptr;
+        return WindowFinder::WaitForWindowOfClass(browser.Pid(), "FOldVenClass", milliseconds);
+    }
 
     std::string folder;
 };

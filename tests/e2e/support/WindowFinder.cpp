@@ -102,6 +102,21 @@ HWND ChildWithText(HWND parent, const std::string& text) {
     return search.found;
 }
 
+std::string TakeProgramMessage(DWORD pid, DWORD milliseconds) {
+    HWND message = WaitForWindow(
+        pid,
+        [](HWND hwnd) {
+            return ClassOf(hwnd) == "#32770" && TextOf(hwnd).empty() && ::GetDlgItem(hwnd, 0xFFFF);
+        },
+        milliseconds);
+    if (message == nullptr)
+        return "(no message)";
+    const std::string text = MessageBoxText(message);
+    ClickControl(ChildWithText(message, "닫기"));
+    WaitUntil([message] { return !::IsWindow(message); }, milliseconds);
+    return text;
+}
+
 void ClickControl(HWND control) {
     ::PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
     ::PostMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));

@@ -23,6 +23,10 @@ HWND WaitForWindowOfClass(DWORD pid, const std::string& className, DWORD millise
 HWND WaitForMessageBox(DWORD pid, DWORD milliseconds);
 std::string MessageBoxText(HWND box);
 
+// The program's own message dialog (CMessageDlg: no title, the text in control 0xFFFF) of `pid`: its text,
+// after which it is closed with its "닫기" button; "(no message)" when none showed within `milliseconds`.
+std::string TakeProgramMessage(DWORD pid, DWORD milliseconds);
+
 // Presses a dialog button the way a click does.
 void ClickButton(HWND dialog, int id);
 // The first child of `parent` whose window text is `text` (skinned buttons carry their label).

@@ -1,0 +1,35 @@
+#include "FoldVenBrowser/update/DownloadProgressCallback.h"
+
+#include <shlwapi.h>
+
+#include <string>
+
+#include "FoldVenBrowser/update/FileUpdateDlg.h"
+
+HRESULT CDownloadProgressCallback::QueryInterface(REFIID riid, void** object) {
+    if (!object)
+        return E_POINTER;
+    if (::IsEqualIID(riid, IID_IUnknown) || ::IsEqualIID(riid, IID_IBindStatusCallback)) {
+        *object = static_cast<IBindStatusCallback*>(this);
+        return S_OK;
+    }
+    *object = nullptr;
+    return E_NOINTERFACE;
+}
+
+HRESULT CDownloadProgressCallback::OnProgress(ULONG progress, ULONG progressMax, ULONG, LPCWSTR) {
+    char done[64] = "";
+    char total[64] = "";
+    ::StrFormatByteSizeA(progress, done, sizeof(done));
+    ::StrFormatByteSizeA(progressMax, total, sizeof(total));
+    std::string text;
+    int percent = 0;
+    if (progressMax != 0) {
+        text = std::string("Downloaded.. ") + done + " of " + total + "       ";
+        percent = static_cast<int>(static_cast<unsigned long long>(progress) * 100 / progressMax);
+    } else {
+        text = std::string("Downloaded.. ") + done;
+    }
+    m_pDialog->PostProgress(text, percent);
+    return m_pDialog->StopRequested() ? E_ABORT : S_OK;
+}
