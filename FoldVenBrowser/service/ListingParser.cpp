@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "FoldVenBrowser/catalogue/ListingSink.h"
+#include "FoldVenBrowser/service/ListReply.h"
 #include "net/ReplyReaders.h"
 
 CRemoteItem ParseListingLine(std::string line) {
@@ -30,32 +31,11 @@ void ParseListing(const std::string& body, IListingSink& sink, const CRemoteLoca
                   bool keepView) {
     if (body.find("S0\t") == std::string::npos)
         return;
-    static const std::string kListStart = "S\t0\tS0\t";
-    std::string text;
-    std::size_t from = 0;
-    for (std::size_t at = body.find(kListStart); at != std::string::npos; at = body.find(kListStart, from)) {
-        text.append(body, from, at - from);
-        from = at + kListStart.size();
-    }
-    text.append(body, from, std::string::npos);
+    std::string text = ListReply::WithoutListStarts(body);
     text.erase(0, text.find('\t') + 1);  // the leading field; nothing when there is no tab
-    if (text.find('\t') == std::string::npos) {
-        sink.PartitionView();
-        return;
-    }
-    // Lines are taken by position rather than cut from the front of the text, so a long reply costs
-    // time in proportion to its length.
-    std::size_t pos = 0;
-    std::size_t nextTab = text.find('\t');
-    do {
-        const std::size_t end = text.find("\r\n", pos);
-        std::string chunk = text.substr(pos, end == std::string::npos ? std::string::npos : end - pos);
-        pos = end == std::string::npos ? text.size() : end + 2;
-        std::string line = NextLine(chunk);
+    ListReply::ForEachLine(text, 10, [&](std::string&& line) {
         if (line.size() > 10)
             sink.AddReplyItem(ParseListingLine(std::move(line)), location, keepView);
-        if (nextTab < pos)
-            nextTab = text.find('\t', pos);
-    } while (text.size() - pos >= 10 && nextTab != std::string::npos);
+    });
     sink.PartitionView();
 }
