@@ -10,7 +10,6 @@
 #include "FoldVenBrowser/app/LaunchOptions.h"
 #include "FoldVenBrowser/app/SessionInfo.h"
 #include "win/App.h"
-#include "win/CallWindow.h"
 #include "win/SystemSessions.h"
 
 class CLoginDlg;
@@ -61,7 +60,6 @@ private:
     HANDLE m_hMutex = nullptr;
     COleSession m_ole;
     CWinsockSession m_sockets;
-    CCallWindow m_jobWindow;
     std::unique_ptr<CMainDlg> m_pMainDlg;
 };
 

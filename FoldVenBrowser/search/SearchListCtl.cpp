@@ -1,0 +1,210 @@
+#include "FoldVenBrowser/search/SearchListCtl.h"
+
+#include "FoldVenBrowser/catalogue/Formatters.h"
+#include "FoldVenBrowser/search/FileIcons.h"
+
+namespace {
+
+struct Column {
+    const char* heading;
+    int width;
+    int format;
+};
+constexpr Column kColumns[] = {
+    {"이름", 400, LVCFMT_LEFT}, {"수정한 날짜", 70, LVCFMT_RIGHT}, {"크기", 160, LVCFMT_LEFT}};
+
+constexpr UINT kTextFormat = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
+
+void FrameWith(HDC dc, const RECT& rc, COLORREF colour) {
+    HBRUSH brush = ::CreateSolidBrush(colour);
+    ::FrameRect(dc, &rc, brush);
+    ::DeleteObject(brush);
+}
+
+}  // namespace
+
+bool CSearchListCtl::Create(HWND parent, const RECT& rc) {
+    if (!CreateList(0, WS_CHILD | WS_VISIBLE | LVS_OWNERDRAWFIXED | LVS_SHOWSELALWAYS | LVS_REPORT, rc,
+                    parent, kControlId))
+        return false;
+    HICON icon = static_cast<HICON>(
+        ::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kFileIcon), IMAGE_ICON, 16, 16, 0));
+    if (icon) {
+        ::ImageList_AddIcon(m_imgSmall, icon);
+        ::DestroyIcon(icon);
+    }
+    if (!ListView_GetImageList(m_hWnd, LVSIL_SMALL))
+        ListView_SetImageList(m_hWnd, m_imgSmall, LVSIL_SMALL);
+    ListView_SetExtendedListViewStyle(m_hWnd, LVS_EX_SUBITEMIMAGES | LVS_EX_FULLROWSELECT | LVS_EX_FLATSB);
+    int index = 0;
+    for (const Column& column : kColumns) {
+        LVCOLUMNA lvc{};
+        lvc.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
+        lvc.fmt = column.format;
+        lvc.cx = column.width;
+        lvc.pszText = const_cast<char*>(column.heading);
+        ::SendMessageA(m_hWnd, LVM_INSERTCOLUMNA, index++, reinterpret_cast<LPARAM>(&lvc));
+    }
+    return true;
+}
+
+void CSearchListCtl::AddResult(const CRemoteItem& item) {
+    auto* record = new CRemoteItem(item);
+    LVITEMA row{};
+    row.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
+    row.iItem = GetItemCount();
+    row.pszText = const_cast<char*>(record->owner.c_str());
+    row.iImage = I_IMAGECALLBACK;
+    row.lParam = reinterpret_cast<LPARAM>(record);
+    if (::SendMessageA(m_hWnd, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&row)) < 0) {
+        delete record;
+        return;
+    }
+    // Painting every row of a long reply would cost more than the rows themselves.
+    if (::GetTickCount() - m_lastRepaint >= kRepaintMs)
+        ShowArrivedRows();
+}
+
+void CSearchListCtl::ShowArrivedRows() {
+    ::UpdateWindow(m_hWnd);
+    m_lastRepaint = ::GetTickCount();
+}
+
+void CSearchListCtl::DeleteAllItems() {
+    ::SendMessageA(m_hWnd, LVM_DELETEALLITEMS, 0, 0);
+}
+
+int CSearchListCtl::GetItemCount() const {
+    return static_cast<int>(::SendMessageA(m_hWnd, LVM_GETITEMCOUNT, 0, 0));
+}
+
+const CRemoteItem* CSearchListCtl::GetRecord(int row) const {
+    LVITEMA item{};
+    item.mask = LVIF_PARAM;
+    item.iItem = row;
+    if (!::SendMessageA(m_hWnd, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)))
+        return nullptr;
+    return reinterpret_cast<const CRemoteItem*>(item.lParam);
+}
+
+void CSearchListCtl::FreeRecord(int row) const {
+    delete GetRecord(row);
+    LVITEMA item{};
+    item.mask = LVIF_PARAM;
+    item.iItem = row;
+    ::SendMessageA(m_hWnd, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+void CSearchListCtl::FreeAllRecords() const {
+    for (int row = GetItemCount() - 1; row >= 0; --row)
+        FreeRecord(row);
+}
+
+LRESULT CSearchListCtl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    // Whoever deletes rows, their records go with them.
+    switch (message) {
+        case LVM_DELETEITEM:
+            FreeRecord(static_cast<int>(wParam));
+            break;
+        case LVM_DELETEALLITEMS:
+        case WM_DESTROY:
+            FreeAllRecords();
+            break;
+        default:
+            break;
+    }
+    return CArrowListCtrl::WindowProc(message, wParam, lParam);
+}
+
+bool CSearchListCtl::IsRowSelected(int row) const {
+    return row >= 0 && (ListView_GetItemState(m_hWnd, row, LVIS_SELECTED) & LVIS_SELECTED) != 0;
+}
+
+void CSearchListCtl::DrawItem(DRAWITEMSTRUCT* dis) {
+    const auto* record = reinterpret_cast<const CRemoteItem*>(dis->itemData);
+    if (!record)
+        return;
+    const bool focused = ::GetFocus() == m_hWnd || (::GetWindowLongA(m_hWnd, GWL_STYLE) & LVS_SHOWSELALWAYS);
+    const bool selected = (dis->itemState & ODS_SELECTED) != 0;
+    const COLORREF background =
+        selected ? (focused ? m_crSelFocus : m_crSelNoFocus) : ListView_GetBkColor(m_hWnd);
+    const RECT row = dis->rcItem;
+    const int width = row.right - row.left;
+    const int height = row.bottom - row.top;
+
+    // Drawn off screen and copied in one step, so a row never flickers.
+    HDC dc = ::CreateCompatibleDC(dis->hDC);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(dis->hDC, width, height);
+    HGDIOBJ oldBitmap = ::SelectObject(dc, bitmap);
+    HBRUSH fill = ::CreateSolidBrush(background);
+    RECT all{0, 0, width, height};
+    ::FillRect(dc, &all, fill);
+    ::DeleteObject(fill);
+    HGDIOBJ oldFont = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0)));
+    const COLORREF oldColour = ::SetTextColor(dc, m_crText);
+    const int oldMode = ::SetBkMode(dc, TRANSPARENT);
+    SIZE space{};
+    ::GetTextExtentPoint32A(dc, " ", 1, &space);
+
+    HWND header = ListView_GetHeader(m_hWnd);
+    const int columns = static_cast<int>(::SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
+    int x = 0;
+    for (int order = 0; order < columns; ++order) {
+        const int column = static_cast<int>(::SendMessageA(header, HDM_ORDERTOINDEX, order, 0));
+        const int columnWidth = ListView_GetColumnWidth(m_hWnd, column);
+        RECT cell{x, 0, x + columnWidth - space.cx, height};
+        x += columnWidth;
+        DrawCell(dc, column, cell, *record);
+    }
+    ::BitBlt(dis->hDC, row.left, row.top, width, height, dc, 0, 0, SRCCOPY);
+
+    const int index = static_cast<int>(dis->itemID);
+    if (selected) {
+        RECT frame{row.left, row.top - 1, row.right, row.bottom + 1};
+        FrameWith(dis->hDC, frame, background);
+        ::InflateRect(&frame, -1, -1);
+        if (IsRowSelected(index - 1))
+            frame.top -= 1;
+        if (IsRowSelected(index + 1))
+            frame.bottom += 1;
+        FrameWith(dis->hDC, frame, focused ? m_crHighlight : m_crFrameNoFocus);
+    } else if ((dis->itemState & ODS_FOCUS) && ::GetFocus() == m_hWnd) {
+        RECT frame{row.left + 1, row.top, row.right - 1, row.bottom};
+        FrameWith(dis->hDC, frame, m_crFrameNoFocus);
+    }
+
+    ::SetBkMode(dc, oldMode);
+    ::SetTextColor(dc, oldColour);
+    ::SelectObject(dc, oldFont);
+    ::SelectObject(dc, oldBitmap);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(dc);
+}
+
+void CSearchListCtl::DrawCell(HDC dc, int column, RECT cell, const CRemoteItem& item) const {
+    if (cell.left >= cell.right)
+        return;
+    switch (column) {
+        case 0: {
+            cell.left += 2;
+            const int icon = GetFileIconIndex(item.name.c_str());
+            if (HIMAGELIST icons = GetFileIconList())
+                ::ImageList_Draw(icons, icon, dc, cell.left, cell.top, ILD_TRANSPARENT);
+            cell.left += 18;
+            const COLORREF old = ::SetTextColor(dc, RGB(0, 0, 0));
+            ::DrawTextA(dc, item.name.c_str(), static_cast<int>(item.name.size()), &cell, kTextFormat);
+            ::SetTextColor(dc, old);
+            break;
+        }
+        case 1:
+            ::DrawTextA(dc, "", 0, &cell, DT_CENTER | kTextFormat);
+            break;
+        case 2: {
+            const std::string size = FormatSize(item.size);
+            ::DrawTextA(dc, size.c_str(), static_cast<int>(size.size()), &cell, DT_RIGHT | kTextFormat);
+            break;
+        }
+        default:
+            break;
+    }
+}

@@ -1,0 +1,48 @@
+#include "FoldVenBrowser/search/SearchRunner.h"
+
+#include "FoldVenBrowser/search/SearchListCtl.h"
+#include "net/HttpClient.h"
+#include "platform/UiHooks.h"
+
+CSearchRunner::CSearchRunner(const std::shared_ptr<CSearchResults>& results, const CSessionInfo& session)
+    : CWorkerThread(TRUE), m_pResults(results), m_session(session) {
+    if (results) {
+        m_query.keyword = results->m_strKeyword;
+        m_query.searchType = results->m_nSearchType;
+    }
+}
+
+void CSearchRunner::Run() {
+    m_nCount = 0;
+    m_uiCall.RunOnUiThread(&CSearchRunner::Nothing, nullptr);
+    // No window pumps on this thread; the watchdog still limits every step.
+    CHttpClient client;
+    const CSearchRequest::Outcome outcome =
+        CSearchRequest::Run(client, m_session, m_query, [this](const CRemoteItem& item) {
+            m_item = item;
+            m_uiCall.RunOnUiThread(&CSearchRunner::Deliver, this);
+            ++m_nCount;
+        });
+    m_uiCall.RunOnUiThread(&CSearchRunner::Nothing, nullptr);
+    m_uiCall.RunOnUiThread(&CSearchRunner::Finish, this);
+    // A search that a newer one replaced, or that outlived the program's windows, says nothing more.
+    if (m_bWasCurrent)
+        CSearchRequest::ShowOutcome(SystemUiHooks(), outcome);
+}
+
+void CSearchRunner::Deliver(void* argument) {
+    auto* job = static_cast<CSearchRunner*>(argument);
+    const std::shared_ptr<CSearchResults> results = job->m_pResults.lock();
+    if (results && results->IsCurrent(job) && results->m_pList)
+        results->m_pList->AddResult(job->m_item);
+}
+
+void CSearchRunner::Finish(void* argument) {
+    auto* job = static_cast<CSearchRunner*>(argument);
+    const std::shared_ptr<CSearchResults> results = job->m_pResults.lock();
+    if (!results)
+        return;
+    job->m_bWasCurrent = results->CancelSearch(job) != nullptr;
+    if (job->m_bWasCurrent && results->m_pList)
+        results->m_pList->ShowArrivedRows();
+}

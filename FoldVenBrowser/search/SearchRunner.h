@@ -1,0 +1,35 @@
+#pragma once
+
+#include <memory>
+
+#include "FoldVenBrowser/app/SessionInfo.h"
+#include "FoldVenBrowser/catalogue/RemoteItem.h"
+#include "FoldVenBrowser/search/SearchResults.h"
+#include "FoldVenBrowser/service/SearchRequest.h"
+#include "win/WorkerThread.h"
+
+// The search job: the search request on a worker thread of its own, each result handed to the result
+// list on the user-interface thread. It deletes itself when its thread ends.
+class CSearchRunner : public CWorkerThread {
+public:
+    // Takes the keyword, category and account values now, on the user-interface thread, so that the
+    // worker reads nothing that thread may change.
+    CSearchRunner(const std::shared_ptr<CSearchResults>& results, const CSessionInfo& session);
+
+    int GetCount() const { return m_nCount; }
+
+protected:
+    void Run() override;
+
+private:
+    static void Nothing(void*) {}
+    static void Deliver(void* job);
+    static void Finish(void* job);
+
+    std::weak_ptr<CSearchResults> m_pResults;
+    CRemoteItem m_item;
+    int m_nCount = 0;
+    SearchQuery m_query;
+    CSessionInfo m_session;
+    bool m_bWasCurrent = false;  // the search still counted when it ended
+};
