@@ -1,5 +1,7 @@
 #include "win/App.h"
 
+#include <algorithm>
+
 CApp* CApp::s_instance = nullptr;
 
 CApp::CApp() {
@@ -11,9 +13,11 @@ CApp::~CApp() {
         s_instance = nullptr;
 }
 
-int CApp::RunMessageLoop() {
+int CApp::RunMessageLoop() const {
     MSG msg;
     while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (FilterMessage(msg))
+            continue;
         HWND active = ::GetActiveWindow();
         if (active && ::IsDialogMessageA(active, &msg))
             continue;
@@ -28,4 +32,16 @@ void CApp::OnWindowDestroyed(HWND hwnd) {
         m_hMainWnd = nullptr;
         ::PostQuitMessage(0);
     }
+}
+
+void CApp::RemoveMessageFilter(ILoopMessageFilter* filter) {
+    m_filters.erase(std::remove(m_filters.begin(), m_filters.end(), filter), m_filters.end());
+}
+
+bool CApp::FilterMessage(MSG& msg) const {
+    for (ILoopMessageFilter* filter : m_filters) {
+        if (filter->PreTranslateMessage(msg))
+            return true;
+    }
+    return false;
 }

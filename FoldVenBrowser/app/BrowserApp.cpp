@@ -97,6 +97,7 @@ bool CBrowserApp::InitInstance() {
     if (!m_pMainDlg->Create(nullptr))
         return false;
     SetMainWnd(m_pMainDlg->GetSafeHwnd());
+    m_pMainDlg->SetUp();
     m_pMainDlg->Show(SW_SHOWNORMAL);
 
     RunMessageLoop();

@@ -1,7 +1,6 @@
 #include "FoldVenBrowser/app/Notices.h"
 
-#include <cstdio>
-
+#include "FoldVenBrowser/app/WebPages.h"
 #include "net/ReplyReaders.h"
 
 namespace {
@@ -76,19 +75,7 @@ std::string PasswordSearch(const std::string& webHost) {
 }
 
 std::string Notice(const std::string& webHost, const std::string& index) {
-    std::string escaped;
-    for (unsigned char c : index) {
-        const bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-                           c == '-' || c == '_' || c == '.' || c == '~';
-        if (plain) {
-            escaped += static_cast<char>(c);
-        } else {
-            char hex[4];
-            std::snprintf(hex, sizeof(hex), "%%%02X", c);
-            escaped += hex;
-        }
-    }
-    return "http://" + webHost + "/cust/notice.php?pg_mode=view&idx=" + escaped;
+    return "http://" + webHost + "/cust/notice.php?pg_mode=view&idx=" + EscapeQueryValue(index);
 }
 
 }  // namespace LoginPages

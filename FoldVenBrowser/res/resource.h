@@ -4,7 +4,6 @@
 // service's own tools refer to them.
 
 // Dialog templates
-#define IDD_MAIN 102
 #define IDD_LOGIN 131
 #define IDD_MESSAGE 135
 
@@ -70,3 +69,53 @@
 #define IDS_ENTER_KEYWORD 126
 #define IDS_FORBIDDEN_KEYWORD 128
 #define IDS_NO_MATCH 129
+
+// ---- Main window, its panes and the web page panel --------------------------------------------------
+#define IDD_MAIN 102
+#define IDD_TREE_VIEW 164
+#define IDD_MAIN_INTER 165
+#define IDD_LIST_VIEW 166
+#define IDR_TRAY_MENU 130
+#define IDI_TRAY 129
+#define IDI_MENU_DOWNLOAD 261
+
+// Main window controls
+#define IDC_MAIN_FOLDER 1023
+#define IDC_MAIN_BALANCE 1024
+#define IDC_MAIN_FLAT_RATE 1025
+#define IDC_MAIN_SEARCH_TEXT 1032
+#define IDC_MAIN_CATEGORY 1033
+// The tree control of the tree panel and the web browser control of the web page panel.
+#define IDC_TREE 1018
+#define IDC_WEB_BROWSER 1015
+
+// Tray menu commands
+#define ID_TRAY_OPEN 32774
+#define ID_TRAY_HOME 32775
+#define ID_TRAY_EXIT 32776
+#define ID_TRAY_NO_AUTO_LOGIN 32780
+
+// Main window bitmaps: frame, bands and the panels' frame
+#define IDB_MAIN_TOP_RIGHT 192
+#define IDB_MAIN_TOP_LEFT 193
+#define IDB_MAIN_TOP 194
+#define IDB_MAIN_SLOGAN 195
+#define IDB_MAIN_BOTTOM_RIGHT 196
+#define IDB_MAIN_BOTTOM_LEFT 197
+#define IDB_MAIN_BOTTOM 198
+#define IDB_MAIN_BAND_LEFT 199
+#define IDB_MAIN_BAND_RIGHT 200
+#define IDB_MAIN_BAND 201
+#define IDB_MAIN_RIGHT 227
+#define IDB_MAIN_LEFT 228
+#define IDB_PANEL_TOP_LEFT 236
+#define IDB_PANEL_TOP 237
+#define IDB_PANEL_TOP_RIGHT 239
+#define IDB_PANEL_BOTTOM_RIGHT 240
+#define IDB_PANEL_BOTTOM_LEFT 241
+#define IDB_PANEL_BOTTOM 242
+#define IDB_PANEL_RIGHT 243
+#define IDB_PANEL_LEFT 244
+
+// String: the plain page the web page panel shows where the system has no web engine
+#define IDS_NO_WEB_ENGINE 140

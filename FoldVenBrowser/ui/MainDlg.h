@@ -1,15 +1,158 @@
 #pragma once
 
-#include "win/Dialog.h"
+#include <windows.h>
 
-// The main window (template 102, class "FOldVenClass"). Closing it only hides it; the tray menu's
-// exit command destroys it, which ends the program.
-class CMainDlg : public CDialog {
+#include <commctrl.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "FoldVenBrowser/app/MainLabels.h"
+#include "FoldVenBrowser/toolkit/ColorLabel.h"
+#include "FoldVenBrowser/toolkit/FlatComboBox.h"
+#include "FoldVenBrowser/toolkit/PaneDialog.h"
+#include "FoldVenBrowser/toolkit/SkinButton.h"
+#include "FoldVenBrowser/toolkit/SystemTray.h"
+#include "win/App.h"
+
+class CRemoteExplorer;
+class CRemoteLocation;
+class CViewListRemote;
+class CViewTreeWnd;
+
+// The main window (template 102, class "FOldVenClass"): a skinned, caption-less, resizable dialog with
+// the page buttons, the search field, the folder tree on the left and the right-hand view, and the
+// balance and download folder in its bottom band. Closing it only hides it to the tray; the tray
+// menu's exit command destroys it, which ends the program.
+class CMainDlg : public CPaneDialog, public ILoopMessageFilter {
 public:
+    // Command values of the skinned buttons (sent with the click message).
+    enum Command {
+        kCharge = 10,
+        kDownload = 11,
+        kSettings = 12,
+        kMemo = 13,
+        kSearch = 14,
+        kChangeFolder = 15,
+        kRefreshBalance = 16,
+        kRefreshLink = 17,
+        kMinimize = 100,
+        kMaximize = 101,
+        kToTray = 102,
+    };
+    static constexpr UINT kTrayMessage = WM_USER + 1002;      // 2026
+    static constexpr UINT kTrayMenuMessage = WM_USER + 1003;  // 2027
+    static constexpr UINT kTrayIconId = 130;
+    static constexpr int kMinWidth = 899;
+    static constexpr int kMinHeight = 525;
+    static constexpr int kCaptionHeight = 80;
+    enum Panel { kListPanel = 0, kTreePanel = 1 };
+
     CMainDlg();
+    ~CMainDlg() override;
+
+    // The program's main window while it exists; children reach it through this.
+    static CMainDlg* Get() { return s_pInstance; }
+
+    // Tray icon, panels, buttons, panes and the catalogue; called once right after Create.
+    void SetUp();
+
+    // ---- Panels (the windows are created on first use) ----
+    CDialog* GetPanel(int index);
+    CViewListRemote* GetListView();
+    CViewTreeWnd* GetTreeView();
+    HWND GetTreeCtrl();
+    CRemoteExplorer* GetExplorer() const { return m_pExplorer.get(); }
+    // 32 x 32 icons for menus: index 0 is icon 261, the "다운로드" item's.
+    HIMAGELIST MenuImages() const { return m_hMenuImages; }
+
+    // ---- Catalogue services for the tree and the list (MainDlgCatalogue.cpp) ----
+    int SetActivePane(HWND window);
+    BOOL OpenTreeSelection();
+    void SelectTreeFolder(CRemoteLocation& location, HTREEITEM item);
+    void ReloadTree(BOOL expand);
+    void SetListViewMode(UINT command);
+
+    // ---- Download hand-off (MainDlgDownloads.cpp) ----
+    void BeginDownloadList();
+    void AddDownloadItem(const std::string& id, const std::string& name);
+    bool SendDownloadList(const std::string& userId, const std::string& password);
+    bool ChooseDownloadFolder();
+
+    BOOL m_bDownloaderReady = TRUE;
+    std::string m_strDownloadList;
+    std::string m_strDownloadListPath;
+    std::string m_strInstallFolder;
+    std::string m_strTempFolder;
+    std::string m_strInitialFolder;
+
+    // ---- Search (the main window's buttons answer "준비중입니다."; MainDlgSearch.cpp) ----
+    void OnSearchCommand();
+    std::string m_strKeyword;
+    int m_nSearchType = 0;
+
+    int m_nActivePane = -1;
 
 protected:
     BOOL OnInitDialog() override;
     void OnOK() override {}
     void OnCancel() override;
+    bool OnCommand(UINT code, UINT id, HWND control) override;
+    bool OnButtonClick(UINT commandId) override;
+    void OnSize(UINT type, int cx, int cy) override;
+    bool OnPaint() override;
+    void OnDestroy() override;
+    HBRUSH OnCtlColor(HDC dc, HWND control, UINT message) override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+    bool PreTranslateMessage(MSG& msg) override;
+
+private:
+    void SetLabelTexts();
+    void AddLabelToolTips();
+    void FillCategories() const;
+    void CreateButtons();
+    void LayOutControls();
+    void BuildPanes();
+    // Steps 8 and 9 of the set-up: the catalogue controller and the tree and list controls.
+    void SetUpCatalogue();
+    // Button 11: downloads the selected rows of the remote list.
+    void OnDownloadCommand();
+    void PaintFrame(HDC dc) const;
+    void PaintBottomTexts(HDC dc, int width, int height) const;
+    void OnTrayNotify(LPARAM event);
+    void ShowTrayMenu();
+    void OnLabelClicked(UINT id);
+    void OnSearchFieldNotify(UINT code);
+    void SelectPageButton(CSkinButton* button);
+    void SetShowState(UINT showCommand) const;
+    void RefreshBalance();
+    void OpenChargingPage() const;
+    void OpenMemoBox() const;
+    CSkinButton* FindButton(int command) const;
+    void PlaceButton(int command, int x, int y) const;
+    void PlaceControl(int id, int x, int y, int cx, int cy) const;
+
+    static CMainDlg* s_pInstance;
+
+    std::unique_ptr<CViewListRemote> m_pListView;
+    std::unique_ptr<CViewTreeWnd> m_pTreeView;
+    std::unique_ptr<CRemoteExplorer> m_pExplorer;
+    std::vector<std::unique_ptr<CSkinButton>> m_buttons;
+    CSkinButton* m_pPageButton = nullptr;
+    CSystemTray m_tray;
+    HWND m_hToolTip = nullptr;
+    HIMAGELIST m_hMenuImages = nullptr;
+    HICON m_hIcon = nullptr;
+    HBRUSH m_hBackground = nullptr;
+    HBRUSH m_hLabelBrush = nullptr;
+    CColorLabel m_folderLabel;
+    CColorLabel m_balanceLabel;
+    CColorLabel m_flatRateLabel;
+    CFlatComboBox m_categories;
+    CSearchPlaceholder m_searchField;
+    std::string m_strSearchText;
+    bool m_bMaximizedLook = false;
+    bool m_bClosing = false;
+    RECT m_clientAtSetUp{};
 };

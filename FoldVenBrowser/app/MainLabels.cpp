@@ -1,0 +1,36 @@
+#include "FoldVenBrowser/app/MainLabels.h"
+
+#include "FoldVenBrowser/app/SessionInfo.h"
+#include "FoldVenBrowser/catalogue/Formatters.h"
+
+namespace MainLabels {
+
+std::string Balance(const CSessionInfo& session) {
+    return FormatNumber(session.packetBalance) + " P";
+}
+
+std::string FlatRate(const CSessionInfo& session) {
+    return session.flatRate == 1 ? session.flatRateUntil + " 까지" : "미신청";
+}
+
+std::string BalanceTip(const CSessionInfo& session) {
+    return Balance(session) + " 사용가능합니다.클릭하시면 요금충전 페이지로 바로 갈수 있습니다.";
+}
+
+std::string FlatRateTip(const CSessionInfo& session) {
+    return session.flatRateUntil + "까지 사용 가능합니다.클릭하시면 요금충전 페이지로 바로 갈수 있습니다.";
+}
+
+}  // namespace MainLabels
+
+std::string CSearchPlaceholder::OnFocus(const std::string& text) const {
+    if (!m_edited && text == m_placeholder)
+        return std::string();
+    return text;
+}
+
+std::string CSearchPlaceholder::OnBlur(const std::string& text) const {
+    if (!m_edited && text.empty())
+        return m_placeholder;
+    return text;
+}

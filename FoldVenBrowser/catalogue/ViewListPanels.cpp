@@ -1,0 +1,7 @@
+#include "FoldVenBrowser/catalogue/ViewListRemote.h"
+
+void AddListPanels(CViewListRemote& view) {
+    // view.SetPanel(CViewListRemote::kSearch, std::make_unique<CSearchListWnd>());
+    // view.SetPanel(CViewListRemote::kRemoteList, std::make_unique<CRemoteCtlWnd>());
+    (void)view;
+}

@@ -1,0 +1,37 @@
+#include "FoldVenBrowser/catalogue/ViewTreeWnd.h"
+
+#include "FoldVenBrowser/catalogue/PanelFrame.h"
+#include "FoldVenBrowser/catalogue/ViewHelpers.h"
+#include "FoldVenBrowser/res/resource.h"
+
+CViewTreeWnd::CViewTreeWnd() : CDialog(IDD_TREE_VIEW) {}
+
+BOOL CViewTreeWnd::OnInitDialog() {
+    const RECT client = GetClientRect();
+    OnSize(SIZE_RESTORED, client.right, client.bottom);
+    return TRUE;
+}
+
+void CViewTreeWnd::OnSize(UINT, int cx, int cy) {
+    using PanelFrame::kInset;
+    if (HWND tree = TreeHwnd())
+        ::SetWindowPos(tree, nullptr, kInset, kInset, cx - 2 * kInset, cy - 2 * kInset,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool CViewTreeWnd::OnPaint() {
+    PAINTSTRUCT paint;
+    HDC dc = ::BeginPaint(m_hWnd, &paint);
+    const RECT client = GetClientRect();
+    PanelFrame::Paint(dc, client.right, client.bottom);
+    ::EndPaint(m_hWnd, &paint);
+    return true;
+}
+
+bool CViewTreeWnd::OnMessage(UINT message, WPARAM, LPARAM, INT_PTR& result) {
+    if (message == WM_ERASEBKGND) {
+        result = 1;  // the frame and the tree cover everything
+        return true;
+    }
+    return false;
+}
