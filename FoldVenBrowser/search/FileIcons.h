@@ -1,7 +1,8 @@
 #pragma once
 
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 // The system's small icon for a file name, by its extension ("\" for a name ending in a slash, a
 // folder), remembered per extension. User-interface thread only.

@@ -2,6 +2,7 @@
 
 #include "FoldVenBrowser/app/BrowserApp.h"
 #include "FoldVenBrowser/search/SearchRunner.h"
+#include "FoldVenBrowser/ui/MainDlg.h"
 
 namespace {
 
@@ -58,6 +59,8 @@ void CSearchListWnd::StartSearch() {
 void CSearchListWnd::StartSearch(const CSessionInfo& session) {
     m_list.DeleteAllItems();
     m_list.ShowArrivedRows();
+    if (!m_results && CMainDlg::Get())
+        m_results = CMainDlg::Get()->m_pSearchResults;
     if (!m_results)
         return;
     m_results->m_pList = &m_list;
