@@ -52,7 +52,7 @@ void CSearchListCtl::AddResult(const CRemoteItem& item) {
     auto* record = new CRemoteItem(item);
     LVITEMA row{};
     row.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
-    row.iItem = GetItemCount();
+    row.iItem = INT_MAX;  // at the end
     row.pszText = const_cast<char*>(record->owner.c_str());
     row.iImage = I_IMAGECALLBACK;
     row.lParam = reinterpret_cast<LPARAM>(record);
@@ -60,18 +60,31 @@ void CSearchListCtl::AddResult(const CRemoteItem& item) {
         delete record;
         return;
     }
-    // Painting every row of a long reply would cost more than the rows themselves.
+    // Painting every row of a long reply would cost far more than the rows themselves: the list draws
+    // again only every kRepaintMs, and not at all in between.
     if (::GetTickCount() - m_lastRepaint >= kRepaintMs)
         ShowArrivedRows();
+    else if (!m_bRedrawOff) {
+        ::SendMessageA(m_hWnd, WM_SETREDRAW, FALSE, 0);
+        m_bRedrawOff = true;
+    }
 }
 
 void CSearchListCtl::ShowArrivedRows() {
+    if (m_bRedrawOff) {
+        ::SendMessageA(m_hWnd, WM_SETREDRAW, TRUE, 0);
+        ::InvalidateRect(m_hWnd, nullptr, FALSE);
+        m_bRedrawOff = false;
+    }
     ::UpdateWindow(m_hWnd);
     m_lastRepaint = ::GetTickCount();
 }
 
 void CSearchListCtl::DeleteAllItems() {
+    ::SendMessageA(m_hWnd, WM_SETREDRAW, FALSE, 0);
     ::SendMessageA(m_hWnd, LVM_DELETEALLITEMS, 0, 0);
+    m_bRedrawOff = true;
+    ShowArrivedRows();
 }
 
 int CSearchListCtl::GetItemCount() const {
@@ -96,8 +109,9 @@ void CSearchListCtl::FreeRecord(int row) const {
 }
 
 void CSearchListCtl::FreeAllRecords() const {
+    // Every row goes right after this, so the rows need not be told.
     for (int row = GetItemCount() - 1; row >= 0; --row)
-        FreeRecord(row);
+        delete GetRecord(row);
 }
 
 LRESULT CSearchListCtl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -34,4 +34,5 @@ private:
     bool IsRowSelected(int row) const;
 
     DWORD m_lastRepaint = 0;
+    bool m_bRedrawOff = false;
 };

@@ -40,11 +40,19 @@ void CSearchListWnd::OnSize(UINT, int cx, int cy) {
 }
 
 bool CSearchListWnd::OnNotify(NMHDR* header, LRESULT& result) {
-    if (header->hwndFrom != m_list.GetSafeHwnd() || header->code != LVN_COLUMNCLICK)
+    if (header->hwndFrom != m_list.GetSafeHwnd())
         return false;
-    m_list.OnColumnClick(reinterpret_cast<NMLISTVIEW*>(header)->iSubItem);
-    result = 0;
-    return true;
+    switch (header->code) {
+        case LVN_COLUMNCLICK:
+            m_list.OnColumnClick(reinterpret_cast<NMLISTVIEW*>(header)->iSubItem);
+            result = 0;
+            return true;
+        case LVN_DELETEALLITEMS:
+            result = TRUE;  // the list frees its records itself: no notice per row
+            return true;
+        default:
+            return false;
+    }
 }
 
 HBRUSH CSearchListWnd::OnCtlColor(HDC, HWND control, UINT) {
@@ -58,7 +66,6 @@ void CSearchListWnd::StartSearch() {
 
 void CSearchListWnd::StartSearch(const CSessionInfo& session) {
     m_list.DeleteAllItems();
-    m_list.ShowArrivedRows();
     if (!m_results && CMainDlg::Get())
         m_results = CMainDlg::Get()->m_pSearchResults;
     if (!m_results)

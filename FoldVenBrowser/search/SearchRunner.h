@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "FoldVenBrowser/app/SessionInfo.h"
 #include "FoldVenBrowser/catalogue/RemoteItem.h"
@@ -25,9 +26,14 @@ private:
     static void Nothing(void*) {}
     static void Deliver(void* job);
     static void Finish(void* job);
+    // Hands the rows read so far to the user-interface thread and waits until they are in the list.
+    void HandOver();
 
     std::weak_ptr<CSearchResults> m_pResults;
-    CRemoteItem m_item;
+    // The result records read but not yet handed over; the user-interface thread reads them only while
+    // the worker waits for it.
+    std::vector<CRemoteItem> m_items;
+    DWORD m_lastHandOver = 0;
     int m_nCount = 0;
     SearchQuery m_query;
     CSessionInfo m_session;
