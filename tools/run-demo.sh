@@ -87,4 +87,42 @@ shot 05-login-filled
 click 152 236
 sleep 5
 shot 06-after-login
+
+# --- Main window. The browser starts again, now logging in by itself with saved credentials. Without a
+# window manager Wine has to place its windows itself, or maximising would not reach the screen.
+wineserver -k
+regfile="$fv_root/build/demo-main-window.reg"
+iconv -f UTF-8 -t CP949 > "$regfile" <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
+"Managed"="N"
+
+[HKEY_CURRENT_USER\Software\FoldVen]
+"bSaveID"=dword:00000001
+"strSaveID"="tester"
+"bKeepPassword"=dword:00000001
+"UserPW"="test1234"
+"rPathBasic"="C:\\FoldVen 받은 파일"
+REG
+wine regedit "$(winepath -w "$regfile")" >/dev/null 2>&1
+wine 'C:\Program Files\FoldVen\FoldVenBrowser.exe' qmtzvbka &
+main=""
+for _ in $(seq 100); do
+    main=$(xdotool search --name '^FoldVen$' 2>/dev/null | head -1) && [ -n "$main" ] && break
+    sleep 0.1
+done
+sleep 2
+shot 07-main-window
+# Button 101 (maximise / restore) lies 48 pixels in from the client area's right edge, 13 down.
+caption_button() {
+    local width
+    width=$(xdotool getwindowgeometry "$main" | awk '/Geometry/{split($2, g, "x"); print g[1]}')
+    xdotool mousemove --window "$main" $((width - 43)) 25 click 1
+}
+caption_button
+sleep 2
+shot 08-main-window-maximised
+caption_button
+sleep 1
 echo "screenshots are in $shots"

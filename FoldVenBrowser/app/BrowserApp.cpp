@@ -61,7 +61,8 @@ bool CBrowserApp::InitInstance() {
         return false;
     }
 
-    // ActiveX containment for the web panels is set up here once they exist; nothing to host yet.
+    // Every control site of the web panels answers the document host's questions the program's way.
+    m_controlContainer.Install();
 
     m_bLoggedIn = 0;
     m_dwComCtlVersion = QueryComCtlVersion();

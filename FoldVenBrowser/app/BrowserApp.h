@@ -9,6 +9,7 @@
 #include "FoldVenBrowser/app/BrowserSettings.h"
 #include "FoldVenBrowser/app/LaunchOptions.h"
 #include "FoldVenBrowser/app/SessionInfo.h"
+#include "FoldVenBrowser/ui/ControlContainer.h"
 #include "win/App.h"
 #include "win/SystemSessions.h"
 
@@ -60,6 +61,7 @@ private:
     HANDLE m_hMutex = nullptr;
     COleSession m_ole;
     CWinsockSession m_sockets;
+    CControlContainerManager m_controlContainer;
     std::unique_ptr<CMainDlg> m_pMainDlg;
 };
 

@@ -51,4 +51,13 @@ void Paint(HDC dc, int width, int height) {
                     height - p.size[kBottomRight].cy);
 }
 
+void PaintWindow(HWND window) {
+    PAINTSTRUCT paint;
+    HDC dc = ::BeginPaint(window, &paint);
+    RECT client{};
+    ::GetClientRect(window, &client);
+    Paint(dc, client.right, client.bottom);
+    ::EndPaint(window, &paint);
+}
+
 }  // namespace PanelFrame

@@ -9,5 +9,7 @@ namespace PanelFrame {
 constexpr int kInset = 3;
 
 void Paint(HDC dc, int width, int height);
+// Handles WM_PAINT of a framed panel: the frame over the whole client area.
+void PaintWindow(HWND window);
 
 }  // namespace PanelFrame

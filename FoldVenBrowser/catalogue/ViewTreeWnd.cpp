@@ -20,11 +20,7 @@ void CViewTreeWnd::OnSize(UINT, int cx, int cy) {
 }
 
 bool CViewTreeWnd::OnPaint() {
-    PAINTSTRUCT paint;
-    HDC dc = ::BeginPaint(m_hWnd, &paint);
-    const RECT client = GetClientRect();
-    PanelFrame::Paint(dc, client.right, client.bottom);
-    ::EndPaint(m_hWnd, &paint);
+    PanelFrame::PaintWindow(m_hWnd);
     return true;
 }
 

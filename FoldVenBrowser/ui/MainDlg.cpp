@@ -26,6 +26,8 @@ namespace {
 
 constexpr COLORREF kBackground = RGB(244, 244, 244);
 constexpr COLORREF kLabelGreen = RGB(65, 154, 50);
+// 480 at the client width of the smallest window (891 = 899 less the sizing border).
+constexpr int kSearchFieldFromRight = 411;
 
 struct ButtonSpec {
     int command;
@@ -198,6 +200,9 @@ void CMainDlg::FillCategories() const {
 }
 
 void CMainDlg::SetUp() {
+    // Nothing is drawn while the parts are made and placed: the panes alone are laid out four times.
+    // One paint of the finished window follows.
+    Send(WM_SETREDRAW, FALSE);
     HICON trayIcon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_TRAY));
     m_tray.Create(m_hWnd, kTrayMessage, LoadResString(IDS_APP_TITLE), trayIcon, kTrayIconId);
 
@@ -218,6 +223,8 @@ void CMainDlg::SetUp() {
     BuildPanes();
     SetUpCatalogue();
     m_clientAtSetUp = GetClientRect();
+    Send(WM_SETREDRAW, TRUE);
+    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void CMainDlg::CreateButtons() {
@@ -268,6 +275,9 @@ void CMainDlg::LayOutControls() {
     for (int id : {IDC_MAIN_FOLDER, IDC_MAIN_FLAT_RATE, IDC_MAIN_BALANCE})
         ::ShowWindow(GetDlgItem(id), SW_SHOW);
     PlaceControl(IDC_MAIN_CATEGORY, w - 489, 48, 70, 13);
+    // The search field stays between the category list and the search button, which both keep to the
+    // right edge; at the smallest width it stands at (480, 49).
+    PlaceControl(IDC_MAIN_SEARCH_TEXT, w - kSearchFieldFromRight, 49, 300, 20);
 }
 
 CDialog* CMainDlg::GetPanel(int index) {

@@ -1,11 +1,12 @@
 #include "FoldVenBrowser/ui/MainInterWnd.h"
 
+#include <mshtml.h>
+
 #include "FoldVenBrowser/app/BrowserApp.h"
 #include "FoldVenBrowser/res/resource.h"
 #include "FoldVenBrowser/toolkit/Fonts.h"
+#include "FoldVenBrowser/ui/WebBrowser2.h"
 #include "net/ServiceHosts.h"
-
-class CWebBrowser2 {};
 
 CMainInterWnd::CMainInterWnd() : CDialog(IDD_MAIN_INTER), m_address(MainPageAddress()) {}
 
@@ -15,22 +16,47 @@ std::string CMainInterWnd::MainPageAddress() {
     return "http://" + ServiceHosts::ApiHost() + "/Main.aspx";
 }
 
+bool CMainInterWnd::HasBrowser() const {
+    return m_browser && m_browser->Exists();
+}
+
 BOOL CMainInterWnd::OnInitDialog() {
     ::SetWindowLongA(m_hWnd, GWL_STYLE, ::GetWindowLongA(m_hWnd, GWL_STYLE) & ~WS_CLIPCHILDREN);
     ::UpdateWindow(m_hWnd);
+    // Without an HTML engine the control would stay blank (or offer to install one): the plain page
+    // stands in for it.
+    if (CWebBrowser2::SystemHasEngine()) {
+        m_browser = std::make_unique<CWebBrowser2>();
+        if (m_browser->Create(m_hWnd, GetClientRect(), this)) {
+            m_refreshGate.OnLoadStarted(::GetTickCount64());
+            m_browser->Navigate2(m_address);
+        } else {
+            m_browser.reset();
+        }
+    }
     return TRUE;
 }
 
-void CMainInterWnd::OnSize(UINT, int, int) {
-    ::InvalidateRect(m_hWnd, nullptr, FALSE);
+void CMainInterWnd::OnSize(UINT, int cx, int cy) {
+    if (HasBrowser())
+        m_browser->MoveTo(RECT{0, 0, cx, cy});
+    else
+        ::InvalidateRect(m_hWnd, nullptr, FALSE);
 }
 
 bool CMainInterWnd::OnPaint() {
     PAINTSTRUCT paint;
     HDC dc = ::BeginPaint(m_hWnd, &paint);
-    PaintPlainPage(dc);
+    if (!HasBrowser())
+        PaintPlainPage(dc);
     ::EndPaint(m_hWnd, &paint);
+    if (HasBrowser() && m_refreshGate.OnPaint(::GetTickCount64()))
+        m_browser->Refresh();
     return true;
+}
+
+void CMainInterWnd::OnDestroy() {
+    m_browser.reset();
 }
 
 bool CMainInterWnd::OnMessage(UINT message, WPARAM, LPARAM, INT_PTR& result) {
@@ -39,6 +65,39 @@ bool CMainInterWnd::OnMessage(UINT message, WPARAM, LPARAM, INT_PTR& result) {
         return true;
     }
     return false;
+}
+
+void CMainInterWnd::OnDownloadComplete() {
+    m_refreshGate.OnLoadFinished(::GetTickCount64());
+}
+
+void CMainInterWnd::OnDocumentComplete(IDispatch* frame) {
+    m_refreshGate.OnLoadFinished(::GetTickCount64());
+    if (frame)
+        HideScrollBars();
+}
+
+// The page shows no scroll bars: its body's overflow becomes "hidden". Whatever is missing ends it quietly.
+void CMainInterWnd::HideScrollBars() {
+    IDispatch* document = m_browser ? m_browser->GetDocument() : nullptr;
+    if (!document)
+        return;
+    IHTMLDocument2* html = nullptr;
+    if (SUCCEEDED(document->QueryInterface(IID_IHTMLDocument2, reinterpret_cast<void**>(&html))) && html) {
+        IHTMLElement* body = nullptr;
+        if (SUCCEEDED(html->get_body(&body)) && body) {
+            IHTMLStyle* style = nullptr;
+            if (SUCCEEDED(body->get_style(&style)) && style) {
+                BSTR hidden = ::SysAllocString(L"hidden");
+                style->put_overflow(hidden);
+                ::SysFreeString(hidden);
+                style->Release();
+            }
+            body->Release();
+        }
+        html->Release();
+    }
+    document->Release();
 }
 
 void CMainInterWnd::PaintPlainPage(HDC dc) const {

@@ -142,11 +142,11 @@ bmp 200 -size 10x32 "xc:white" +antialias -fill "$edge" -draw 'line 9,0 9,31 lin
 # Sides 9 wide.
 bmp 228 -size 9x8 "xc:$main_bg" +antialias -fill "$edge" -draw 'line 0,0 0,7'
 bmp 227 -size 9x8 "xc:$main_bg" +antialias -fill "$edge" -draw 'line 8,0 8,7'
-# Bottom band 31 high: 197 left, 198 tiled, 196 right.
-bmp 197 -size 12x31 "xc:$main_bg" +antialias -fill "$edge" -draw 'line 0,0 0,30 line 0,30 11,30 line 0,0 11,0' \
+# Bottom band 31 high: 197 left, 198 tiled, 196 right. White, like the labels that sit on it.
+bmp 197 -size 12x31 "xc:white" +antialias -fill "$edge" -draw 'line 0,0 0,30 line 0,30 11,30 line 0,0 11,0' \
     -fill "$magenta" -draw 'point 0,30'
-bmp 198 -size 8x31 "xc:$main_bg" +antialias -fill "$edge" -draw 'line 0,0 7,0 line 0,30 7,30'
-bmp 196 -size 12x31 "xc:$main_bg" +antialias -fill "$edge" -draw 'line 11,0 11,30 line 0,30 11,30 line 0,0 11,0' \
+bmp 198 -size 8x31 "xc:white" +antialias -fill "$edge" -draw 'line 0,0 7,0 line 0,30 7,30'
+bmp 196 -size 12x31 "xc:white" +antialias -fill "$edge" -draw 'line 11,0 11,30 line 0,30 11,30 line 0,0 11,0' \
     -fill "$magenta" -draw 'point 11,30'
 # Page tabs 88 x 24 (normal, hover, pressed).
 secondary 204 203 205 88 24 '충전하기'
@@ -163,7 +163,9 @@ face 248 56 22 white "$edge" "$text" '새로고침' 11
 face 245 56 22 "$accent" "$accent_dark" white '새로고침' 11 1
 face 246 56 22 white "$edge" "$text" '변경' 11
 face 247 56 22 "$accent" "$accent_dark" white '변경' 11 1
-link 257 56 18 '새로고침' "$main_bg"
+# 17: a small refresh mark; the band's text "다운로드 저장 경로 :" starts 16 pixels to its right.
+bmp 257 -size 14x16 xc:white -fill none -stroke "$accent" -strokewidth 1.6 -draw 'arc 2,3 12,13 -60,220' \
+    -stroke none -fill "$accent" -draw 'polygon 9,1 13,5 8,6'
 
 # --- Panels ---------------------------------------------------------------------------------------
 # Frame of the tree and list panels: 3-pixel corners and edges, 1-pixel border, white inside.
