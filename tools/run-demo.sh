@@ -125,4 +125,28 @@ sleep 2
 shot 08-main-window-maximised
 caption_button
 sleep 1
+
+# Browsing the catalogue: root, a category, the next page of a level-2 folder, a level-3 folder and the
+# list's context menu. Positions are client pixels of the main window at its normal size.
+main=$(xdotool search --name '^FoldVen$' | head -1)
+at() { xdotool mousemove --window "$main" "$1" "$2"; }
+at 75 94; xdotool click 1       # the tree's "FoldVen" node: the root, sorted, the waste basket first
+sleep 2
+shot 10-browse-root
+at 63 110; xdotool click 1      # the category 영화 in the tree
+sleep 2
+shot 11-browse-category
+at 300 153; xdotool click --repeat 2 --delay 80 1   # 한국영화, a level-2 folder of 65 entries
+sleep 2
+at 852 98; xdotool click 1      # next page: entries 31 to 60
+sleep 2
+shot 12-browse-level2-next-page
+at 300 153; xdotool click --repeat 2 --delay 80 1   # the first folder of that page, at level 3
+sleep 2
+shot 13-browse-level3-folder
+at 300 170; xdotool click 3     # the context menu over a file
+sleep 1.5
+shot 14-browse-context-menu
+xdotool key Escape
+sleep 0.5
 echo "screenshots are in $shots"

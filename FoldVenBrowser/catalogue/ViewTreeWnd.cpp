@@ -7,6 +7,7 @@
 CViewTreeWnd::CViewTreeWnd() : CDialog(IDD_TREE_VIEW) {}
 
 BOOL CViewTreeWnd::OnInitDialog() {
+    m_tree.SubclassDlgItem(m_hWnd, kTreeId);
     const RECT client = GetClientRect();
     OnSize(SIZE_RESTORED, client.right, client.bottom);
     return TRUE;
@@ -30,4 +31,9 @@ bool CViewTreeWnd::OnMessage(UINT message, WPARAM, LPARAM, INT_PTR& result) {
         return true;
     }
     return false;
+}
+
+bool CViewTreeWnd::OnNotify(NMHDR* header, LRESULT& result) {
+    // The tree handles its own notifications.
+    return header->hwndFrom == m_tree.GetSafeHwnd() && m_tree.OnParentNotify(header, result);
 }

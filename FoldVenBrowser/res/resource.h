@@ -119,3 +119,19 @@
 
 // String: the plain page the web page panel shows where the system has no web engine
 #define IDS_NO_WEB_ENGINE 140
+
+// Browsing the catalogue: the remote list panel, its context menu and the catalogue icons
+#define IDD_REMOTE_LIST 120
+#define IDC_REMOTE_LIST 1017
+#define IDC_REMOTE_BANNER 1030
+#define IDR_LIST_MENU 260
+#define ID_LIST_DOWNLOAD 32778
+#define IDI_PARENT_ROW 234
+#define IDI_ADULT_FOLDER 235
+#define IDI_CATALOGUE_ROOT 249
+#define IDI_CATEGORY1 250
+#define IDI_CATEGORY2 251
+#define IDB_PAGE_PREVIOUS_HOVER 262
+#define IDB_PAGE_NEXT 263
+#define IDB_PAGE_NEXT_HOVER 264
+#define IDB_PAGE_PREVIOUS 265

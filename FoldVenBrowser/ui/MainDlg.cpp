@@ -12,6 +12,7 @@
 #include "FoldVenBrowser/service/ServiceClient.h"
 #include "FoldVenBrowser/toolkit/BitmapDraw.h"
 #include "FoldVenBrowser/toolkit/Fonts.h"
+#include "FoldVenBrowser/ui/MainBrowseHost.h"
 #include "FoldVenBrowser/ui/MemoBox.h"
 #include "FoldVenBrowser/ui/MessageDlg.h"
 #include "net/ProxySettings.h"
@@ -314,9 +315,9 @@ CViewTreeWnd* CMainDlg::GetTreeView() {
     return static_cast<CViewTreeWnd*>(GetPanel(kTreePanel));
 }
 
-HWND CMainDlg::GetTreeCtrl() {
-    CViewTreeWnd* tree = GetTreeView();
-    return tree ? tree->TreeHwnd() : nullptr;
+CTreeRemoteCtl* CMainDlg::GetTreeCtrl() {
+    // Not through GetPanel, which repaints the panel: the tree is reached on every click.
+    return m_pTreeView && m_pTreeView->GetSafeHwnd() ? &m_pTreeView->m_tree : nullptr;
 }
 
 void CMainDlg::BuildPanes() {

@@ -17,8 +17,11 @@
 #include "FoldVenBrowser/toolkit/SystemTray.h"
 #include "win/App.h"
 
+class CMainBrowseHost;
 class CRemoteExplorer;
+class CRemoteListCtrl;
 class CRemoteLocation;
+class CTreeRemoteCtl;
 class CViewListRemote;
 class CViewTreeWnd;
 
@@ -63,7 +66,8 @@ public:
     CDialog* GetPanel(int index);
     CViewListRemote* GetListView();
     CViewTreeWnd* GetTreeView();
-    HWND GetTreeCtrl();
+    CTreeRemoteCtl* GetTreeCtrl();
+    CRemoteListCtrl* GetListCtrl();
     CRemoteExplorer* GetExplorer() const { return m_pExplorer.get(); }
     // 32 x 32 icons for menus: index 0 is icon 261, the "다운로드" item's.
     HIMAGELIST MenuImages() const { return m_hMenuImages; }
@@ -142,6 +146,7 @@ private:
     std::unique_ptr<CViewListRemote> m_pListView;
     std::unique_ptr<CViewTreeWnd> m_pTreeView;
     std::unique_ptr<CRemoteExplorer> m_pExplorer;
+    std::unique_ptr<CMainBrowseHost> m_pBrowseHost;
     std::vector<std::unique_ptr<CSkinButton>> m_buttons;
     CSkinButton* m_pPageButton = nullptr;
     CSystemTray m_tray;

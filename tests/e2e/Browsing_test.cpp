@@ -1,0 +1,178 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/e2e/support/BrowserTest.h"
+#include "tests/e2e/support/DevService.h"
+#include "tests/e2e/support/RemoteControls.h"
+#include "tests/e2e/support/TestInstall.h"
+#include "tests/e2e/support/TestProcess.h"
+#include "tests/e2e/support/WindowFinder.h"
+
+namespace {
+
+using namespace WindowFinder;
+using namespace RemoteControls;
+using ::testing::Contains;
+using ::testing::Not;
+
+constexpr DWORD kWait = 30000;
+constexpr UINT kButtonClick = WM_USER + 500;
+constexpr int kRemoteList = 1017;
+
+// The user "tester" (adult flag 'N') browses the sample catalogue in one run of the browser: tree, root,
+// a category, an adult folder, a sorted list, the pages of a level-2 folder, a level-3 folder.
+class BrowsingTest : public BrowserAgainstDevServiceTest {
+protected:
+    void StartBrowser() {
+        TestInstall::SaveCredentials(1, "tester", 1, "test1234");
+        ASSERT_TRUE(browser.Start(folder + "FoldVenBrowser.exe", {"qmtzvbka"}, folder,
+                                  DevService::HostEnvironment()));
+        main = WaitForWindowOfClass(browser.Pid(), "FOldVenClass", kWait);
+        ASSERT_NE(main, nullptr);
+        // The panels come with the set-up that follows the window's creation.
+        ASSERT_TRUE(WaitUntil(
+            [this] {
+                tree = FindDescendant(main, "SysTreeView32");
+                list = FindDescendant(main, "SysListView32", kRemoteList);
+                return tree && list;
+            },
+            kWait));
+    }
+
+    bool RowsBecome(const std::function<bool(const std::vector<std::string>&)>& ready) {
+        return WaitUntil([&] { return ready(ListColumn(list)); }, kWait);
+    }
+    bool FirstRowBecomes(const std::string& text) {
+        return RowsBecome(
+            [&](const std::vector<std::string>& rows) { return !rows.empty() && rows[0] == text; });
+    }
+    void OpenRow(const std::string& name) {
+        const int row = ListRowOf(list, name);
+        ASSERT_GE(row, 0) << name;
+        DoubleClickAt(list, CentreOf(ListRowRect(list, row)));
+    }
+    void ClickHeader(int column) {
+        HWND header = reinterpret_cast<HWND>(::SendMessageA(list, LVM_GETHEADER, 0, 0));
+        ClickAt(header, CentreOf(HeaderItemRect(list, column)));
+        Pause(300);
+    }
+    void PressPageButton(UINT command) { ::PostMessageA(::GetParent(list), kButtonClick, command, 0); }
+
+    // The program's message dialog: its text, after which it is closed.
+    std::string TakeMessage() {
+        HWND message = WaitForWindow(
+            browser.Pid(),
+            [](HWND hwnd) {
+                return ClassOf(hwnd) == "#32770" && TextOf(hwnd).empty() && ::GetDlgItem(hwnd, 0xFFFF);
+            },
+            kWait);
+        if (message == nullptr)
+            return "(no message)";
+        const std::string text = MessageBoxText(message);
+        ClickControl(ChildWithText(message, "닫기"));
+        WaitUntil([message] { return !::IsWindow(message); }, kWait);
+        return text;
+    }
+    bool PopupMenuShown(DWORD milliseconds) {
+        return WaitUntil(
+            [this] {
+                for (HWND hwnd : TopLevelWindowsOf(browser.Pid()))
+                    if (ClassOf(hwnd) == "#32768")
+                        return true;
+                return false;
+            },
+            milliseconds);
+    }
+    void ContextMenuAt(POINT screen) {
+        ::SetCursorPos(screen.x, screen.y);
+        ::PostMessageA(list, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), MAKELPARAM(screen.x, screen.y));
+    }
+    static int Requests(const std::string& text) { return DevService::CountRequests(text); }
+
+    CTestProcess browser;
+    HWND main = nullptr;
+    HWND tree = nullptr;
+    HWND list = nullptr;
+};
+
+TEST_F(BrowsingTest, BrowsesTheCatalogue) {
+    ASSERT_NO_FATAL_FAILURE(StartBrowser());
+
+    // The tree: "FoldVen", then the level-1 categories by their display names, never the waste basket.
+    ASSERT_TRUE(WaitUntil([this] { return TreeChildren(tree).size() > 1; }, kWait));
+    const std::vector<std::string> topLevel = TreeChildren(tree);
+    EXPECT_EQ(std::vector<std::string>({"FoldVen", "영화", "게임", "TV", "애니", "만화", "휴대기기", "강좌",
+                                        "교육", "기타", "유틸", "문서", "공유시킨 폴더", "포토 앨범"}),
+              topLevel);
+    EXPECT_THAT(topLevel, Not(Contains("휴지통")));
+    // The root in the list: no parent row.
+    ASSERT_TRUE(RowsBecome([](const std::vector<std::string>& rows) { return !rows.empty(); }));
+    EXPECT_THAT(ListColumn(list), Not(Contains("..")));
+
+    // A category opens below its parent row.
+    OpenRow("영화");
+    ASSERT_TRUE(FirstRowBecomes(".."));
+    EXPECT_THAT(ListColumn(list), Contains("한국영화"));
+
+    // The context menu: none over empty space (it would hold nothing), "다운로드" over a row.
+    RECT last = ListRowRect(list, static_cast<int>(ListColumn(list).size()) - 1);
+    ContextMenuAt(POINT{last.left + 10, last.bottom + 60});
+    EXPECT_FALSE(PopupMenuShown(1500));
+    ContextMenuAt(CentreOf(ListRowRect(list, 1)));
+    EXPECT_TRUE(PopupMenuShown(5000));
+    ::PostMessageA(list, WM_KEYDOWN, VK_ESCAPE, 0);
+    ASSERT_TRUE(WaitUntil([this] { return !PopupMenuShown(0); }, kWait));
+
+    // An adult folder for an account flagged 'N': refused, nothing asked of the service.
+    OpenRow("성인영화");
+    EXPECT_EQ("성인 전용 폴더 입니다.미성년은 이용 불가능 합니다.!!", TakeMessage());
+    EXPECT_EQ(0, Requests("PID=110&"));
+
+    // Sorted by name, descending: the row that shows "외국영화" opens "외국영화".
+    ClickHeader(0);
+    ClickHeader(0);
+    ASSERT_TRUE(RowsBecome([](const std::vector<std::string>& rows) {
+        return !rows.empty() && rows.back() == "..";
+    })) << "the parent row sorts last";
+    OpenRow("외국영화");
+    ASSERT_TRUE(FirstRowBecomes(".."));
+    EXPECT_EQ(1, Requests("PID=102&"));
+    EXPECT_THAT(ListColumn(list), Contains("우주 전쟁 3부작"));
+    EXPECT_EQ(0, Requests("PID=101&")) << "not the folder the row's position held before the sort";
+
+    // A level-2 folder of 65 entries, page by page.
+    OpenRow("..");
+    ASSERT_TRUE(RowsBecome([](const std::vector<std::string>& rows) { return rows.size() == 5; }));
+    OpenRow("한국영화");
+    ASSERT_TRUE(WaitUntil([] { return Requests("PID=101&cate1=movie&cate2=mo001&start=0 ") == 1; }, kWait));
+    PressPageButton(11);
+    ASSERT_TRUE(WaitUntil([] { return Requests("&start=30 ") == 1; }, kWait));
+    PressPageButton(11);
+    ASSERT_TRUE(WaitUntil([] { return Requests("&start=60 ") == 1; }, kWait));
+    ASSERT_TRUE(RowsBecome([](const std::vector<std::string>& rows) { return rows.size() == 6; }))
+        << "\"..\" and the last 5 entries";
+    PressPageButton(11);
+    EXPECT_EQ("마지막 페이지 입니다.!!!", TakeMessage());
+    PressPageButton(10);
+    ASSERT_TRUE(WaitUntil([] { return Requests("&start=30 ") == 2; }, kWait));
+    PressPageButton(10);
+    ASSERT_TRUE(WaitUntil([] { return Requests("PID=101&cate1=movie&cate2=mo001&start=0 ") == 2; }, kWait));
+    PressPageButton(10);
+    EXPECT_EQ("처음 페이지 입니다.!!!", TakeMessage());
+    EXPECT_EQ(1, Requests("&start=60 "));
+
+    // A level-3 folder: ".." alone is nothing to download.
+    ASSERT_TRUE(RowsBecome([](const std::vector<std::string>& rows) { return rows.size() == 31; }));
+    OpenRow("서울의 밤 (2000)");
+    ASSERT_TRUE(RowsBecome([](const std::vector<std::string>& rows) {
+        return !rows.empty() && rows[0] == ".." && rows.size() == 4;
+    }));
+    SelectListRows(list, {0});
+    ::PostMessageA(main, kButtonClick, 11, 0);
+    EXPECT_EQ("하나 이상의 파일을 선택해 주세요!!", TakeMessage());
+}
+
+}  // namespace
