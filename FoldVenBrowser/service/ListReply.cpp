@@ -32,4 +32,19 @@ void ForEachLine(const std::string& text, std::size_t minRest,
     } while (text.size() - pos >= minRest && nextTab != std::string::npos);
 }
 
+void ReadItemFields(std::string& line, CRemoteItem& item) {
+    item.id = NextInt(line);
+    item.parentId = NextInt(line);
+    item.level = NextInt(line);
+    // Read as 64 bits: files of 2 GB and more keep their true size.
+    item.size = NextInt64(line);
+    item.name = NextField(line);
+    item.owner = "FoldVen";
+    item.cate1 = NextField(line);
+    item.cate2 = item.parentId != 0 ? NextField(line) : std::string("root");
+    item.type = NextField(line);
+    if (item.level > 3)
+        item.path = NextField(line);
+}
+
 }  // namespace ListReply

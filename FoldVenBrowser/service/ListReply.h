@@ -4,6 +4,8 @@
 #include <functional>
 #include <string>
 
+#include "FoldVenBrowser/catalogue/RemoteItem.h"
+
 // Pieces shared by the list replies (catalogue listing and search): "S\t0\tS0\t" opens each of them.
 namespace ListReply {
 
@@ -17,5 +19,10 @@ std::string WithoutListStarts(const std::string& body);
 // position rather than cut from the front, so a long reply costs time in proportion to its length.
 void ForEachLine(const std::string& text, std::size_t minRest,
                  const std::function<void(std::string&& line)>& line);
+
+// The fields that listing and search lines share, from the front of `line`: id, parent, level, size,
+// name (the owner is always "FoldVen"), cate1, cate2 (only below the root, else "root"), type, and the
+// path below level 3.
+void ReadItemFields(std::string& line, CRemoteItem& item);
 
 }  // namespace ListReply

@@ -27,20 +27,11 @@ std::string CSearchRequest::RequestLine(const std::string& host, const CSessionI
 }
 
 CRemoteItem CSearchRequest::ParseLine(std::string line) {
+    // A search line stops where a listing line goes on: no adult mark, number or capacity.
     CRemoteItem item;
     item.adult = '\0';
     item.mark = '\0';
-    item.id = NextInt(line);
-    item.parentId = NextInt(line);
-    item.level = NextInt(line);
-    item.size = NextInt64(line);
-    item.name = NextField(line);
-    item.owner = "FoldVen";
-    item.cate1 = NextField(line);
-    item.cate2 = item.parentId != 0 ? NextField(line) : std::string("root");
-    item.type = NextField(line);
-    if (item.level > 3)
-        item.path = NextField(line);
+    ListReply::ReadItemFields(line, item);
     return item;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "tests/e2e/support/DevService.h"
+#include "tests/e2e/support/RemoteControls.h"
 #include "tests/e2e/support/RemoteRows.h"
 #include "tests/e2e/support/TestInstall.h"
 #include "tests/e2e/support/TestProcess.h"
@@ -72,7 +73,7 @@ int main(int argc, char** argv) {
         while (Now() - start < 60000) {
             waits.push_back(Latency(main));
             if (!list)
-                list = RemoteRows::FindChild(main, 1031);
+                list = RemoteControls::FindDescendant(main, "SysListView32", 1031);
             count = list ? RemoteRows::Count(list) : -1;
             emptied = emptied || count < rows;
             if (emptied && count == rows)

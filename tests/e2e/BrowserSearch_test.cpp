@@ -7,6 +7,7 @@
 
 #include "tests/e2e/support/BrowserTest.h"
 #include "tests/e2e/support/DevService.h"
+#include "tests/e2e/support/RemoteControls.h"
 #include "tests/e2e/support/RemoteRows.h"
 #include "tests/e2e/support/TestInstall.h"
 #include "tests/e2e/support/TestProcess.h"
@@ -44,7 +45,11 @@ protected:
     }
     HWND List() {
         HWND list = nullptr;
-        WaitUntil([&] { return (list = RemoteRows::FindChild(main, kResultList)) != nullptr; }, kWait);
+        WaitUntil(
+            [&] {
+                return (list = RemoteControls::FindDescendant(main, "SysListView32", kResultList)) != nullptr;
+            },
+            kWait);
         return list;
     }
     // The search's "Info" box: its text, after which it is closed.

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-// The records behind the rows of a list control in another process, read through its memory: the
-// search list draws its rows itself, so their names and sizes are only in the records the rows hold.
+// The records behind the rows of the search list in the program under test: the list draws its rows
+// itself, so their names and sizes are only in the records the rows hold.
 namespace RemoteRows {
 
 struct Row {
@@ -17,9 +17,7 @@ struct Row {
 };
 
 int Count(HWND list);
-// Each row's record, read as the program under test (built by the same compiler) lays it out.
+// Each row's record, read as the program (built by the same compiler) lays it out.
 std::vector<Row> Read(HWND list);
-// The descendant of `parent` with control ID `id`.
-HWND FindChild(HWND parent, int id);
 
 }  // namespace RemoteRows
