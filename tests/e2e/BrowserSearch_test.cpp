@@ -30,10 +30,7 @@ const char* const kSearchPath = "/getfilelist.aspx?step=2";
 class BrowserSearchTest : public BrowserAgainstDevServiceTest {
 protected:
     void StartBrowser() {
-        TestInstall::SaveCredentials(1, "tester", 1, "test1234");
-        ASSERT_TRUE(browser.Start(folder + "FoldVenBrowser.exe", {"qmtzvbka"}, folder,
-                                  DevService::HostEnvironment()));
-        main = WaitForWindowOfClass(browser.Pid(), "FOldVenClass", kWait);
+        main = StartLoggedIn(browser, "tester", "test1234");
         ASSERT_NE(main, nullptr);
     }
     // Types `keyword`, picks category `category` and presses the search button.

@@ -27,10 +27,7 @@ constexpr int kRemoteList = 1017;
 class BrowsingTest : public BrowserAgainstDevServiceTest {
 protected:
     void StartBrowser() {
-        TestInstall::SaveCredentials(1, "tester", 1, "test1234");
-        ASSERT_TRUE(browser.Start(folder + "FoldVenBrowser.exe", {"qmtzvbka"}, folder,
-                                  DevService::HostEnvironment()));
-        main = WaitForWindowOfClass(browser.Pid(), "FOldVenClass", kWait);
+        main = StartLoggedIn(browser, "tester", "test1234");
         ASSERT_NE(main, nullptr);
         // The panels come with the set-up that follows the window's creation.
         ASSERT_TRUE(WaitUntil(

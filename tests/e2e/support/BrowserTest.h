@@ -7,6 +7,7 @@
 #include "tests/e2e/support/DevService.h"
 #include "tests/e2e/support/TestInstall.h"
 #include "tests/e2e/support/TestProcess.h"
+#include "tests/e2e/support/WindowFinder.h"
 
 // A fresh copy of the programs for each test, run against a reset devservice, with no saved settings and
 // no browser left from an earlier test.
@@ -22,6 +23,16 @@ protected:
         ASSERT_FALSE(folder.empty()) << "no fresh install from FV_DIST";
     }
     void TearDown() override { KillProcessesNamed("FoldVenBrowser.exe"); }
+
+    // Starts the browser of this test's folder with saved credentials, so that it logs in by itself;
+    // its main window once it is there, else null.
+    HWND StartLoggedIn(CTestProcess& browser, const std::string& id, const std::string& password) {
+        TestInstall::SaveCredentials(1, id, 1, password);
+        if (!browser.Start(folder + "FoldVenBrowser.exe", {"qmtzvbka"}, folder,
+                           DevService::HostEnvironment()))
+            return nullptr;
+        return WindowFinder::WaitForWindowOfClass(browser.Pid(), "FOldVenClass", 30000);
+    }
 
     std::string folder;
 };
