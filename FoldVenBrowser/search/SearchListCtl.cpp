@@ -24,8 +24,9 @@ void FrameWith(HDC dc, const RECT& rc, COLORREF colour) {
 }  // namespace
 
 bool CSearchListCtl::Create(HWND parent, const RECT& rc) {
-    if (!CreateList(0, WS_CHILD | WS_VISIBLE | LVS_OWNERDRAWFIXED | LVS_SHOWSELALWAYS | LVS_REPORT, rc,
-                    parent, kControlId))
+    if (!CreateList(
+            0, WS_CHILD | WS_VISIBLE | LVS_OWNERDRAWFIXED | LVS_OWNERDATA | LVS_SHOWSELALWAYS | LVS_REPORT,
+            rc, parent, kControlId))
         return false;
     HICON icon = static_cast<HICON>(
         ::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kFileIcon), IMAGE_ICON, 16, 16, 0));
@@ -49,17 +50,8 @@ bool CSearchListCtl::Create(HWND parent, const RECT& rc) {
 }
 
 void CSearchListCtl::AddResult(const CRemoteItem& item) {
-    auto* record = new CRemoteItem(item);
-    LVITEMA row{};
-    row.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
-    row.iItem = INT_MAX;  // at the end
-    row.pszText = const_cast<char*>(record->owner.c_str());
-    row.iImage = I_IMAGECALLBACK;
-    row.lParam = reinterpret_cast<LPARAM>(record);
-    if (::SendMessageA(m_hWnd, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&row)) < 0) {
-        delete record;
-        return;
-    }
+    m_records.push_back(std::make_unique<CRemoteItem>(item));
+    ::SendMessageA(m_hWnd, LVM_SETITEMCOUNT, m_records.size(), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
     // Painting every row of a long reply would cost far more than the rows themselves: the list draws
     // again only every kRepaintMs, and not at all in between.
     if (::GetTickCount() - m_lastRepaint >= kRepaintMs)
@@ -81,48 +73,38 @@ void CSearchListCtl::ShowArrivedRows() {
 }
 
 void CSearchListCtl::DeleteAllItems() {
-    ::SendMessageA(m_hWnd, WM_SETREDRAW, FALSE, 0);
     ::SendMessageA(m_hWnd, LVM_DELETEALLITEMS, 0, 0);
-    m_bRedrawOff = true;
     ShowArrivedRows();
 }
 
-int CSearchListCtl::GetItemCount() const {
-    return static_cast<int>(::SendMessageA(m_hWnd, LVM_GETITEMCOUNT, 0, 0));
-}
-
 const CRemoteItem* CSearchListCtl::GetRecord(int row) const {
-    LVITEMA item{};
-    item.mask = LVIF_PARAM;
-    item.iItem = row;
-    if (!::SendMessageA(m_hWnd, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)))
-        return nullptr;
-    return reinterpret_cast<const CRemoteItem*>(item.lParam);
+    return row >= 0 && static_cast<std::size_t>(row) < m_records.size() ? m_records[row].get() : nullptr;
 }
 
-void CSearchListCtl::FreeRecord(int row) const {
-    delete GetRecord(row);
-    LVITEMA item{};
-    item.mask = LVIF_PARAM;
-    item.iItem = row;
-    ::SendMessageA(m_hWnd, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-}
-
-void CSearchListCtl::FreeAllRecords() const {
-    // Every row goes right after this, so the rows need not be told.
-    for (int row = GetItemCount() - 1; row >= 0; --row)
-        delete GetRecord(row);
+void CSearchListCtl::OnGetDispInfo(NMLVDISPINFOA* info) const {
+    const CRemoteItem* record = GetRecord(info->item.iItem);
+    if (!record)
+        return;
+    if ((info->item.mask & LVIF_TEXT) && info->item.pszText && info->item.cchTextMax > 0) {
+        const std::string text = CellText(info->item.iSubItem, *record);
+        ::lstrcpynA(info->item.pszText, text.c_str(), info->item.cchTextMax);
+    }
+    if (info->item.mask & LVIF_PARAM)
+        info->item.lParam = reinterpret_cast<LPARAM>(record);
+    if (info->item.mask & LVIF_IMAGE)
+        info->item.iImage = 0;
 }
 
 LRESULT CSearchListCtl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     // Whoever deletes rows, their records go with them.
     switch (message) {
         case LVM_DELETEITEM:
-            FreeRecord(static_cast<int>(wParam));
+            if (wParam < m_records.size())
+                m_records.erase(m_records.begin() + static_cast<std::ptrdiff_t>(wParam));
             break;
         case LVM_DELETEALLITEMS:
         case WM_DESTROY:
-            FreeAllRecords();
+            m_records.clear();
             break;
         default:
             break;
@@ -135,7 +117,7 @@ bool CSearchListCtl::IsRowSelected(int row) const {
 }
 
 void CSearchListCtl::DrawItem(DRAWITEMSTRUCT* dis) {
-    const auto* record = reinterpret_cast<const CRemoteItem*>(dis->itemData);
+    const CRemoteItem* record = GetRecord(static_cast<int>(dis->itemID));
     if (!record)
         return;
     const bool focused = ::GetFocus() == m_hWnd || (::GetWindowLongA(m_hWnd, GWL_STYLE) & LVS_SHOWSELALWAYS);
@@ -193,6 +175,17 @@ void CSearchListCtl::DrawItem(DRAWITEMSTRUCT* dis) {
     ::SelectObject(dc, oldBitmap);
     ::DeleteObject(bitmap);
     ::DeleteDC(dc);
+}
+
+std::string CSearchListCtl::CellText(int column, const CRemoteItem& item) {
+    switch (column) {
+        case 0:
+            return item.name;
+        case 2:
+            return FormatSize(item.size);
+        default:
+            return std::string();  // the modified date is not known
+    }
 }
 
 void CSearchListCtl::DrawCell(HDC dc, int column, RECT cell, const CRemoteItem& item) const {

@@ -1,10 +1,14 @@
 #pragma once
 
+#include <memory>
+#include <vector>
+
 #include "FoldVenBrowser/catalogue/RemoteItem.h"
 #include "FoldVenBrowser/toolkit/ArrowListCtrl.h"
 
 // The search panel's result list: owner-drawn rows of icon and name, an empty "수정한 날짜" and the size.
-// Each row holds its own copy of the result and frees it when the row goes.
+// Each row holds its own copy of the result, which goes with the row. The list holds the rows itself
+// (owner data), so that ten thousand results are added and cleared in a moment.
 class CSearchListCtl : public CArrowListCtrl {
 public:
     static constexpr int kControlId = 1031;
@@ -20,19 +24,23 @@ public:
     void ShowArrivedRows();
     void DeleteAllItems();
 
-    int GetItemCount() const;
+    int GetItemCount() const { return static_cast<int>(m_records.size()); }
+    // The record of a row, or null.
     const CRemoteItem* GetRecord(int row) const;
+    // What the control asks of a row (LVN_GETDISPINFO, which the parent passes on). A cell's text is what
+    // the row shows there, so that screen readers and test drivers read the row as drawn.
+    void OnGetDispInfo(NMLVDISPINFOA* info) const;
+    static std::string CellText(int column, const CRemoteItem& item);
 
 protected:
     void DrawItem(DRAWITEMSTRUCT* dis) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void FreeRecord(int row) const;
-    void FreeAllRecords() const;
     void DrawCell(HDC dc, int column, RECT cell, const CRemoteItem& item) const;
     bool IsRowSelected(int row) const;
 
+    std::vector<std::unique_ptr<CRemoteItem>> m_records;
     DWORD m_lastRepaint = 0;
     bool m_bRedrawOff = false;
 };

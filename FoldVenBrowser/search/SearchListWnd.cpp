@@ -47,8 +47,9 @@ bool CSearchListWnd::OnNotify(NMHDR* header, LRESULT& result) {
             m_list.OnColumnClick(reinterpret_cast<NMLISTVIEW*>(header)->iSubItem);
             result = 0;
             return true;
-        case LVN_DELETEALLITEMS:
-            result = TRUE;  // the list frees its records itself: no notice per row
+        case LVN_GETDISPINFOA:
+            m_list.OnGetDispInfo(reinterpret_cast<NMLVDISPINFOA*>(header));
+            result = 0;
             return true;
         default:
             return false;

@@ -9,7 +9,6 @@
 
 #include "tests/e2e/support/DevService.h"
 #include "tests/e2e/support/RemoteControls.h"
-#include "tests/e2e/support/RemoteRows.h"
 #include "tests/e2e/support/TestInstall.h"
 #include "tests/e2e/support/TestProcess.h"
 #include "tests/e2e/support/WindowFinder.h"
@@ -74,7 +73,7 @@ int main(int argc, char** argv) {
             waits.push_back(Latency(main));
             if (!list)
                 list = RemoteControls::FindDescendant(main, "SysListView32", 1031);
-            count = list ? RemoteRows::Count(list) : -1;
+            count = list ? static_cast<int>(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)) : -1;
             emptied = emptied || count < rows;
             if (emptied && count == rows)
                 break;

@@ -8,7 +8,6 @@
 #include "tests/e2e/support/BrowserTest.h"
 #include "tests/e2e/support/DevService.h"
 #include "tests/e2e/support/RemoteControls.h"
-#include "tests/e2e/support/RemoteRows.h"
 #include "tests/e2e/support/TestInstall.h"
 #include "tests/e2e/support/TestProcess.h"
 #include "tests/e2e/support/WindowFinder.h"
@@ -59,12 +58,7 @@ protected:
         WaitUntil([&] { return !::IsWindow(box); }, kWait);
         return text;
     }
-    std::vector<std::string> Names(HWND list) {
-        std::vector<std::string> names;
-        for (const RemoteRows::Row& row : RemoteRows::Read(list))
-            names.push_back(row.name);
-        return names;
-    }
+    static int Count(HWND list) { return static_cast<int>(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)); }
 
     CTestProcess browser;
     HWND main = nullptr;
@@ -75,13 +69,13 @@ TEST_F(BrowserSearchTest, KeywordAndCategoryFindRowsAndEachSearchShowsOnlyItsOwn
     Search("서울", 0);
     HWND list = List();
     ASSERT_NE(list, nullptr);
-    ASSERT_TRUE(WaitUntil([&] { return RemoteRows::Count(list) == 3; }, kWait));
-    const std::vector<RemoteRows::Row> rows = RemoteRows::Read(list);
-    ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(rows[0].name, "서울의 밤 (2000)");
-    EXPECT_EQ(rows[1].name, "서울의 밤.2000.720p.mkv");
-    EXPECT_EQ(rows[1].size, 1031LL * 1048576);
-    EXPECT_EQ(rows[2].size, 90LL * 1024);
+    ASSERT_TRUE(WaitUntil([&] { return Count(list) == 3; }, kWait));
+    EXPECT_EQ(
+        RemoteControls::ListColumn(list, 0),
+        (std::vector<std::string>{"서울의 밤 (2000)", "서울의 밤.2000.720p.mkv", "서울의 밤.2000.smi"}));
+    EXPECT_EQ(RemoteControls::ListColumn(list, 1), (std::vector<std::string>{"", "", ""}));
+    EXPECT_EQ(RemoteControls::ListColumn(list, 2),
+              (std::vector<std::string>{"-1 Bytes", "1.01 GB", "90 KB"}));
     EXPECT_EQ(DevService::CountRequests(kSearchPath), 1);
     EXPECT_NE(
         DevService::Log().find("GET /getfilelist.aspx?step=2&UID=tester&LID=IK7F3A21C0&STYPE=0&MD=SE"
@@ -96,12 +90,12 @@ TEST_F(BrowserSearchTest, KeywordAndCategoryFindRowsAndEachSearchShowsOnlyItsOwn
     ASSERT_TRUE(DevService::Fault(kSearchPath, "delay", 1, "1500"));
     Search("서울", 2);
     ASSERT_TRUE(WaitUntil([&] { return DevService::CountRequests(kSearchPath) == 2; }, kWait));
-    EXPECT_EQ(RemoteRows::Count(list), 0);
-    ASSERT_TRUE(WaitUntil([&] { return RemoteRows::Count(list) == 4; }, kWait));
+    EXPECT_EQ(Count(list), 0);
+    ASSERT_TRUE(WaitUntil([&] { return Count(list) == 4; }, kWait));
     Pause(300);
-    for (const RemoteRows::Row& row : RemoteRows::Read(list))
-        EXPECT_EQ(row.cate2, "tv") << row.name;
-    EXPECT_EQ(RemoteRows::Count(list), 4);
+    EXPECT_EQ(RemoteControls::ListColumn(list, 0),
+              (std::vector<std::string>{"더 킹 오브 서울 (전24화)", "더 킹 오브 서울 01화.avi",
+                                        "더 킹 오브 서울 02화.avi", "더 킹 오브 서울 03화.avi"}));
 
     // Enter in the search field searches too: a refused keyword, then one that finds nothing.
     HWND field = ::GetDlgItem(main, kSearchText);
@@ -110,7 +104,7 @@ TEST_F(BrowserSearchTest, KeywordAndCategoryFindRowsAndEachSearchShowsOnlyItsOwn
     EXPECT_EQ(InfoBoxText(), "Info|검색 금지어 입니다.");
     Search("zzzz", 0);
     EXPECT_EQ(InfoBoxText(), "Info|일치하는 파일이 존재 하지 않습니다.!!!");
-    EXPECT_EQ(RemoteRows::Count(list), 0);
+    EXPECT_EQ(Count(list), 0);
     EXPECT_EQ(DevService::CountRequests(kSearchPath), 4);
 }
 

@@ -74,33 +74,6 @@ HWND FindDescendant(HWND root, const std::string& className, int id) {
     return search.found;
 }
 
-std::vector<LPARAM> ListItemData(HWND list) {
-    std::vector<LPARAM> data;
-    RemoteBlock block(list, sizeof(LVITEMA));
-    const int count = static_cast<int>(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
-    for (int row = 0; row < count; ++row) {
-        LVITEMA item{};
-        item.mask = LVIF_PARAM;
-        item.iItem = row;
-        block.Write(&item, sizeof(item));
-        ::SendMessageA(list, LVM_GETITEMA, 0, block.At());
-        block.Read(&item, sizeof(item));
-        data.push_back(item.lParam);
-    }
-    return data;
-}
-
-bool ReadOwnerMemory(HWND window, const void* address, void* data, SIZE_T size) {
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(window, &pid);
-    HANDLE process = ::OpenProcess(PROCESS_VM_READ, FALSE, pid);
-    if (!process)
-        return false;
-    const bool ok = ::ReadProcessMemory(process, address, data, size, nullptr) != FALSE;
-    ::CloseHandle(process);
-    return ok;
-}
-
 std::vector<std::string> ListColumn(HWND list, int column) {
     std::vector<std::string> texts;
     RemoteBlock block(list, sizeof(LVITEMA) + kTextSize);

@@ -14,11 +14,6 @@ namespace RemoteControls {
 // The first descendant of `root` of that class (and control ID, unless 0).
 HWND FindDescendant(HWND root, const std::string& className, int id = 0);
 
-// The item data of a list view's rows, row by row (addresses inside the program).
-std::vector<LPARAM> ListItemData(HWND list);
-// Copies `size` bytes at `address` inside the program that owns `window`.
-bool ReadOwnerMemory(HWND window, const void* address, void* data, SIZE_T size);
-
 // The texts of one column of a list view, row by row.
 std::vector<std::string> ListColumn(HWND list, int column = 0);
 // The row showing `text` in column 0, or -1.
