@@ -2,6 +2,9 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
+#include <cstring>
+
 #include "FoldVenBrowser/app/BrowserApp.h"
 #include "FoldVenBrowser/app/WebPages.h"
 #include "FoldVenBrowser/catalogue/RemoteExplorer.h"
@@ -30,7 +33,7 @@ constexpr COLORREF kLabelGreen = RGB(65, 154, 50);
 // 480 at the client width of the smallest window (891 = 899 less the sizing border).
 constexpr int kSearchFieldFromRight = 411;
 
-struct ButtonSpec {
+struct ButtonEntry {
     int command;
     int x;
     int y;  // with kBelowTop: added to the height of bitmap 193
@@ -40,7 +43,7 @@ struct ButtonSpec {
     const char* tip;
 };
 
-constexpr ButtonSpec kButtons[] = {
+constexpr ButtonEntry kButtons[] = {
     {CMainDlg::kCharge, 20, 7, true, 204, 203, 205, 204, true, "요금 충전 페이지로 가기"},
     {CMainDlg::kDownload, 112, 7, true, 207, 206, 208, 207, true, "파일 다운로드"},
     {CMainDlg::kSettings, 204, 7, true, 210, 209, 211, 210, true, "환경 설정"},
@@ -230,14 +233,14 @@ void CMainDlg::SetUp() {
 
 void CMainDlg::CreateButtons() {
     const int top = Frame().H(kTopLeft);
-    for (const ButtonSpec& spec : kButtons) {
-        const int y = spec.belowTop ? top + spec.y : spec.y;
+    for (const ButtonEntry& entry : kButtons) {
+        const int y = entry.belowTop ? top + entry.y : entry.y;
         std::unique_ptr<CSkinButton> button(CSkinButton::CreateButton(
-            m_hWnd, spec.x, y, spec.command, spec.normal, spec.hover, spec.pressed, spec.disabled));
+            m_hWnd, entry.x, y, entry.command, entry.normal, entry.hover, entry.pressed, entry.disabled));
         if (!button)
             continue;
-        button->SetSticky(spec.sticky);
-        button->SetToolTip(spec.tip);
+        button->SetSticky(entry.sticky);
+        button->SetToolTip(entry.tip);
         m_buttons.push_back(std::move(button));
     }
 }
@@ -564,15 +567,21 @@ void CMainDlg::PaintBottomTexts(HDC dc, int W, int H) const {
     ::SelectObject(dc, font);
     ::SetTextColor(dc, RGB(75, 75, 75));
     ::SetBkMode(dc, TRANSPARENT);
-    const struct {
+    struct {
         const char* text;
         RECT rect;
     } texts[] = {{"·보유 패킷:", {20, H - 25, 100, H - 10}},
                  {"·패킷정액제:", {160, H - 25, 240, H - 10}},
                  {"다운로드 저장 경로 :", {W - 340, H - 25, W - 200, H - 10}}};
-    for (const auto& t : texts) {
-        RECT rect = t.rect;
-        ::DrawTextA(dc, t.text, -1, &rect, DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
+    for (auto& t : texts) {
+        // The folder's caption must end before the folder label (at W - 226), which would cover it: a
+        // substituted font wider than the system's moves it left, up to the divider (button 17).
+        if (t.rect.left == W - 340) {
+            SIZE extent{};
+            ::GetTextExtentPoint32A(dc, t.text, static_cast<int>(std::strlen(t.text)), &extent);
+            t.rect.left = std::max<LONG>(W - 352, std::min<LONG>(t.rect.left, W - 228 - extent.cx));
+        }
+        ::DrawTextA(dc, t.text, -1, &t.rect, DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
     }
     ::RestoreDC(dc, saved);
     ::DeleteObject(font);

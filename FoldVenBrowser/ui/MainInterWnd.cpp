@@ -27,7 +27,7 @@ BOOL CMainInterWnd::OnInitDialog() {
     // stands in for it.
     if (CWebBrowser2::SystemHasEngine()) {
         m_browser = std::make_unique<CWebBrowser2>();
-        if (m_browser->Create(m_hWnd, GetClientRect(), this)) {
+        if (m_browser->Create(m_hWnd, IDC_WEB_BROWSER, GetClientRect(), this)) {
             m_refreshGate.OnLoadStarted(::GetTickCount64());
             m_browser->Navigate2(m_address);
         } else {

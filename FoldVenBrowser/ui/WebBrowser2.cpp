@@ -42,7 +42,7 @@ bool CWebBrowser2::SystemHasEngine() {
     return true;
 }
 
-bool CWebBrowser2::Create(HWND parent, const RECT& rect, IBrowserEvents* events) {
+bool CWebBrowser2::Create(HWND parent, UINT id, const RECT& rect, IBrowserEvents* events) {
     Destroy();
     if (FAILED(::CoCreateInstance(kWebBrowserClass, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
                                   reinterpret_cast<void**>(&m_object))) ||
@@ -58,6 +58,13 @@ bool CWebBrowser2::Create(HWND parent, const RECT& rect, IBrowserEvents* events)
     }
     Advise();
     MoveTo(rect);
+    IOleWindow* window = nullptr;
+    HWND hwnd = nullptr;
+    if (SUCCEEDED(m_object->QueryInterface(IID_IOleWindow, reinterpret_cast<void**>(&window)))) {
+        if (SUCCEEDED(window->GetWindow(&hwnd)) && hwnd)
+            ::SetWindowLongPtrA(hwnd, GWLP_ID, static_cast<LONG_PTR>(id));
+        window->Release();
+    }
     return true;
 }
 

@@ -22,8 +22,9 @@ public:
     // Whether the system can render pages at all (it has an HTML engine).
     static bool SystemHasEngine();
 
-    // Creates the control in `parent` over `rect`; false when the system has no such control.
-    bool Create(HWND parent, const RECT& rect, IBrowserEvents* events);
+    // Creates the control in `parent` over `rect`, its window with control ID `id`; false when the system
+    // has no such control.
+    bool Create(HWND parent, UINT id, const RECT& rect, IBrowserEvents* events);
     void Destroy();
     bool Exists() const { return m_dispatch != nullptr; }
 

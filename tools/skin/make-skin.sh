@@ -163,9 +163,9 @@ face 248 56 22 white "$edge" "$text" '새로고침' 11
 face 245 56 22 "$accent" "$accent_dark" white '새로고침' 11 1
 face 246 56 22 white "$edge" "$text" '변경' 11
 face 247 56 22 "$accent" "$accent_dark" white '변경' 11 1
-# 17: a small refresh mark; the band's text "다운로드 저장 경로 :" starts 16 pixels to its right.
-bmp 257 -size 14x16 xc:white -fill none -stroke "$accent" -strokewidth 1.6 -draw 'arc 2,3 12,13 -60,220' \
-    -stroke none -fill "$accent" -draw 'polygon 9,1 13,5 8,6'
+# 17: a thin divider between the account's figures and the download folder, whose text starts just
+# right of it.
+bmp 257 -size 4x16 xc:white +antialias -fill "$inner_edge" -draw 'line 1,1 1,14'
 
 # --- Panels ---------------------------------------------------------------------------------------
 # Frame of the tree and list panels: 3-pixel corners and edges, 1-pixel border, white inside.
