@@ -1,6 +1,7 @@
 #include "FoldVenBrowser/views/RemoteCtlWnd.h"
 
 #include "FoldVenBrowser/res/resource.h"
+#include "FoldVenBrowser/ui/WebBrowser2.h"
 #include "net/ServiceHosts.h"
 
 namespace {
@@ -32,8 +33,16 @@ std::string CRemoteCtlWnd::BannerAddress() {
 BOOL CRemoteCtlWnd::OnInitDialog() {
     m_hWhiteBrush = ::CreateSolidBrush(RGB(255, 255, 255));
     m_hBannerBrush = ::CreateSolidBrush(kBannerBackground);
-    // Without a web engine the banner is a plain strip that names its page.
     SetDlgItemText(IDC_REMOTE_BANNER, "  " + BannerAddress());
+    if (CWebBrowser2::SystemHasEngine()) {
+        m_banner = std::make_unique<CWebBrowser2>();
+        if (m_banner->Create(m_hWnd, RECT{0, 0, 1, kBandHeight}, nullptr)) {
+            ::ShowWindow(GetDlgItem(IDC_REMOTE_BANNER), SW_HIDE);
+            m_banner->Navigate2(BannerAddress());
+        } else {
+            m_banner.reset();
+        }
+    }
     m_list.SubclassDlgItem(m_hWnd, IDC_REMOTE_LIST);
     ::UpdateWindow(m_hWnd);
     m_previous.Create(m_hWnd, 550, 2, kPreviousPage, IDB_PAGE_PREVIOUS, IDB_PAGE_PREVIOUS_HOVER,
@@ -51,6 +60,8 @@ void CRemoteCtlWnd::OnSize(UINT, int cx, int cy) {
     if (m_next.IsWindow())
         m_next.MoveTo(cx - 60, 2);
     MoveControl(GetDlgItem(IDC_REMOTE_BANNER), 0, 0, cx - 180, kBandHeight);
+    if (m_banner)
+        m_banner->MoveTo(RECT{0, 0, cx - 180, kBandHeight});
 }
 
 bool CRemoteCtlWnd::OnPaint() {
@@ -90,4 +101,8 @@ bool CRemoteCtlWnd::OnButtonClick(UINT command) {
             m_list.ChangePage(1);
     }
     return true;
+}
+
+void CRemoteCtlWnd::OnDestroy() {
+    m_banner.reset();  // the control goes before the window that holds it
 }

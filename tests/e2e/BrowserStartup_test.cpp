@@ -16,6 +16,12 @@ const char* kToken = "qmtzvbka";
 const std::string kRefusal = "독립적으로 프로그램을 실행 할수 없습니다.";
 const std::string kLoginReply = "S\t0\ttester\tt2\tt3\tINF\t1500\t0\tN\tsecret\t\tLK1\t";
 const std::string kNoNotices = "S\t0\tS0\t0\t";
+const std::string kEmptyListing = "S\t0\tS0\t0\t";
+
+// Logs in, and lists an empty catalogue for the main window's set-up.
+std::string LoginService(const std::string& request) {
+    return HttpReply(request.find("/GetFileList.aspx?") != std::string::npos ? kEmptyListing : kLoginReply);
+}
 
 class BrowserStartupTest : public ::testing::Test {
 protected:
@@ -103,7 +109,7 @@ TEST_F(BrowserStartupTest, AnyOtherSecondArgumentStillLogsInAutomatically) {
 }
 
 TEST_F(BrowserStartupTest, ASecondStartBringsTheRunningMainWindowForward) {
-    WinLoopbackServer service([](const std::string&) { return HttpReply(kLoginReply); });
+    WinLoopbackServer service(&LoginService);
     TestInstall::SaveCredentials(1, "tester", 1, "secret");
     CTestProcess first;
     ASSERT_TRUE(first.Start(Browser(), {kToken}, folder, {{"FOLDVEN_API_HOST", service.Host()}}));
