@@ -36,7 +36,7 @@ BOOL CRemoteCtlWnd::OnInitDialog() {
     SetDlgItemText(IDC_REMOTE_BANNER, "  " + BannerAddress());
     if (CWebBrowser2::SystemHasEngine()) {
         m_banner = std::make_unique<CWebBrowser2>();
-        if (m_banner->Create(m_hWnd, RECT{0, 0, 1, kBandHeight}, nullptr)) {
+        if (m_banner->Create(m_hWnd, 0, RECT{0, 0, 1, kBandHeight}, nullptr)) {
             ::ShowWindow(GetDlgItem(IDC_REMOTE_BANNER), SW_HIDE);
             m_banner->Navigate2(BannerAddress());
         } else {
