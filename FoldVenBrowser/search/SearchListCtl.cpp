@@ -51,6 +51,16 @@ bool CSearchListCtl::Create(HWND parent, const RECT& rc) {
 
 void CSearchListCtl::AddResult(const CRemoteItem& item) {
     m_records.push_back(std::make_unique<CRemoteItem>(item));
+    RowsAdded();
+}
+
+void CSearchListCtl::AddResults(const std::vector<CRemoteItem>& items) {
+    for (const CRemoteItem& item : items)
+        m_records.push_back(std::make_unique<CRemoteItem>(item));
+    RowsAdded();
+}
+
+void CSearchListCtl::RowsAdded() {
     ::SendMessageA(m_hWnd, LVM_SETITEMCOUNT, m_records.size(), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
     // Painting every row of a long reply would cost far more than the rows themselves: the list draws
     // again only every kRepaintMs, and not at all in between.
@@ -130,7 +140,15 @@ void CSearchListCtl::DrawItem(DRAWITEMSTRUCT* dis) {
 
     // Drawn off screen and copied in one step, so a row never flickers.
     HDC dc = ::CreateCompatibleDC(dis->hDC);
-    HBITMAP bitmap = ::CreateCompatibleBitmap(dis->hDC, width, height);
+    // A bitmap in the program's own memory: drawing into it needs no round trip to the display.
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP bitmap = ::CreateDIBSection(dis->hDC, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ oldBitmap = ::SelectObject(dc, bitmap);
     HBRUSH fill = ::CreateSolidBrush(background);
     RECT all{0, 0, width, height};

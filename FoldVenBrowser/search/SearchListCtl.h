@@ -20,6 +20,8 @@ public:
 
     bool Create(HWND parent, const RECT& rc);
     void AddResult(const CRemoteItem& item);
+    // Rows for several results at once: the list takes in its new length and repaints once.
+    void AddResults(const std::vector<CRemoteItem>& items);
     // Paints the rows that arrived since the last repaint.
     void ShowArrivedRows();
     void DeleteAllItems();
@@ -37,6 +39,7 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void RowsAdded();
     void DrawCell(HDC dc, int column, RECT cell, const CRemoteItem& item) const;
     bool IsRowSelected(int row) const;
 

@@ -54,8 +54,7 @@ void CSearchRunner::Deliver(void* argument) {
     const std::shared_ptr<CSearchResults> results = job->m_pResults.lock();
     if (!results || !results->IsCurrent(job) || !results->m_pList)
         return;
-    for (const CRemoteItem& item : job->m_items)
-        results->m_pList->AddResult(item);
+    results->m_pList->AddResults(job->m_items);
 }
 
 void CSearchRunner::Finish(void* argument) {
