@@ -186,4 +186,28 @@ at 300 153; xdotool click 1
 at 300 170; xdotool keydown ctrl click 1 keyup ctrl
 at 156 59; xdotool click 1                                 # 파일 다운로드, now handed over
 wait_for '폴드벤 다운로더' 20 && sleep 1.5 && shot 20-downloader
+sleep 0.5
+# --- Search: a keyword typed into the search field and Enter, with the category 영화 picked; the rows
+# stream into the search panel. Then a refused keyword and the service's answer. Positions are client
+# pixels of the main window at its normal size.
+xdotool windowfocus --sync "$(xwininfo -root | awk '/Window id/{print $4}')"
+sleep 0.3
+xdotool windowraise "$main"                         # over the downloader's window
+xdotool windowfocus --sync "$main"
+xdotool mousemove --window "$main" 600 59 click 1   # the search field
+sleep 0.3
+xdotool key End shift+Home
+xdotool type --delay 60 720p
+xdotool key Return
+sleep 3
+shot 21-search-results
+xdotool mousemove --window "$main" 600 59 click 1
+xdotool key End shift+Home
+xdotool type --delay 60 warez
+xdotool mousemove --window "$main" 834 61 click 1   # the search button
+sleep 2
+shot 22-search-refused-keyword
+info=$(xdotool search --name '^Info$' | head -1)
+[ -n "$info" ] && xdotool windowfocus --sync "$info" key Return
+sleep 0.5
 echo "screenshots are in $shots"

@@ -18,6 +18,7 @@
 #include "platform/UiHooks.h"
 #include "win/InstanceWindow.h"
 #include "win/ModulePath.h"
+#include "win/WorkerThread.h"
 
 std::string LoadResString(UINT id) {
     return SystemUiHooks().LoadString(id);
@@ -26,6 +27,8 @@ std::string LoadResString(UINT id) {
 CBrowserApp::CBrowserApp(std::vector<std::string> args) : m_args(std::move(args)) {}
 
 CBrowserApp::~CBrowserApp() {
+    // A search still running after the last window went finds no one to call and ends by itself.
+    DestroyCallbackWindow();
     for (SkinBitmap& bitmap : m_skin) {
         if (bitmap.handle)
             ::DeleteObject(bitmap.handle);
@@ -66,7 +69,7 @@ bool CBrowserApp::InitInstance() {
     m_nColorDepth = QueryColorDepth();
 
     m_settings.LoadSettings(SystemRegistry());
-    m_jobWindow.Create();
+    CreateCallbackWindow();
     m_nColorDepth = AdjustColorDepthForComCtl(m_nColorDepth, m_dwComCtlVersion);
     RefreshUpdater();
 

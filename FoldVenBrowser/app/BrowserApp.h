@@ -11,7 +11,6 @@
 #include "FoldVenBrowser/app/SessionInfo.h"
 #include "FoldVenBrowser/ui/ControlContainer.h"
 #include "win/App.h"
-#include "win/CallWindow.h"
 #include "win/SystemSessions.h"
 
 class CLoginDlg;
@@ -62,7 +61,6 @@ private:
     HANDLE m_hMutex = nullptr;
     COleSession m_ole;
     CWinsockSession m_sockets;
-    CCallWindow m_jobWindow;
     CControlContainerManager m_controlContainer;
     std::unique_ptr<CMainDlg> m_pMainDlg;
 };

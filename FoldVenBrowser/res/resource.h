@@ -7,6 +7,9 @@
 #define IDD_LOGIN 131
 #define IDD_MESSAGE 135
 
+// Search panel (its list: control 1031)
+#define IDD_SEARCH_LIST 124
+
 // Icons
 #define IDI_LOGIN 249
 #define IDI_MAIN 266

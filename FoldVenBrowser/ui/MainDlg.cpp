@@ -678,6 +678,10 @@ bool CMainDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& re
 bool CMainDlg::PreTranslateMessage(MSG& msg) {
     if (!m_hWnd || (msg.hwnd != m_hWnd && !::IsChild(m_hWnd, msg.hwnd)))
         return false;
+    if (IsSearchKey(msg)) {
+        OnSearchCommand();
+        return true;
+    }
     if (IsDialogKey(&msg))
         return true;
     if (m_hToolTip && msg.message == WM_MOUSEMOVE)

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "FoldVenBrowser/app/MainLabels.h"
+#include "FoldVenBrowser/search/SearchResults.h"
 #include "FoldVenBrowser/toolkit/ColorLabel.h"
 #include "FoldVenBrowser/toolkit/FlatComboBox.h"
 #include "FoldVenBrowser/toolkit/PaneDialog.h"
@@ -88,10 +89,12 @@ public:
     // The download list, the downloader-ready flag and the installer dialog (ui/DownloadHandOff.h).
     std::unique_ptr<CDownloadHandOff> m_pDownloads;
 
-    // ---- Search (the main window's buttons answer "준비중입니다."; MainDlgSearch.cpp) ----
+    // ---- Search (button 14 and Enter in the search field; MainDlgSearch.cpp) ----
+    // Takes the keyword and category from the search field and the category list and shows the search
+    // panel, which starts the search.
     void OnSearchCommand();
-    std::string m_strKeyword;
-    int m_nSearchType = 0;
+    // The search result container: keyword, category index and the search that counts.
+    std::shared_ptr<CSearchResults> m_pSearchResults = std::make_shared<CSearchResults>();
 
     int m_nActivePane = -1;
 
@@ -125,6 +128,7 @@ private:
     void ShowTrayMenu();
     void OnLabelClicked(UINT id);
     void OnSearchFieldNotify(UINT code);
+    bool IsSearchKey(const MSG& msg) const;  // Enter in the search field
     void SelectPageButton(CSkinButton* button);
     void SetShowState(UINT showCommand) const;
     void RefreshBalance();

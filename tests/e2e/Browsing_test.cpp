@@ -27,7 +27,7 @@ constexpr int kRemoteList = 1017;
 class BrowsingTest : public BrowserAgainstDevServiceTest {
 protected:
     void StartBrowser() {
-        main = StartLoggedIn(browser, kWait);
+        main = StartLoggedIn(browser);
         ASSERT_NE(main, nullptr);
         // The panels come with the set-up that follows the window's creation.
         ASSERT_TRUE(WaitUntil(

@@ -89,7 +89,7 @@ protected:
     }
 
     void StartBrowserAtLevelThree() {
-        main = StartLoggedIn(browser, kWait);
+        main = StartLoggedIn(browser);
         ASSERT_NE(main, nullptr);
         ASSERT_TRUE(WaitUntil(
             [this] { return (list = FindDescendant(main, "SysListView32", kRemoteList)) != nullptr; },

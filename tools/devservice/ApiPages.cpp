@@ -57,7 +57,7 @@ std::string CApiPages::Balance(const CQueryString& params) const {
     return "S\t0\t" + std::to_string(a->balance) + "\t";
 }
 
-std::string CApiPages::FileList(const CQueryString& params) const {
+std::string CApiPages::FileList(const CQueryString& params, size_t searchFill) const {
     std::string mode = CTextUtil::Lower(params.Get("MD"));
     if (mode == "bc" || mode == "mc") {
         return Listing(static_cast<int>(params.GetInt("FID", -1)), 0, -1);
@@ -71,7 +71,7 @@ std::string CApiPages::FileList(const CQueryString& params) const {
         return Listing(static_cast<int>(params.GetInt("PID", -1)), 0, -1);
     }
     if (mode == "se") {
-        return Search(params);
+        return Search(params, searchFill);
     }
     return Failure(kUnknownCommand);
 }
@@ -88,18 +88,43 @@ std::string CApiPages::Listing(int parentId, int start, int count) const {
     return reply;
 }
 
-std::string CApiPages::Search(const CQueryString& params) const {
+// SEARCHTYPE is the index of the category chosen in the browser's category list.
+std::string CApiPages::Search(const CQueryString& params, size_t fill) const {
     std::string keyword = params.Get("Keyword");
     for (const std::string& word : m_data.m_forbidden) {
         if (!keyword.empty() && CTextUtil::ContainsNoCase(keyword, word)) {
             return Failure(kForbiddenKeyword);
         }
     }
+    if (fill > 0) {
+        return GeneratedResults(keyword, fill);
+    }
     std::vector<const CCatalogueItem*> found =
         m_data.m_catalogue.Search(keyword, static_cast<int>(params.GetInt("SEARCHTYPE", 0)), kSearchLimit);
     std::string reply = kListStart + std::to_string(found.size()) + "\t";
     for (const CCatalogueItem* item : found) {
         reply += ItemLine(*item, true);
+    }
+    return reply;
+}
+
+// Files of 한국영화 named after the keyword and numbered, so that a client can tell the last one.
+std::string CApiPages::GeneratedResults(const std::string& keyword, size_t count) {
+    std::string reply = kListStart + std::to_string(count) + "\t";
+    reply.reserve(reply.size() + count * (keyword.size() + 48));
+    for (size_t i = 1; i <= count; ++i) {
+        CCatalogueItem item;
+        item.id = static_cast<int>(100000 + i);
+        item.parentId = 101;
+        item.level = 3;
+        item.isFile = true;
+        item.size = static_cast<std::int64_t>(i) * 1048576;
+        std::string number = std::to_string(i);
+        item.name =
+            keyword + " " + std::string(number.size() < 5 ? 5 - number.size() : 0, '0') + number + ".avi";
+        item.cate1 = "mo001";
+        item.cate2 = "movie";
+        reply += ItemLine(item, true);
     }
     return reply;
 }

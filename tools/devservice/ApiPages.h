@@ -18,7 +18,8 @@ public:
     std::string Login(const CQueryString& params) const;
     std::string Notices() const;
     std::string Balance(const CQueryString& params) const;
-    std::string FileList(const CQueryString& params) const;  // MD=BC, MC, ML, FL and SE
+    // MD=BC, MC, ML, FL and SE; `searchFill` > 0 makes a search answer that many generated lines.
+    std::string FileList(const CQueryString& params, size_t searchFill = 0) const;
 
     static std::string Failure(int code);
     // One line of a listing; search lines stop after the type and path.
@@ -26,7 +27,8 @@ public:
 
 private:
     std::string Listing(int parentId, int start, int count) const;
-    std::string Search(const CQueryString& params) const;
+    std::string Search(const CQueryString& params, size_t fill) const;
+    static std::string GeneratedResults(const std::string& keyword, size_t count);
 
     const CServiceData& m_data;
 };

@@ -156,18 +156,22 @@ std::vector<const CCatalogueItem*> CCatalogue::Children(int parentId) const {
     return result;
 }
 
-std::vector<const CCatalogueItem*> CCatalogue::Search(const std::string& keyword, int searchType,
+std::vector<const CCatalogueItem*> CCatalogue::Search(const std::string& keyword, int category,
                                                       size_t limit) const {
     std::vector<const CCatalogueItem*> result;
-    if (keyword.empty()) {
+    std::vector<const CCatalogueItem*> categories;
+    for (const CCatalogueItem* top : Children(kRootId)) {
+        if (top->cate1 != "user") {
+            categories.push_back(top);
+        }
+    }
+    if (keyword.empty() || category < 0 || static_cast<size_t>(category) >= categories.size()) {
         return result;
     }
+    const std::string& code = categories[static_cast<size_t>(category)]->cate1;
     for (const auto& entry : m_items) {
         const CCatalogueItem& item = entry.second;
-        if (item.level < 3 || item.cate1 == "user" || result.size() >= limit) {
-            continue;
-        }
-        if ((searchType == 1 && !item.isFile) || (searchType == 2 && item.isFile)) {
+        if (item.level < 3 || item.cate2 != code || result.size() >= limit) {
             continue;
         }
         if (CTextUtil::ContainsNoCase(item.name, keyword)) {

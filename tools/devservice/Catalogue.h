@@ -18,8 +18,10 @@ public:
     // The children of `parentId` (the root: 0), in data-file order; empty for unknown ids and files.
     std::vector<const CCatalogueItem*> Children(int parentId) const;
     // Folders and files at level 3 and deeper whose names contain `keyword` (ASCII letters without
-    // regard to case), outside the special folders. searchType 1: files only; 2: folders only.
-    std::vector<const CCatalogueItem*> Search(const std::string& keyword, int searchType, size_t limit) const;
+    // regard to case), in the category that `category` counts to among the top-level categories (0 the
+    // first, as the browser's category list counts them; the special folders are no category). An index
+    // outside them finds nothing.
+    std::vector<const CCatalogueItem*> Search(const std::string& keyword, int category, size_t limit) const;
 
 private:
     std::map<int, CCatalogueItem> m_items;  // the root record has id 0

@@ -1,5 +1,7 @@
 #include "tools/devservice/DevService.h"
 
+#include <algorithm>
+
 #include "tools/devservice/TextUtil.h"
 #include "tools/devservice/UpdateFolder.h"
 
@@ -75,7 +77,7 @@ CHttpResponse CDevService::Route(const CHttpRequest& request) {
         return CHttpResponse::Text(m_api.Balance(q));
     }
     if (Is(path, "/GetFileList.aspx")) {
-        return CHttpResponse::Text(m_api.FileList(q));
+        return CHttpResponse::Text(m_api.FileList(q, Settings().searchFill));
     }
     if (Is(path, "/update/ReturnFileUpdateList.aspx")) {
         return CHttpResponse::Text(CUpdateFolder(Settings().updateDir).FileList());
@@ -147,6 +149,10 @@ CHttpResponse CDevService::Control(const CHttpRequest& request) {
         }
         if (q.Has("ver-ini")) {
             m_settings.verIni = q.Get("ver-ini");
+        }
+        if (q.Has("search-fill")) {
+            m_settings.searchFill =
+                static_cast<size_t>(std::max(0LL, std::min(q.GetInt("search-fill", 0), 1LL << 20)));
         }
         return ControlText(200, "OK\n");
     }

@@ -17,6 +17,7 @@ struct CServiceSettings {
     std::string updateDir;
     std::string setupFile;
     std::string verIni = "2.3.1.2";
+    size_t searchFill = 0;  // when set, a search answers that many generated lines (for benchmarks)
 };
 
 // Answers every address of the API host and the web host, and the control addresses under /_control/.

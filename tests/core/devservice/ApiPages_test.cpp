@@ -183,6 +183,23 @@ TEST_F(DevServiceApi, SearchFindsForbidsAndComesBackEmpty) {
     EXPECT_EQ("F\t901\t", List(se + "WaReZ"));
     EXPECT_EQ("S\t0\tS0\t0\t", List(se + "zzzz-no-such-name"));
     EXPECT_EQ("S\t0\tS0\t0\t", List(se));
+
+    // SEARCHTYPE is the category's index in the browser's list: 0 영화, 2 TV; past 문서 (10) nothing.
+    const auto movies = Lines(List(se + "%BC%AD%BF%EF"));
+    const auto shows =
+        Lines(List(std::string(se).replace(se.find("SEARCHTYPE=0"), 12, "SEARCHTYPE=2") + "%BC%AD%BF%EF"));
+    ASSERT_FALSE(shows.empty());
+    for (const auto& f : movies)
+        EXPECT_EQ("movie", f[6]);
+    for (const auto& f : shows)
+        EXPECT_EQ("tv", f[6]);
+    EXPECT_EQ("S\t0\tS0\t0\t",
+              List(std::string(se).replace(se.find("SEARCHTYPE=0"), 12, "SEARCHTYPE=11") + "%BC%AD%BF%EF"));
+
+    const auto generated = Lines(CApiPages(*s_data).FileList(Query(se + "ab"), 10000), &count);
+    EXPECT_EQ("10000", count);
+    ASSERT_EQ(10000u, generated.size());
+    EXPECT_EQ("ab 10000.avi", generated.back()[4]);
 }
 
 TEST(DevServiceCatalogue, BadDataFilesAreRefusedWithTheLine) {

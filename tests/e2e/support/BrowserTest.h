@@ -24,10 +24,11 @@ protected:
     }
     void TearDown() override { KillProcessesNamed("FoldVenBrowser.exe"); }
 
-    // The fresh copy's browser, logging in by itself as "tester" with saved credentials: its main window,
-    // or null when none showed within `milliseconds`.
-    HWND StartLoggedIn(CTestProcess& browser, DWORD milliseconds) {
-        TestInstall::SaveCredentials(1, "tester", 1, "test1234");
+    // Starts the browser of this test's folder with saved credentials, so that it logs in by itself; its
+    // main window, or null when none showed within `milliseconds`.
+    HWND StartLoggedIn(CTestProcess& browser, const std::string& id = "tester",
+                       const std::string& password = "test1234", DWORD milliseconds = 30000) {
+        TestInstall::SaveCredentials(1, id, 1, password);
         if (!browser.Start(folder + "FoldVenBrowser.exe", {"qmtzvbka"}, folder,
                            DevService::HostEnvironment()))
             return nullptr;

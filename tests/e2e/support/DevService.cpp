@@ -78,7 +78,8 @@ int CountRequests(const std::string& text) {
 }
 
 std::map<std::string, std::string> HostEnvironment() {
-    return {{"FOLDVEN_API_HOST", Address()}, {"FOLDVEN_WEB_HOST", Address()}};
+    return {
+        {"FOLDVEN_API_HOST", Address()}, {"FOLDVEN_WEB_HOST", Address()}, {"FOLDVEN_SEARCH_HOST", Address()}};
 }
 
 std::string UnixPathOf(const std::string& windowsPath) {

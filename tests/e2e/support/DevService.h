@@ -22,7 +22,7 @@ bool Fault(const std::string& pathPrefix, const std::string& kind, int count = -
 std::string Log();
 // How many logged request lines contain `text` (e.g. "/login.aspx?UID=tester&").
 int CountRequests(const std::string& text);
-// FOLDVEN_API_HOST and FOLDVEN_WEB_HOST naming the service, for a program under test.
+// FOLDVEN_API_HOST, FOLDVEN_WEB_HOST and FOLDVEN_SEARCH_HOST naming the service, for a program under test.
 std::map<std::string, std::string> HostEnvironment();
 
 // The Unix path of a Windows path inside Wine.

@@ -1,0 +1,112 @@
+#include "win/WorkerThread.h"
+
+#include <process.h>
+
+#include <functional>
+#include <memory>
+
+#include "win/CallWindow.h"
+
+namespace {
+
+std::unique_ptr<CCallWindow> s_callbackWindow;
+// Workers read the handle while the user-interface thread may let the window go.
+std::atomic<HWND> s_callbackHwnd{nullptr};
+
+}  // namespace
+
+LRESULT CUiCall::RunOnUiThread(Function call, void* argument) {
+    function = call;
+    data = argument;
+    const HWND window = s_callbackHwnd.load();
+    if (!window)
+        return 0;
+    const std::function<void()> run = [this] { function(data); };
+    return ::SendMessageA(window, CCallWindow::kRunCallMessage, 0, reinterpret_cast<LPARAM>(&run));
+}
+
+bool CreateCallbackWindow() {
+    if (s_callbackHwnd.load())
+        return true;
+    auto window = std::make_unique<CCallWindow>();
+    if (!window->Create())
+        return false;
+    s_callbackHwnd = window->GetSafeHwnd();
+    s_callbackWindow = std::move(window);
+    return true;
+}
+
+void DestroyCallbackWindow() {
+    s_callbackHwnd = nullptr;
+    s_callbackWindow.reset();
+}
+
+CWorkerThread::CWorkerThread(BOOL autoDelete) : m_bAutoDelete(autoDelete) {}
+
+CWorkerThread::~CWorkerThread() {
+    if (m_nThreadId != 0 && !m_bFinished)
+        Terminate();
+    if (m_hThread)
+        ::CloseHandle(m_hThread);
+    if (m_hEvent)
+        ::CloseHandle(m_hEvent);
+}
+
+BOOL CWorkerThread::Start() {
+    if (!m_bFinished && m_hThread)
+        return TRUE;
+    // A new event for this run; the worker of an earlier run has signalled the old one and let it be.
+    if (m_hEvent)
+        ::CloseHandle(m_hEvent);
+    m_hEvent = ::CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    if (m_hThread)
+        ::CloseHandle(m_hThread);
+    m_bFinished = false;
+    OnStart();
+    // Created suspended so that the exit code and priority are set before the job can end and delete
+    // itself; then it runs at once.
+    m_hThread = reinterpret_cast<HANDLE>(
+        ::_beginthreadex(nullptr, 0, &CWorkerThread::ThreadMain, this, CREATE_SUSPENDED, &m_nThreadId));
+    if (!m_hThread) {
+        m_nThreadId = 0;
+        return FALSE;
+    }
+    if (!::GetExitCodeThread(m_hThread, &m_dwExitCode)) {
+        // The thread has not run a single step yet: ending it leaves the job idle.
+        ::TerminateThread(m_hThread, 0);
+        ::CloseHandle(m_hThread);
+        m_hThread = nullptr;
+        m_nThreadId = 0;
+        m_dwExitCode = 0;
+        return FALSE;
+    }
+    const BOOL prioritySet = ::SetThreadPriority(m_hThread, THREAD_PRIORITY_BELOW_NORMAL);
+    ::ResumeThread(m_hThread);
+    return prioritySet;
+}
+
+BOOL CWorkerThread::Terminate() {
+    const BOOL result = ::TerminateThread(m_hThread, m_dwExitCode);
+    if (m_hEvent)
+        ::SetEvent(m_hEvent);
+    OnFinish();
+    m_bFinished = true;
+    return result;
+}
+
+unsigned __stdcall CWorkerThread::ThreadMain(void* argument) {
+    auto* job = static_cast<CWorkerThread*>(argument);
+    job->Run();
+    const unsigned code = job->m_dwExitCode;
+    ::SetEvent(job->m_hEvent);
+    job->m_uiCall.RunOnUiThread(&CWorkerThread::CallOnFinish, job);
+    job->m_bFinished = true;
+    if (job->m_bAutoDelete)
+        delete job;
+    ::_endthreadex(code);
+    return code;
+}
+
+void CWorkerThread::CallOnFinish(void* job) {
+    static_cast<CWorkerThread*>(job)->OnFinish();
+}
