@@ -56,9 +56,10 @@ function(fv_install_to_dist target)
     if(A_SUBDIR)
         set(dest ${FV_DIST_DIR}/${A_SUBDIR})
     endif()
+    # The build keeps its debug information; what users download and install goes without it.
     add_custom_command(TARGET ${target} POST_BUILD
         COMMAND ${CMAKE_COMMAND} -E make_directory ${dest}
-        COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:${target}> ${dest}/)
+        COMMAND ${CMAKE_STRIP} --strip-debug -o ${dest}/$<TARGET_FILE_NAME:${target}> $<TARGET_FILE:${target}>)
 endfunction()
 
 # Resource scripts are written in UTF-8 like every source; every .rc piece of the folder is converted to

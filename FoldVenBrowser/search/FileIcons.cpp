@@ -6,6 +6,8 @@
 #include <map>
 #include <string>
 
+#include "FoldVenBrowser/catalogue/TreeRules.h"
+
 namespace {
 
 std::map<std::string, int> s_iconByKey;
@@ -15,16 +17,9 @@ HIMAGELIST s_systemList = nullptr;
 
 int GetFileIconIndex(const char* name, int len) {
     const std::string text(name, len < 0 ? std::strlen(name) : static_cast<std::size_t>(len));
-    std::string key;
-    DWORD attribute = FILE_ATTRIBUTE_NORMAL;
-    if (!text.empty() && (text.back() == '\\' || text.back() == '/')) {
-        key = "\\";
-        attribute = FILE_ATTRIBUTE_DIRECTORY;
-    } else {
-        const std::size_t cut = text.find_last_of(".\\/");
-        if (cut != std::string::npos && text[cut] == '.')
-            key = text.substr(cut + 1);
-    }
+    const FileIconKey fileKey = FileIconKeyOf(text);
+    const std::string& key = fileKey.key;
+    const DWORD attribute = fileKey.folder ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_NORMAL;
     const auto known = s_iconByKey.find(key);
     if (known != s_iconByKey.end())
         return known->second;

@@ -15,25 +15,31 @@ public:
 
     static std::string Path(const std::string& key, const std::string& name) { return key + "\\" + name; }
 
-    std::uint32_t ReadDword(Root, const std::string& key, const std::string& name, std::uint32_t fallback) override {
+    std::uint32_t ReadDword(Root, const std::string& key, const std::string& name,
+                            std::uint32_t fallback) override {
         auto it = values.find(Path(key, name));
-        if (it == values.end() || !std::holds_alternative<std::uint32_t>(it->second)) return fallback;
+        if (it == values.end() || !std::holds_alternative<std::uint32_t>(it->second))
+            return fallback;
         return std::get<std::uint32_t>(it->second);
     }
     std::string ReadString(Root, const std::string& key, const std::string& name, std::size_t capacity,
                            const std::string& fallback) override {
         auto it = values.find(Path(key, name));
-        if (it == values.end() || !std::holds_alternative<std::string>(it->second)) return fallback;
+        if (it == values.end() || !std::holds_alternative<std::string>(it->second))
+            return fallback;
         const std::string& s = std::get<std::string>(it->second);
         return s.size() + 1 > capacity ? fallback : s;
     }
     bool WriteDword(Root, const std::string& key, const std::string& name, std::uint32_t value) override {
-        if (failWrites) return false;
+        if (failWrites)
+            return false;
         values[Path(key, name)] = value;
         return true;
     }
-    bool WriteString(Root, const std::string& key, const std::string& name, const std::string& value) override {
-        if (failWrites) return false;
+    bool WriteString(Root, const std::string& key, const std::string& name,
+                     const std::string& value) override {
+        if (failWrites)
+            return false;
         values[Path(key, name)] = value;
         return true;
     }

@@ -44,7 +44,8 @@ bool DeleteTree(const std::string& folder) {
 }
 
 bool CopyTree(const std::string& from, const std::string& to) {
-    if (from.empty() || to.empty()) return false;  // "\\*" would be the whole drive
+    if (from.empty() || to.empty())
+        return false;  // "\\*" would be the whole drive
     ::CreateDirectoryA(to.c_str(), nullptr);
     WIN32_FIND_DATAA data;
     HANDLE find = ::FindFirstFileA((from + "\\*").c_str(), &data);
@@ -66,13 +67,15 @@ bool CopyTree(const std::string& from, const std::string& to) {
 }
 
 std::string Fresh(const std::string& name) {
-    if (DistFolder().empty() || name.empty()) return std::string();
+    if (DistFolder().empty() || name.empty())
+        return std::string();
     ::CreateDirectoryA("C:\\fvtest", nullptr);
     const std::string folder = "C:\\fvtest\\" + name;
     // A program the previous test ended may still hold its files for a moment: try again briefly.
     for (int attempt = 0; attempt < 25; ++attempt) {
         DeleteTree(folder);
-        if (CopyTree(DistFolder(), folder)) return folder + "\\";
+        if (CopyTree(DistFolder(), folder))
+            return folder + "\\";
         ::Sleep(200);
     }
     return std::string();
@@ -103,12 +106,14 @@ void ResetSettings() {
 void SaveCredentials(unsigned long saveId, const std::string& id, unsigned long keepPassword,
                      const std::string& password) {
     HKEY key = nullptr;
-    ::RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\FoldVen", 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);
+    ::RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\FoldVen", 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+                      nullptr);
     const DWORD flags[2] = {saveId, keepPassword};
     ::RegSetValueExA(key, "bSaveID", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&flags[0]), sizeof(DWORD));
     ::RegSetValueExA(key, "strSaveID", 0, REG_SZ, reinterpret_cast<const BYTE*>(id.c_str()),
                      static_cast<DWORD>(id.size() + 1));
-    ::RegSetValueExA(key, "bKeepPassword", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&flags[1]), sizeof(DWORD));
+    ::RegSetValueExA(key, "bKeepPassword", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&flags[1]),
+                     sizeof(DWORD));
     ::RegSetValueExA(key, "UserPW", 0, REG_SZ, reinterpret_cast<const BYTE*>(password.c_str()),
                      static_cast<DWORD>(password.size() + 1));
     ::RegCloseKey(key);
