@@ -155,7 +155,7 @@ sleep 0.5
 printf '2.3.1.1' > "$prefix/drive_c/Program Files/FoldVen/ver.ini"
 control() { curl -s -o /dev/null "http://$host/_control/$1"; }
 control "set?setup-file=$fv_root/build/win/setup.exe"
-control "fault?path=/rivi/setup.exe&kind=chunked-writes&arg=32768"
+control "fault?path=/rivi/setup.exe&kind=chunked-writes&arg=16384"
 control "fault?path=/rivi/setup.exe&kind=chunk-pause&arg=120"
 visible() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
 wait_for() {  # window name, seconds; true once such a window shows
