@@ -97,16 +97,6 @@ TEST_F(RemoteListTest, RowsKeepTheirItemsWhenTheHeaderSorts) {
     EXPECT_EQ(201, list().GetItemCount()) << "\"..\" and the 200 clips";
 }
 
-TEST_F(RemoteListTest, DownloadNeedsARealRowAtFileLevel) {
-    Select({0});  // ".." only
-    list().Download();
-    list().GetLocation().level = 2;
-    Select({1});
-    list().Download();
-    EXPECT_THAT(host.ui.events, ElementsAre("dialog 0|select files", "dialog 0|파일을 선택해주세요!!"));
-    EXPECT_TRUE(host.calls.empty());
-}
-
 TEST_F(RemoteListTest, FileTypesAreLookedUpOncePerExtensionAndArrowsScrollFromWhereTheListIs) {
     const int before = ImageList_GetImageCount(CShellIcons::Get().ImageList());
     list().OpenRow(RowShowing("a"));
