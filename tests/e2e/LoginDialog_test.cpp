@@ -100,7 +100,8 @@ protected:
     }
 };
 
-TEST_F(LoginDialogTest, ShowsTheServiceNotices) {
+// One start: the notices, then an empty ID and an empty password refused in the message dialog.
+TEST_F(LoginDialogTest, ShowsTheNoticesAndRefusesEmptyIdThenEmptyPassword) {
     CTestProcess browser;
     ASSERT_TRUE(Start(browser, {kToken}));
     HWND dialog = WaitForLoginDialog(browser);
@@ -114,15 +115,6 @@ TEST_F(LoginDialogTest, ShowsTheServiceNotices) {
     for (const char* label :
          {"로그인", "취소", "아이디 찾기", "비밀번호 찾기", "아이디 저장", "자동으로 로그인하기"})
         EXPECT_NE(ChildWithText(dialog, label), nullptr) << label;
-    ClickControl(ChildWithText(dialog, "취소"));
-    EXPECT_TRUE(browser.WaitForExit(kWait));
-}
-
-TEST_F(LoginDialogTest, EmptyIdThenEmptyPasswordAreRefusedInTheMessageDialog) {
-    CTestProcess browser;
-    ASSERT_TRUE(Start(browser, {kToken}));
-    HWND dialog = WaitForLoginDialog(browser);
-    ASSERT_NE(dialog, nullptr);
 
     PressLogin(dialog);
     HWND message = WaitForMessageDialog(browser);
@@ -146,6 +138,8 @@ TEST_F(LoginDialogTest, EmptyIdThenEmptyPasswordAreRefusedInTheMessageDialog) {
 
     EXPECT_TRUE(::IsWindow(dialog));
     EXPECT_EQ(DevService::CountRequests("/login.aspx"), 0);
+    ClickControl(ChildWithText(dialog, "취소"));
+    EXPECT_TRUE(browser.WaitForExit(kWait));
 }
 
 TEST_F(LoginDialogTest, AWrongPasswordIsReportedOnceAfterThreeAttempts) {
