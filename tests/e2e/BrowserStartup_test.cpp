@@ -5,7 +5,7 @@
 #include "tests/e2e/support/TestInstall.h"
 #include "tests/e2e/support/TestProcess.h"
 #include "tests/e2e/support/WindowFinder.h"
-#include "tests/support/WinLoopbackServer.h"
+#include "tests/support/LoopbackServer.h"
 
 namespace {
 
@@ -87,10 +87,10 @@ TEST_F(BrowserStartupTest, TheTokenIsCaseSensitive) {
 }
 
 TEST_F(BrowserStartupTest, AnyOtherSecondArgumentStillLogsInAutomatically) {
-    WinLoopbackServer service([](const std::string&) { return HttpReply(kLoginReply); });
+    LoopbackServer service([](const std::string&) { return HttpReply(kLoginReply); });
     TestInstall::SaveCredentials(1, "tester", 1, "secret");
     CTestProcess browser;
-    ASSERT_TRUE(browser.Start(Browser(), {kToken, "-R"}, folder, {{"FOLDVEN_API_HOST", service.Host()}}));
+    ASSERT_TRUE(browser.Start(Browser(), {kToken, "-R"}, folder, {{"FOLDVEN_API_HOST", service.HostSpec()}}));
     ASSERT_NE(WaitForWindowOfClass(browser.Pid(), "FOldVenClass", kWait), nullptr);
     int logins = 0;
     for (const std::string& request : service.Requests())
@@ -99,10 +99,10 @@ TEST_F(BrowserStartupTest, AnyOtherSecondArgumentStillLogsInAutomatically) {
 }
 
 TEST_F(BrowserStartupTest, ASecondStartBringsTheRunningMainWindowForward) {
-    WinLoopbackServer service(&LoginService);
+    LoopbackServer service(&LoginService);
     TestInstall::SaveCredentials(1, "tester", 1, "secret");
     CTestProcess first;
-    ASSERT_TRUE(first.Start(Browser(), {kToken}, folder, {{"FOLDVEN_API_HOST", service.Host()}}));
+    ASSERT_TRUE(first.Start(Browser(), {kToken}, folder, {{"FOLDVEN_API_HOST", service.HostSpec()}}));
     HWND main = WaitForWindowOfClass(first.Pid(), "FOldVenClass", kWait);
     ASSERT_NE(main, nullptr);
     ::ShowWindow(main, SW_MINIMIZE);
@@ -110,7 +110,7 @@ TEST_F(BrowserStartupTest, ASecondStartBringsTheRunningMainWindowForward) {
     ASSERT_TRUE(::IsIconic(main));
 
     CTestProcess second;
-    ASSERT_TRUE(second.Start(Browser(), {kToken}, folder, {{"FOLDVEN_API_HOST", service.Host()}}));
+    ASSERT_TRUE(second.Start(Browser(), {kToken}, folder, {{"FOLDVEN_API_HOST", service.HostSpec()}}));
     EXPECT_TRUE(second.WaitForExit(kWait));
     EXPECT_TRUE(TopLevelWindowsOf(second.Pid()).empty());
     Pause(500);
@@ -120,9 +120,9 @@ TEST_F(BrowserStartupTest, ASecondStartBringsTheRunningMainWindowForward) {
 
 TEST_F(BrowserStartupTest, ASecondStartDuringTheLoginDialogEndsSilently) {
     // The login dialog asks this service for its notices when it opens.
-    WinLoopbackServer service([](const std::string&) { return HttpReply(kNoNotices); });
+    LoopbackServer service([](const std::string&) { return HttpReply(kNoNotices); });
     CTestProcess first;
-    ASSERT_TRUE(first.Start(Browser(), {kToken}, folder, {{"FOLDVEN_API_HOST", service.Host()}}));
+    ASSERT_TRUE(first.Start(Browser(), {kToken}, folder, {{"FOLDVEN_API_HOST", service.HostSpec()}}));
     ASSERT_NE(WaitForLoginDialog(first), nullptr);
     CTestProcess second;
     ASSERT_TRUE(second.Start(Browser(), {kToken}, folder));

@@ -6,8 +6,8 @@
 #include <map>
 
 #include "tests/e2e/support/TestInstall.h"
+#include "tests/support/LoopbackServer.h"
 #include "tests/support/RecordingUi.h"
-#include "tests/support/WinLoopbackServer.h"
 
 namespace {
 
@@ -51,7 +51,7 @@ protected:
     bool Exists(const std::string& name) { return TestInstall::FileExists(folder + name); }
     void Answer(const std::string& path, const std::string& raw) { answers[path] = raw; }
     bool Run() {
-        CFileDownloader downloader(files, folder, "http://" + server.Host() + "/Update/files/", progress,
+        CFileDownloader downloader(files, folder, "http://" + server.HostSpec() + "/Update/files/", progress,
                                    nullptr, ui);
         const bool ok = downloader.DownloadFiles();
         // The bar's range and positions are posted to the bar's thread, as to the updater's window.
@@ -63,7 +63,7 @@ protected:
 
     // Each path answers with its scripted bytes; others get 404.
     std::map<std::string, std::string> answers;
-    WinLoopbackServer server{[this](const std::string& request) {
+    LoopbackServer server{[this](const std::string& request) {
         const auto found = answers.find(PathOf(request));
         return found != answers.end() ? found->second
                                       : std::string("HTTP/1.0 404 Not Found\r\nContent-Length: 0\r\n\r\n");
