@@ -28,7 +28,7 @@ protected:
 
     CRemoteListCtrl& list() { return panel.GetList(); }
 
-    NotifyParent parent;
+    CTestParent parent;
     FakeBrowseHost host;
     CRemoteCtlWnd panel;
 };
