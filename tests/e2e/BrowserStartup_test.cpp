@@ -69,12 +69,6 @@ protected:
         EXPECT_TRUE(browser.WaitForExit(kWait));
     }
 
-    HWND WaitForLoginDialog(const CTestProcess& browser) {
-        return WaitForWindow(
-            browser.Pid(), [](HWND hwnd) { return ClassOf(hwnd) == "#32770" && ::GetDlgItem(hwnd, 1001); },
-            kWait);
-    }
-
     std::string folder;
 };
 
@@ -123,7 +117,7 @@ TEST_F(BrowserStartupTest, ASecondStartDuringTheLoginDialogEndsSilently) {
     LoopbackServer service([](const std::string&) { return HttpReply(kNoNotices); });
     CTestProcess first;
     ASSERT_TRUE(first.Start(Browser(), {kToken}, folder, {{"FOLDVEN_API_HOST", service.HostSpec()}}));
-    ASSERT_NE(WaitForLoginDialog(first), nullptr);
+    ASSERT_NE(WaitForLoginDialog(first.Pid(), kWait), nullptr);
     CTestProcess second;
     ASSERT_TRUE(second.Start(Browser(), {kToken}, folder));
     EXPECT_TRUE(second.WaitForExit(kWait));
