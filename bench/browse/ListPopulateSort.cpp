@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
     if (sizes.empty())
         sizes = {1000, 10000};
 
-    NotifyParent parent;
+    CTestParent parent(false, 700, 500);
     ::ShowWindow(parent.Hwnd(), SW_SHOW);
     FakeBrowseHost host;
     CRemoteCtlWnd panel;

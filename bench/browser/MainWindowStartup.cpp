@@ -22,7 +22,7 @@
 #include "tests/e2e/support/DevService.h"
 #include "tests/e2e/support/TestInstall.h"
 #include "tests/e2e/support/TestProcess.h"
-#include "tests/support/WinLoopbackServer.h"
+#include "tests/support/LoopbackServer.h"
 
 namespace {
 
@@ -64,7 +64,7 @@ std::string Forward(const std::string& request) {
 struct Relay {
     std::atomic<double> arrived{-1};
     std::atomic<double> answered{-1};
-    WinLoopbackServer server{[this](const std::string& request) {
+    LoopbackServer server{[this](const std::string& request) {
         const double now = Now();
         std::string reply = Forward(request);
         if (arrived < 0) {
@@ -122,7 +122,7 @@ bool Measure(const std::string& folder, Run& run) {
     KillProcessesNamed("FoldVenBrowser.exe");
     Relay relay;
     std::map<std::string, std::string> environment = DevService::HostEnvironment();
-    environment["FOLDVEN_API_HOST"] = relay.server.Host();
+    environment["FOLDVEN_API_HOST"] = relay.server.HostSpec();
     CTestProcess browser;
     const double start = Now();
     if (!browser.Start(folder + "FoldVenBrowser.exe", {"qmtzvbka"}, folder, environment))

@@ -5,7 +5,7 @@
 #include "tests/e2e/support/TestInstall.h"
 #include "tests/e2e/support/TestProcess.h"
 #include "tests/e2e/support/WindowFinder.h"
-#include "tests/support/WinLoopbackServer.h"
+#include "tests/support/LoopbackServer.h"
 
 namespace {
 
@@ -36,12 +36,16 @@ protected:
 
     std::string Browser() const { return folder + "FoldVenBrowser.exe"; }
 
-    static bool SettingsKeyExists() {
+    // The number of values in the settings key; -1 when there is no key.
+    static long SettingsValueCount() {
         HKEY key = nullptr;
         if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\FoldVen", 0, KEY_READ, &key) != ERROR_SUCCESS)
-            return false;
+            return -1;
+        DWORD values = 99;
+        ::RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr,
+                           nullptr, nullptr, nullptr);
         ::RegCloseKey(key);
-        return true;
+        return static_cast<long>(values);
     }
 
     // Starts the browser and expects the refusal: the message box is its only window, and OK ends it.
@@ -58,17 +62,11 @@ protected:
         EXPECT_EQ(TextOf(box), "FoldVen");
         EXPECT_EQ(TopLevelWindowsOf(browser.Pid()).size(), 1u);
         // Settings were loaded and the updater refreshed before the token was checked.
-        EXPECT_TRUE(SettingsKeyExists());
+        EXPECT_EQ(SettingsValueCount(), 0);  // the first start made the key, empty
         EXPECT_TRUE(TestInstall::ReadFile(folder + "VenUpdater.exe") == delivered);
         EXPECT_FALSE(TestInstall::FileExists(folder + "temp\\VenUpdater.exe"));
         ClickButton(box, IDOK);
         EXPECT_TRUE(browser.WaitForExit(kWait));
-    }
-
-    HWND WaitForLoginDialog(const CTestProcess& browser) {
-        return WaitForWindow(
-            browser.Pid(), [](HWND hwnd) { return ClassOf(hwnd) == "#32770" && ::GetDlgItem(hwnd, 1001); },
-            kWait);
     }
 
     std::string folder;
@@ -82,27 +80,11 @@ TEST_F(BrowserStartupTest, TheTokenIsCaseSensitive) {
     ExpectRefusal({"QMTZVBKA"});
 }
 
-TEST_F(BrowserStartupTest, FirstStartCreatesAnEmptySettingsKey) {
-    // The login dialog asks this service for its notices when it opens.
-    WinLoopbackServer service([](const std::string&) { return HttpReply(kNoNotices); });
-    CTestProcess browser;
-    ASSERT_TRUE(
-        browser.Start(Browser(), {kToken, "something-else"}, folder, {{"FOLDVEN_API_HOST", service.Host()}}));
-    ASSERT_NE(WaitForLoginDialog(browser), nullptr);
-    HKEY key = nullptr;
-    ASSERT_EQ(::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\FoldVen", 0, KEY_READ, &key), ERROR_SUCCESS);
-    DWORD values = 99;
-    ::RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr, nullptr,
-                       nullptr, nullptr);
-    ::RegCloseKey(key);
-    EXPECT_EQ(values, 0u);
-}
-
 TEST_F(BrowserStartupTest, AnyOtherSecondArgumentStillLogsInAutomatically) {
-    WinLoopbackServer service([](const std::string&) { return HttpReply(kLoginReply); });
+    LoopbackServer service([](const std::string&) { return HttpReply(kLoginReply); });
     TestInstall::SaveCredentials(1, "tester", 1, "secret");
     CTestProcess browser;
-    ASSERT_TRUE(browser.Start(Browser(), {kToken, "-R"}, folder, {{"FOLDVEN_API_HOST", service.Host()}}));
+    ASSERT_TRUE(browser.Start(Browser(), {kToken, "-R"}, folder, {{"FOLDVEN_API_HOST", service.HostSpec()}}));
     ASSERT_NE(WaitForWindowOfClass(browser.Pid(), "FOldVenClass", kWait), nullptr);
     int logins = 0;
     for (const std::string& request : service.Requests())
@@ -111,10 +93,10 @@ TEST_F(BrowserStartupTest, AnyOtherSecondArgumentStillLogsInAutomatically) {
 }
 
 TEST_F(BrowserStartupTest, ASecondStartBringsTheRunningMainWindowForward) {
-    WinLoopbackServer service(&LoginService);
+    LoopbackServer service(&LoginService);
     TestInstall::SaveCredentials(1, "tester", 1, "secret");
     CTestProcess first;
-    ASSERT_TRUE(first.Start(Browser(), {kToken}, folder, {{"FOLDVEN_API_HOST", service.Host()}}));
+    ASSERT_TRUE(first.Start(Browser(), {kToken}, folder, {{"FOLDVEN_API_HOST", service.HostSpec()}}));
     HWND main = WaitForWindowOfClass(first.Pid(), "FOldVenClass", kWait);
     ASSERT_NE(main, nullptr);
     ::ShowWindow(main, SW_MINIMIZE);
@@ -122,7 +104,7 @@ TEST_F(BrowserStartupTest, ASecondStartBringsTheRunningMainWindowForward) {
     ASSERT_TRUE(::IsIconic(main));
 
     CTestProcess second;
-    ASSERT_TRUE(second.Start(Browser(), {kToken}, folder, {{"FOLDVEN_API_HOST", service.Host()}}));
+    ASSERT_TRUE(second.Start(Browser(), {kToken}, folder, {{"FOLDVEN_API_HOST", service.HostSpec()}}));
     EXPECT_TRUE(second.WaitForExit(kWait));
     EXPECT_TRUE(TopLevelWindowsOf(second.Pid()).empty());
     Pause(500);
@@ -132,10 +114,10 @@ TEST_F(BrowserStartupTest, ASecondStartBringsTheRunningMainWindowForward) {
 
 TEST_F(BrowserStartupTest, ASecondStartDuringTheLoginDialogEndsSilently) {
     // The login dialog asks this service for its notices when it opens.
-    WinLoopbackServer service([](const std::string&) { return HttpReply(kNoNotices); });
+    LoopbackServer service([](const std::string&) { return HttpReply(kNoNotices); });
     CTestProcess first;
-    ASSERT_TRUE(first.Start(Browser(), {kToken}, folder, {{"FOLDVEN_API_HOST", service.Host()}}));
-    ASSERT_NE(WaitForLoginDialog(first), nullptr);
+    ASSERT_TRUE(first.Start(Browser(), {kToken}, folder, {{"FOLDVEN_API_HOST", service.HostSpec()}}));
+    ASSERT_NE(WaitForLoginDialog(first.Pid(), kWait), nullptr);
     CTestProcess second;
     ASSERT_TRUE(second.Start(Browser(), {kToken}, folder));
     EXPECT_TRUE(second.WaitForExit(kWait));

@@ -26,21 +26,6 @@ protected:
         return browser.Start(folder + "FoldVenBrowser.exe", args, folder, DevService::HostEnvironment());
     }
 
-    static HWND WaitForLoginDialog(const CTestProcess& browser) {
-        return WaitForWindow(
-            browser.Pid(), [](HWND hwnd) { return ClassOf(hwnd) == "#32770" && ::GetDlgItem(hwnd, 1001); },
-            kWait);
-    }
-    // The program's message dialog: no title, the message in its hidden static 0xFFFF, no OK button.
-    static HWND WaitForMessageDialog(const CTestProcess& browser, DWORD milliseconds = kWait) {
-        return WaitForWindow(
-            browser.Pid(),
-            [](HWND hwnd) {
-                return ClassOf(hwnd) == "#32770" && TextOf(hwnd).empty() && ::GetDlgItem(hwnd, 0xFFFF) &&
-                       !::GetDlgItem(hwnd, IDOK);
-            },
-            milliseconds);
-    }
     static HWND WaitForInfoBox(const CTestProcess& browser, DWORD milliseconds) {
         return WaitForWindow(
             browser.Pid(),
@@ -84,7 +69,7 @@ protected:
     void LogInThroughTheDialog(const char* checkBoxLabel) {
         CTestProcess browser;
         ASSERT_TRUE(Start(browser, {kToken}));
-        HWND dialog = WaitForLoginDialog(browser);
+        HWND dialog = WaitForLoginDialog(browser.Pid(), kWait);
         ASSERT_NE(dialog, nullptr);
         HWND box = ChildWithText(dialog, checkBoxLabel);
         ASSERT_NE(box, nullptr);
@@ -100,10 +85,11 @@ protected:
     }
 };
 
-TEST_F(LoginDialogTest, ShowsTheServiceNotices) {
+// One start: the notices, then an empty ID and an empty password refused in the message dialog.
+TEST_F(LoginDialogTest, ShowsTheNoticesAndRefusesEmptyIdThenEmptyPassword) {
     CTestProcess browser;
     ASSERT_TRUE(Start(browser, {kToken}));
-    HWND dialog = WaitForLoginDialog(browser);
+    HWND dialog = WaitForLoginDialog(browser.Pid(), kWait);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(TextOf(dialog), "FoldVen");
     EXPECT_EQ(TextOf(::GetDlgItem(dialog, 1026)), "진행중인 이벤트가 없습니다.");
@@ -114,18 +100,9 @@ TEST_F(LoginDialogTest, ShowsTheServiceNotices) {
     for (const char* label :
          {"로그인", "취소", "아이디 찾기", "비밀번호 찾기", "아이디 저장", "자동으로 로그인하기"})
         EXPECT_NE(ChildWithText(dialog, label), nullptr) << label;
-    ClickControl(ChildWithText(dialog, "취소"));
-    EXPECT_TRUE(browser.WaitForExit(kWait));
-}
-
-TEST_F(LoginDialogTest, EmptyIdThenEmptyPasswordAreRefusedInTheMessageDialog) {
-    CTestProcess browser;
-    ASSERT_TRUE(Start(browser, {kToken}));
-    HWND dialog = WaitForLoginDialog(browser);
-    ASSERT_NE(dialog, nullptr);
 
     PressLogin(dialog);
-    HWND message = WaitForMessageDialog(browser);
+    HWND message = WaitForProgramMessage(browser.Pid(), kWait);
     ASSERT_NE(message, nullptr);
     EXPECT_EQ(MessageBoxText(message), "아이디가 입력되지 않았습니다.");
     RECT frame{};
@@ -138,7 +115,7 @@ TEST_F(LoginDialogTest, EmptyIdThenEmptyPasswordAreRefusedInTheMessageDialog) {
 
     Type(dialog, 1001, "tester");
     PressLogin(dialog);
-    message = WaitForMessageDialog(browser);
+    message = WaitForProgramMessage(browser.Pid(), kWait);
     ASSERT_NE(message, nullptr);
     EXPECT_EQ(MessageBoxText(message), "비밀번호가 입력되지 않았습니다.");
     CloseMessage(message);
@@ -146,12 +123,14 @@ TEST_F(LoginDialogTest, EmptyIdThenEmptyPasswordAreRefusedInTheMessageDialog) {
 
     EXPECT_TRUE(::IsWindow(dialog));
     EXPECT_EQ(DevService::CountRequests("/login.aspx"), 0);
+    ClickControl(ChildWithText(dialog, "취소"));
+    EXPECT_TRUE(browser.WaitForExit(kWait));
 }
 
 TEST_F(LoginDialogTest, AWrongPasswordIsReportedOnceAfterThreeAttempts) {
     CTestProcess browser;
     ASSERT_TRUE(Start(browser, {kToken}));
-    HWND dialog = WaitForLoginDialog(browser);
+    HWND dialog = WaitForLoginDialog(browser.Pid(), kWait);
     ASSERT_NE(dialog, nullptr);
     Type(dialog, 1001, "tester");
     Type(dialog, 1002, "wrong-password");
@@ -206,7 +185,7 @@ TEST_F(LoginDialogTest, DashRShowsTheDialogFilledInWithoutLoggingIn) {
     TestInstall::SaveCredentials(1, "tester", 1, "test1234");
     CTestProcess browser;
     ASSERT_TRUE(Start(browser, {kToken, "-r"}));
-    HWND dialog = WaitForLoginDialog(browser);
+    HWND dialog = WaitForLoginDialog(browser.Pid(), kWait);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(TextOf(::GetDlgItem(dialog, 1001)), "tester");
     EXPECT_EQ(TextOf(::GetDlgItem(dialog, 1002)), "test1234");
@@ -225,7 +204,7 @@ TEST_F(LoginDialogTest, AFailedAutomaticLoginOpensTheDialog) {
     HWND box = WaitForInfoBox(browser, 40000);
     ASSERT_NE(box, nullptr);
     ClickButton(box, IDOK);
-    HWND dialog = WaitForLoginDialog(browser);
+    HWND dialog = WaitForLoginDialog(browser.Pid(), kWait);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(TextOf(::GetDlgItem(dialog, 1001)), "tester");
     EXPECT_EQ(DevService::CountRequests("/login.aspx?UID=tester&"), 3);

@@ -123,8 +123,7 @@ protected:
         const DWORD pid = WaitForProcessNamed("FoldVenBrowser.exe", kWait);
         if (!pid)
             return nullptr;
-        return WaitForWindow(
-            pid, [](HWND hwnd) { return ClassOf(hwnd) == "#32770" && ::GetDlgItem(hwnd, 1001); }, kWait);
+        return WaitForLoginDialog(pid, kWait);
     }
 
     // Checks the message box of `pid` and presses OK as a user does.

@@ -1,10 +1,15 @@
 #pragma once
 
+#ifdef _WIN32
+#include <windows.h>
+#include <winsock2.h>
+#else
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <atomic>
@@ -15,19 +20,50 @@
 #include <thread>
 #include <vector>
 
+// The few socket calls that differ between Winsock and POSIX.
+namespace LoopbackSocket {
+#ifdef _WIN32
+using Handle = SOCKET;
+using Length = int;
+constexpr int kSendFlags = 0;
+inline void Close(Handle s) {
+    ::closesocket(s);
+}
+inline bool Readable(Handle s, int ms) {
+    fd_set set;
+    FD_ZERO(&set);
+    FD_SET(s, &set);
+    timeval wait{ms / 1000, (ms % 1000) * 1000};
+    return ::select(0, &set, nullptr, nullptr, &wait) > 0;
+}
+#else
+using Handle = int;
+using Length = socklen_t;
+constexpr int kSendFlags = MSG_NOSIGNAL;
+inline void Close(Handle s) {
+    ::close(s);
+}
+inline bool Readable(Handle s, int ms) {
+    pollfd p{s, POLLIN, 0};
+    return ::poll(&p, 1, ms) > 0;
+}
+#endif
+}  // namespace LoopbackSocket
+
 // One accepted connection of a LoopbackServer, as its handler sees it.
 class LoopbackConnection {
 public:
     using Recorder = std::function<void(const std::string&)>;
-    LoopbackConnection(int fd, const std::atomic<bool>& stopping, Recorder record)
+    LoopbackConnection(LoopbackSocket::Handle fd, const std::atomic<bool>& stopping, Recorder record)
         : m_fd(fd), m_stopping(stopping), m_record(std::move(record)) {}
 
     // Reads bytes until `count` have arrived, the peer closes or two seconds pass.
     std::string ReadBytes(std::size_t count) {
         std::string data;
-        while (data.size() < count && Readable(2000)) {
+        while (data.size() < count && LoopbackSocket::Readable(m_fd, 2000)) {
             char buffer[4096];
-            const ssize_t n = ::recv(m_fd, buffer, std::min(sizeof(buffer), count - data.size()), 0);
+            const int n = static_cast<int>(
+                ::recv(m_fd, buffer, static_cast<int>(std::min(sizeof(buffer), count - data.size())), 0));
             if (n <= 0)
                 break;
             data.append(buffer, static_cast<std::size_t>(n));
@@ -40,9 +76,9 @@ public:
     std::string ReadRequest() {
         std::string data;
         std::size_t need = std::string::npos;
-        while (data.size() < need && Readable(2000)) {
+        while (data.size() < need && LoopbackSocket::Readable(m_fd, 2000)) {
             char buffer[4096];
-            const ssize_t n = ::recv(m_fd, buffer, sizeof(buffer), 0);
+            const int n = static_cast<int>(::recv(m_fd, buffer, sizeof(buffer), 0));
             if (n <= 0)
                 break;
             data.append(buffer, static_cast<std::size_t>(n));
@@ -56,7 +92,9 @@ public:
         return data;
     }
 
-    void Write(const std::string& data) { ::send(m_fd, data.data(), data.size(), MSG_NOSIGNAL); }
+    void Write(const std::string& data) {
+        ::send(m_fd, data.data(), static_cast<int>(data.size()), LoopbackSocket::kSendFlags);
+    }
 
     void Pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
@@ -67,12 +105,7 @@ public:
     }
 
 private:
-    bool Readable(int ms) {
-        pollfd p{m_fd, POLLIN, 0};
-        return ::poll(&p, 1, ms) > 0;
-    }
-
-    int m_fd;
+    LoopbackSocket::Handle m_fd;
     const std::atomic<bool>& m_stopping;
     Recorder m_record;
 };
@@ -82,21 +115,36 @@ private:
 class LoopbackServer {
 public:
     using Handler = std::function<void(LoopbackConnection&)>;
+    using ReplyFor = std::function<std::string(const std::string& request)>;
 
     explicit LoopbackServer(Handler handler) : m_handler(std::move(handler)) {
+#ifdef _WIN32
+        WSADATA data;
+        ::WSAStartup(MAKEWORD(2, 2), &data);
+#endif
         m_listen = ::socket(AF_INET, SOCK_STREAM, 0);
         const int on = 1;
-        ::setsockopt(m_listen, SOL_SOCKET, SO_REUSEADDR, &on, sizeof(on));
+        ::setsockopt(m_listen, SOL_SOCKET, SO_REUSEADDR, reinterpret_cast<const char*>(&on), sizeof(on));
         sockaddr_in address{};
         address.sin_family = AF_INET;
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
         ::bind(m_listen, reinterpret_cast<sockaddr*>(&address), sizeof(address));
         ::listen(m_listen, 16);
-        socklen_t length = sizeof(address);
+        LoopbackSocket::Length length = sizeof(address);
         ::getsockname(m_listen, reinterpret_cast<sockaddr*>(&address), &length);
         m_port = ntohs(address.sin_port);
         m_thread = std::thread([this] { Run(); });
     }
+    // Answers each request with what `replyFor` gives for it; an empty answer holds the connection open,
+    // unanswered, until the server stops.
+    explicit LoopbackServer(ReplyFor replyFor)
+        : LoopbackServer(Handler([replyFor](LoopbackConnection& c) {
+              const std::string reply = replyFor(c.ReadRequest());
+              if (reply.empty())
+                  c.Stall();
+              else
+                  c.Write(reply);
+          })) {}
 
     // Answers every request with `reply` in one write.
     static Handler Answer(const std::string& reply) {
@@ -106,20 +154,32 @@ public:
         };
     }
 
-    ~LoopbackServer() { Stop(); }
+    ~LoopbackServer() {
+        Stop();
+#ifdef _WIN32
+        ::WSACleanup();
+#endif
+    }
 
     void Stop() {
         m_stopping = true;
         if (m_thread.joinable())
             m_thread.join();
-        if (m_listen >= 0)
-            ::close(m_listen);
-        m_listen = -1;
+        if (m_listening) {
+            LoopbackSocket::Close(m_listen);
+            m_listening = false;
+        }
     }
 
-    unsigned Port() const { return m_port; }
-    std::string HostSpec() const { return "127.0.0.1:" + std::to_string(m_port); }
-    int Connections() const { return m_connections; }
+    unsigned Port() const {
+        return m_port;
+    }
+    std::string HostSpec() const {
+        return "127.0.0.1:" + std::to_string(m_port);
+    }
+    int Connections() const {
+        return m_connections;
+    }
 
     std::vector<std::string> Requests() {
         std::lock_guard<std::mutex> lock(m_mutex);
@@ -129,11 +189,10 @@ public:
 private:
     void Run() {
         while (!m_stopping) {
-            pollfd p{m_listen, POLLIN, 0};
-            if (::poll(&p, 1, 10) <= 0)
+            if (!LoopbackSocket::Readable(m_listen, 10))
                 continue;
-            const int fd = ::accept(m_listen, nullptr, nullptr);
-            if (fd < 0)
+            const LoopbackSocket::Handle fd = ::accept(m_listen, nullptr, nullptr);
+            if (fd == static_cast<LoopbackSocket::Handle>(-1))
                 continue;
             ++m_connections;
             LoopbackConnection connection(fd, m_stopping, [this](const std::string& request) {
@@ -141,12 +200,13 @@ private:
                 m_requests.push_back(request);
             });
             m_handler(connection);
-            ::close(fd);
+            LoopbackSocket::Close(fd);
         }
     }
 
     Handler m_handler;
-    int m_listen = -1;
+    LoopbackSocket::Handle m_listen;
+    bool m_listening = true;
     unsigned m_port = 0;
     std::atomic<bool> m_stopping{false};
     std::atomic<int> m_connections{0};
@@ -154,3 +214,8 @@ private:
     std::vector<std::string> m_requests;
     std::thread m_thread;
 };
+
+// An HTTP reply with a Content-Length, as the service sends it.
+inline std::string HttpReply(const std::string& body) {
+    return "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n" + body;
+}

@@ -58,12 +58,6 @@ TEST(ParseNoticeReply, StopsWhenTheRestIsShortOrHasNoTab) {
     EXPECT_EQ(shortRest.secondTitle, "");
 }
 
-TEST(LoginPages, AddressesOnTheWebHost) {
-    EXPECT_EQ(LoginPages::IdSearch("web:8080"), "http://web:8080/login/member_search.php?pg_mode=id_search");
-    EXPECT_EQ(LoginPages::PasswordSearch("web"), "http://web/login/member_search.php?pg_mode=pwd_search");
-    EXPECT_EQ(LoginPages::Notice("web", "1027"), "http://web/cust/notice.php?pg_mode=view&idx=1027");
-}
-
 TEST(LoginPages, ANoticeIndexCannotBreakOutOfTheAddress) {
     EXPECT_EQ(LoginPages::Notice("web", "1\" -nohome &x=y"),
               "http://web/cust/notice.php?pg_mode=view&idx=1%22%20-nohome%20%26x%3Dy");

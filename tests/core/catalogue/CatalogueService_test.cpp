@@ -1,99 +1,37 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <chrono>
 #include <cstdlib>
-#include <fstream>
-#include <map>
-#include <sstream>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "FoldVenBrowser/app/SessionInfo.h"
 #include "FoldVenBrowser/catalogue/ListPaging.h"
 #include "FoldVenBrowser/catalogue/RemoteExplorer.h"
 #include "FoldVenBrowser/service/ServiceClient.h"
+#include "tests/core/devservice/ServiceOnThread.h"
 #include "tests/support/RecordingUi.h"
 
 namespace {
 
 using OpenResult = CRemoteExplorer::OpenResult;
 
-// The sample catalogue as the service's data file describes it: each folder's children in service order.
-struct SampleChild {
-    int id;
-    bool folder;
-};
-std::map<int, std::vector<SampleChild>> ReadSampleCatalogue() {
-    std::map<int, std::vector<SampleChild>> children;
-    std::ifstream in(FV_DEVSERVICE_DATA "/catalogue.txt");
-    std::vector<int> parents = {0};  // parents[depth] is the folder that lines of that depth belong to
-    std::string line;
-    while (std::getline(in, line)) {
-        const std::size_t indent = line.find_first_not_of(' ');
-        if (indent == std::string::npos || line[indent] == '#')
-            continue;
-        std::istringstream fields(line.substr(indent));
-        char kind = 0;
-        int id = 0;
-        fields >> kind >> id;
-        const std::size_t depth = indent / 2;
-        parents.resize(depth + 1);
-        children[parents[depth]].push_back({id, kind == 'D'});
-        parents.push_back(id);
-    }
-    return children;
-}
-
-// The devservice program on a port of its own, for the length of one test.
-class DevService {
-public:
-    DevService() {
-        char folder[] = "/tmp/fv_catalogue_XXXXXX";
-        m_folder = ::mkdtemp(folder);
-        const std::string portFile = m_folder + "/port";
-        m_pid = ::fork();
-        if (m_pid == 0) {
-            ::execl(FV_DEVSERVICE_EXE, FV_DEVSERVICE_EXE, "--port", "0", "--port-file", portFile.c_str(),
-                    "--data", FV_DEVSERVICE_DATA, static_cast<char*>(nullptr));
-            ::_exit(127);
-        }
-        for (int i = 0; i < 200 && m_port == 0; ++i) {
-            std::ifstream in(portFile);
-            if (!(in >> m_port))
-                std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        }
-    }
-    ~DevService() {
-        if (m_pid > 0) {
-            ::kill(m_pid, SIGTERM);
-            ::waitpid(m_pid, nullptr, 0);
-        }
-        std::remove((m_folder + "/port").c_str());
-        ::rmdir(m_folder.c_str());
-    }
-    std::string HostSpec() const { return "127.0.0.1:" + std::to_string(m_port); }
-    int Port() const { return m_port; }
-
-private:
-    std::string m_folder;
-    pid_t m_pid = -1;
-    int m_port = 0;
-};
-
-class CatalogueAgainstService : public ::testing::Test {
+// The browser's catalogue against the stand-in service, whose sample data tells what each folder holds.
+class CatalogueAgainstService : public ServiceOnThread {
 protected:
     void SetUp() override {
-        ASSERT_NE(0, service.Port()) << "devservice did not start";
-        ::setenv("FOLDVEN_API_HOST", service.HostSpec().c_str(), 1);
-        session.apiHost = service.HostSpec();
+        ServiceOnThread::SetUp();
+        if (HasFatalFailure())
+            return;
+        const std::string host = "127.0.0.1:" + std::to_string(m_server->Port());
+        ::setenv("FOLDVEN_API_HOST", host.c_str(), 1);
+        session.apiHost = host;
         explorer.m_catalog.SetListingSource(&client);
     }
-    void TearDown() override { ::unsetenv("FOLDVEN_API_HOST"); }
+    void TearDown() override {
+        ::unsetenv("FOLDVEN_API_HOST");
+        ServiceOnThread::TearDown();
+    }
 
     CRemoteCatalog& catalog() { return explorer.m_catalog; }
     std::vector<int> ViewIds() {
@@ -104,10 +42,10 @@ protected:
     }
     // What a fetch of folder id shows: the page's children, folders first, each in service order.
     std::vector<int> Expected(int id, std::size_t first = 0, std::size_t count = 1000000) {
-        const std::vector<SampleChild>& all = sample[id];
+        const auto all = m_data.m_catalogue.Children(id);
         std::vector<int> folders, files;
         for (std::size_t i = first; i < all.size() && i < first + count; ++i)
-            (all[i].folder ? folders : files).push_back(all[i].id);
+            (all[i]->isFile ? files : folders).push_back(all[i]->id);
         folders.insert(folders.end(), files.begin(), files.end());
         return folders;
     }
@@ -126,8 +64,6 @@ protected:
         paging.OnShown(loc, catalog().m_view.size());
     }
 
-    DevService service;
-    std::map<int, std::vector<SampleChild>> sample = ReadSampleCatalogue();
     RecordingUi ui;
     CSessionInfo session;
     CServiceClient client{0, session, ui, ui};
@@ -149,8 +85,8 @@ TEST_F(CatalogueAgainstService, RootToLevelThreeThroughThePagesAndBackUp) {
 
     ASSERT_EQ(OpenResult::kOpened, OpenId(101));
     EXPECT_EQ("한국영화", loc.name);
-    ASSERT_GT(sample[101].size(), 60u);
-    ASSERT_LT(sample[101].size(), 90u);
+    ASSERT_GT(m_data.m_catalogue.Children(101).size(), 60u);
+    ASSERT_LT(m_data.m_catalogue.Children(101).size(), 90u);
     for (const int start : {0, 30, 60}) {
         if (start > 0) {
             ASSERT_TRUE(paging.NextPage(loc, catalog(), ui, 0));

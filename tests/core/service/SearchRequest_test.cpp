@@ -13,10 +13,6 @@
 
 namespace {
 
-std::string Reply(const std::string& body) {
-    return "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n" + body;
-}
-
 class SearchRequestTest : public ::testing::Test {
 protected:
     void TearDown() override { ::unsetenv("FOLDVEN_SEARCH_HOST"); }
@@ -35,7 +31,7 @@ protected:
 };
 
 TEST_F(SearchRequestTest, PlainRequestGoesToTheSearchHostWithItsOwnQuery) {
-    LoopbackServer server(LoopbackServer::Answer(Reply("S\t0\tS0\t0\t")));
+    LoopbackServer server(LoopbackServer::Answer(HttpReply("S\t0\tS0\t0\t")));
     ::setenv("FOLDVEN_SEARCH_HOST", server.HostSpec().c_str(), 1);
     session.userId = "kim@x";
     session.informKey = "IK/1";  // as stored, not escaped
@@ -51,7 +47,7 @@ TEST_F(SearchRequestTest, PlainRequestGoesToTheSearchHostWithItsOwnQuery) {
 }
 
 TEST_F(SearchRequestTest, KoreanKeywordThroughAnHttpProxy) {
-    LoopbackServer proxy(LoopbackServer::Answer(Reply("S\t0\tS0\t0\t")));
+    LoopbackServer proxy(LoopbackServer::Answer(HttpReply("S\t0\tS0\t0\t")));
     ProxyGuard guard(ProxySettingsRecord::kHttp, "127.0.0.1", static_cast<int>(proxy.Port()));
     ::setenv("FOLDVEN_SEARCH_HOST", "127.0.0.1:9", 1);
     session.userId = "kim";

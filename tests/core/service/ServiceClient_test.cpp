@@ -12,10 +12,6 @@
 
 namespace {
 
-std::string Reply(const std::string& body) {
-    return "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n" + body;
-}
-
 std::string FirstLine(const std::string& request) {
     return request.substr(0, request.find("\r\n") + 2);
 }
@@ -46,7 +42,8 @@ protected:
 };
 
 TEST_F(ServiceClientTest, LoginEscapesTheQueryAndKeepsTheReplyAfterTheEnvelope) {
-    LoopbackServer server(LoopbackServer::Answer(Reply("S\t0\tkim@x\tt2\tt3\tINF\t500\t0\tY\tp&w\t\tLK\t")));
+    LoopbackServer server(
+        LoopbackServer::Answer(HttpReply("S\t0\tkim@x\tt2\tt3\tINF\t500\t0\tY\tp&w\t\tLK\t")));
     UseHost(server.HostSpec());
     CServiceClient client(0, session, ui, ui);
     ASSERT_TRUE(client.Login("kim@x", "p&w"));
@@ -59,7 +56,7 @@ TEST_F(ServiceClientTest, LoginEscapesTheQueryAndKeepsTheReplyAfterTheEnvelope) 
 }
 
 TEST_F(ServiceClientTest, ThroughAnHttpProxyTheTargetIsAbsoluteAndTheProxyHeadersAreSent) {
-    LoopbackServer proxy(LoopbackServer::Answer(Reply("S\t0\tkim\t")));
+    LoopbackServer proxy(LoopbackServer::Answer(HttpReply("S\t0\tkim\t")));
     ProxyGuard guard(ProxySettingsRecord::kHttp, "127.0.0.1", static_cast<int>(proxy.Port()));
     ::setenv("FOLDVEN_API_HOST", "127.0.0.1:9", 1);
     CServiceClient client(0, session, ui, ui);
@@ -105,7 +102,7 @@ TEST_F(ServiceClientTest, RefusedThreeTimesWaits3_6_9AndShowsOneInfoBox) {
 }
 
 TEST_F(ServiceClientTest, WrongPasswordThreeTimesShowsString117Once) {
-    LoopbackServer server(LoopbackServer::Answer(Reply("F\t105\t")));
+    LoopbackServer server(LoopbackServer::Answer(HttpReply("F\t105\t")));
     UseHost(server.HostSpec());
     CServiceClient client(0, session, ui, ui);
     EXPECT_FALSE(client.Login("kim", "bad"));
@@ -133,7 +130,7 @@ TEST_F(ServiceClientTest, TheMessageTellsTheLastAttemptsFailure) {
 }
 
 TEST_F(ServiceClientTest, OtherFailureCodesStopAtOnceWithoutAMessage) {
-    LoopbackServer server(LoopbackServer::Answer(Reply("F\t7\t")));
+    LoopbackServer server(LoopbackServer::Answer(HttpReply("F\t7\t")));
     UseHost(server.HostSpec());
     CServiceClient client(0, session, ui, ui);
     EXPECT_FALSE(client.RequestNotices());
@@ -142,7 +139,7 @@ TEST_F(ServiceClientTest, OtherFailureCodesStopAtOnceWithoutAMessage) {
 }
 
 TEST_F(ServiceClientTest, BalanceIsTheNumberAfterTheEnvelope) {
-    LoopbackServer server(LoopbackServer::Answer(Reply("S\t0\t12345\t")));
+    LoopbackServer server(LoopbackServer::Answer(HttpReply("S\t0\t12345\t")));
     UseHost(server.HostSpec());
     session.userId = "kim";
     session.informKey = "I K";
@@ -164,7 +161,7 @@ public:
 
 TEST_F(ServiceClientTest, ListingCarriesTheListKeyAndFillsTheSink) {
     LoopbackServer server(LoopbackServer::Answer(
-        Reply("S\t0\tS0\t2\t1\t0\t1\t-1\tMovies\tc\td\t0\t0\r\n2\t0\t1\t-1\tGames\tc\td\t0\t0\r\n")));
+        HttpReply("S\t0\tS0\t2\t1\t0\t1\t-1\tMovies\tc\td\t0\t0\r\n2\t0\t1\t-1\tGames\tc\td\t0\t0\r\n")));
     UseHost(server.HostSpec());
     session.listKey = "LK77";
     CServiceClient client(0, session, ui, ui);

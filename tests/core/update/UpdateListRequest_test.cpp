@@ -5,6 +5,7 @@
 #include <deque>
 #include <vector>
 
+#include "tests/support/LoopbackServer.h"
 #include "tests/support/RecordingUi.h"
 
 namespace {
@@ -73,10 +74,6 @@ public:
 
 constexpr OwnerWindow kOwner = 0x1234;
 
-std::string Ok(const std::string& body) {
-    return "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n" + body;
-}
-
 TEST(UpdateListRequest, RequestTextDirectSocksAndHttpProxy) {
     const std::string tail =
         "Accept: */*\r\nUser-Agent: FoldVEn\r\nConnection: Keep-Alive\r\nHost: api.x:81\r\n"
@@ -93,7 +90,7 @@ TEST(UpdateListRequest, RequestTextDirectSocksAndHttpProxy) {
 
 TEST(UpdateListRequest, BodyArrivingInPiecesIsFramedByContentLengthAndTrimmed) {
     FakeConnection socket;
-    const std::string response = Ok("  skin@a.dll\t1\t10\r\n");
+    const std::string response = HttpReply("  skin@a.dll\t1\t10\r\n");
     const std::size_t split = response.find("\r\n\r\n") + 3;  // the header's end spans two pieces
     socket.script.push_back(
         {true, false, {response.substr(0, 10), response.substr(10, split - 10), response.substr(split)}});
@@ -122,7 +119,7 @@ TEST(UpdateListRequest, StatusOtherThan200ShowsCodeOnEachOfTwoAttempts) {
 TEST(UpdateListRequest, SecondAttemptOnAFreshConnectionCanSucceed) {
     FakeConnection socket;
     socket.script.push_back({true, true, {}});  // send fails
-    socket.script.push_back({true, false, {Ok("Not Exist")}});
+    socket.script.push_back({true, false, {HttpReply("Not Exist")}});
     OwnerRecordingUi ui;
     CUpdateListRequest request(socket, ui, kOwner);
     EXPECT_TRUE(request.Fetch("api", false, 0));

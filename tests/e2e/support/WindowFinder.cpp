@@ -19,11 +19,6 @@ BOOL CALLBACK CollectTopLevel(HWND hwnd, LPARAM param) {
     return TRUE;
 }
 
-BOOL CALLBACK CollectChildText(HWND hwnd, LPARAM param) {
-    reinterpret_cast<std::vector<std::string>*>(param)->push_back(TextOf(hwnd));
-    return TRUE;
-}
-
 }  // namespace
 
 std::vector<HWND> TopLevelWindowsOf(DWORD pid, bool visibleOnly) {
@@ -44,12 +39,6 @@ std::string TextOf(HWND hwnd) {
     const LRESULT copied = ::SendMessageA(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]));
     text.resize(static_cast<size_t>(copied));
     return text;
-}
-
-std::vector<std::string> ChildTexts(HWND hwnd) {
-    std::vector<std::string> texts;
-    ::EnumChildWindows(hwnd, &CollectChildText, reinterpret_cast<LPARAM>(&texts));
-    return texts;
 }
 
 HWND WaitForWindow(DWORD pid, const std::function<bool(HWND)>& match, DWORD milliseconds) {
@@ -102,13 +91,22 @@ HWND ChildWithText(HWND parent, const std::string& text) {
     return search.found;
 }
 
-std::string TakeProgramMessage(DWORD pid, DWORD milliseconds) {
-    HWND message = WaitForWindow(
+HWND WaitForProgramMessage(DWORD pid, DWORD milliseconds) {
+    return WaitForWindow(
         pid,
         [](HWND hwnd) {
             return ClassOf(hwnd) == "#32770" && TextOf(hwnd).empty() && ::GetDlgItem(hwnd, 0xFFFF);
         },
         milliseconds);
+}
+
+HWND WaitForLoginDialog(DWORD pid, DWORD milliseconds) {
+    return WaitForWindow(
+        pid, [](HWND hwnd) { return ClassOf(hwnd) == "#32770" && ::GetDlgItem(hwnd, 1001); }, milliseconds);
+}
+
+std::string TakeProgramMessage(DWORD pid, DWORD milliseconds) {
+    HWND message = WaitForProgramMessage(pid, milliseconds);
     if (message == nullptr)
         return "(no message)";
     const std::string text = MessageBoxText(message);

@@ -13,7 +13,6 @@ namespace WindowFinder {
 std::vector<HWND> TopLevelWindowsOf(DWORD pid, bool visibleOnly = true);
 std::string ClassOf(HWND hwnd);
 std::string TextOf(HWND hwnd);
-std::vector<std::string> ChildTexts(HWND hwnd);
 
 // Waits up to `milliseconds` for a visible top-level window of `pid` that `match` accepts.
 HWND WaitForWindow(DWORD pid, const std::function<bool(HWND)>& match, DWORD milliseconds);
@@ -23,9 +22,12 @@ HWND WaitForWindowOfClass(DWORD pid, const std::string& className, DWORD millise
 HWND WaitForMessageBox(DWORD pid, DWORD milliseconds);
 std::string MessageBoxText(HWND box);
 
-// The program's own message dialog (CMessageDlg: no title, the text in control 0xFFFF) of `pid`: its text,
-// after which it is closed with its "닫기" button; "(no message)" when none showed within `milliseconds`.
+// The program's own message dialog (CMessageDlg: no title, the text in control 0xFFFF) of `pid`.
+HWND WaitForProgramMessage(DWORD pid, DWORD milliseconds);
+// Its text, after which it is closed with its "닫기" button; "(no message)" when none showed in time.
 std::string TakeProgramMessage(DWORD pid, DWORD milliseconds);
+// The browser's login dialog (the one with the ID field 1001).
+HWND WaitForLoginDialog(DWORD pid, DWORD milliseconds);
 
 // Presses a dialog button the way a click does.
 void ClickButton(HWND dialog, int id);

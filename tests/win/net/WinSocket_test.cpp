@@ -5,15 +5,15 @@
 
 #include "net/HttpClient.h"
 #include "platform/UiHooks.h"
-#include "tests/support/WinLoopbackServer.h"
+#include "tests/support/LoopbackServer.h"
 
 namespace {
 
 TEST(WinSocket, ConnectsSendsAndReceives) {
-    WinLoopbackServer server([](const std::string&) { return HttpReply("S\t0\tabc\t"); });
+    LoopbackServer server([](const std::string&) { return HttpReply("S\t0\tabc\t"); });
     CHttpClient client(&SystemUiHooks());
     std::string reply;
-    ASSERT_TRUE(client.Request(reply, server.Host(), 80, "GET //notice.aspx HTTP/1.0\r\n", "", false));
+    ASSERT_TRUE(client.Request(reply, server.HostSpec(), 80, "GET //notice.aspx HTTP/1.0\r\n", "", false));
     EXPECT_EQ(reply, "S\t0\tabc\t");
     server.Stop();
     ASSERT_EQ(server.Requests().size(), 1u);
@@ -46,10 +46,10 @@ TEST(WinSocket, StalledReceiveIsCancelledByTheWatchdogWhilePaintingGoesOn) {
     const int before = g_paints;
     ::InvalidateRect(window, nullptr, TRUE);
 
-    WinLoopbackServer server([](const std::string&) { return std::string(); });
+    LoopbackServer server([](const std::string&) { return std::string(); });
     CHttpClient client(&SystemUiHooks(), 400);
     std::string reply;
-    EXPECT_FALSE(client.Request(reply, server.Host(), 80, "GET / HTTP/1.0\r\n", "", false));
+    EXPECT_FALSE(client.Request(reply, server.HostSpec(), 80, "GET / HTTP/1.0\r\n", "", false));
     EXPECT_EQ(client.GetError(), 5);
     EXPECT_EQ(client.GetErrorText(),
               "서버에서 응답이 없습니다.\n 확인후 다시 시도하여 주십시오.(RECV TIME-OUT)");

@@ -9,7 +9,7 @@
 #include "FoldVenBrowser/search/FileIcons.h"
 #include "FoldVenBrowser/search/SearchListWnd.h"
 #include "FoldVenBrowser/search/SearchRunner.h"
-#include "tests/support/WinLoopbackServer.h"
+#include "tests/support/LoopbackServer.h"
 #include "tests/win/toolkit/TestParent.h"
 #include "win/WorkerThread.h"
 
@@ -69,7 +69,7 @@ protected:
 };
 
 // Answers a search only once released.
-WinLoopbackServer::Answer HeldAnswer(std::atomic<bool>& release, const std::string& body) {
+LoopbackServer::ReplyFor HeldAnswer(std::atomic<bool>& release, const std::string& body) {
     return [&release, body](const std::string&) {
         while (!release)
             ::Sleep(5);
@@ -80,15 +80,15 @@ WinLoopbackServer::Answer HeldAnswer(std::atomic<bool>& release, const std::stri
 TEST_F(SearchPanelTest, AnOlderSearchThatEndsFirstNeitherAddsRowsNorEndsTheNewOne) {
     std::atomic<bool> releaseOld{false};
     std::atomic<bool> releaseNew{false};
-    WinLoopbackServer oldHost(HeldAnswer(releaseOld, Results("old", 5)));
-    WinLoopbackServer newHost(HeldAnswer(releaseNew, Results("new", 3)));
+    LoopbackServer oldHost(HeldAnswer(releaseOld, Results("old", 5)));
+    LoopbackServer newHost(HeldAnswer(releaseNew, Results("new", 3)));
 
-    ::_putenv_s("FOLDVEN_SEARCH_HOST", oldHost.Host().c_str());
+    ::_putenv_s("FOLDVEN_SEARCH_HOST", oldHost.HostSpec().c_str());
     results->m_strKeyword = "old";
     panel.StartSearch(session);
     ASSERT_TRUE(PumpUntil([&] { return oldHost.Requests().size() == 1; }));
 
-    ::_putenv_s("FOLDVEN_SEARCH_HOST", newHost.Host().c_str());
+    ::_putenv_s("FOLDVEN_SEARCH_HOST", newHost.HostSpec().c_str());
     results->m_strKeyword = "new";
     panel.StartSearch(session);
     CSearchRunner* current = results->m_pJob;

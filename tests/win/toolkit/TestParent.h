@@ -2,12 +2,14 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <vector>
 
 #include "win/SubclassWindow.h"
 
-// A hidden top-level window for toolkit tests: it reflects owner-draw requests to its controls, as the dialog
-// base does, and records the messages the controls send it.
+// A hidden top-level window for toolkit and view tests: it reflects owner-draw requests to its controls, as
+// the dialog base does, records the messages the controls send it and hands their notifications to
+// `onNotify`.
 class CTestParent {
 public:
     struct Received {
@@ -17,7 +19,7 @@ public:
     };
 
     // Shown only where a test needs painting: Wine waits for the display to hide a window again.
-    explicit CTestParent(bool visible = false) {
+    explicit CTestParent(bool visible = false, int width = 300, int height = 200) {
         WNDCLASSA wc{};
         wc.lpfnWndProc = &CTestParent::Proc;
         wc.hInstance = ::GetModuleHandleA(nullptr);
@@ -25,12 +27,13 @@ public:
         ::RegisterClassA(&wc);
         m_hWnd =
             ::CreateWindowExA(0, wc.lpszClassName, "test", WS_OVERLAPPEDWINDOW | (visible ? WS_VISIBLE : 0),
-                              50, 50, 300, 200, nullptr, nullptr, wc.hInstance, this);
+                              50, 50, width, height, nullptr, nullptr, wc.hInstance, this);
     }
     ~CTestParent() { ::DestroyWindow(m_hWnd); }
 
     HWND Hwnd() const { return m_hWnd; }
     std::vector<Received> received;
+    std::function<bool(NMHDR*, LRESULT&)> onNotify;
 
     size_t Count(UINT message) const {
         size_t n = 0;
@@ -58,6 +61,10 @@ private:
             HWND control = reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->hwndItem;
             return ::SendMessageA(control, CSubclassWindow::kReflectBase + WM_DRAWITEM, wParam, lParam);
         }
+        LRESULT result = 0;
+        if (message == WM_NOTIFY && self && self->onNotify &&
+            self->onNotify(reinterpret_cast<NMHDR*>(lParam), result))
+            return result;
         if (self && message >= WM_USER && message < 0x8000)
             self->received.push_back({message, wParam, lParam});
         return ::DefWindowProcA(hwnd, message, wParam, lParam);

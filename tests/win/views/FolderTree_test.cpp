@@ -56,7 +56,7 @@ protected:
         return node;
     }
 
-    NotifyParent parent;
+    CTestParent parent;
     FakeBrowseHost host;
     CTreeRemoteCtl m_tree;
     std::vector<std::string> opened;
