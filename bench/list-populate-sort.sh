@@ -7,13 +7,6 @@ source "$(dirname "$0")/../tools/lib.sh"
 bench_exe="$fv_root/build/win/bench/bench_list_populate_sort.exe"
 [ -f "$bench_exe" ] || { echo "build the Windows tree first: $bench_exe is missing" >&2; exit 1; }
 
-prefix="$fv_root/build/wineprefix-bench"
-"$fv_root/tools/wine/prefix.sh" "$prefix" >/dev/null
-fv_wine_env "$prefix"
-FV_FORCE_XVFB=1 fv_start_xvfb
-cleanup() {
-    wineserver -k 2>/dev/null || true
-    fv_stop_xvfb
-}
-trap cleanup EXIT
+fv_begin_bench_session
+trap fv_end_bench_session EXIT
 wine "$bench_exe" "$@" | tr -d '\r'

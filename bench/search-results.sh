@@ -8,15 +8,11 @@ source "$(dirname "$0")/../tools/lib.sh"
 bench_exe="$fv_root/build/win/bench/bench_search_rows.exe"
 [ -f "$bench_exe" ] || { echo "build the Windows tree first: $bench_exe is missing" >&2; exit 1; }
 
-prefix="$fv_root/build/wineprefix-bench"
-"$fv_root/tools/wine/prefix.sh" "$prefix" >/dev/null
-fv_wine_env "$prefix"
-FV_FORCE_XVFB=1 fv_start_xvfb
+fv_begin_bench_session
 state=$(mktemp -d)
 cleanup() {
     "$fv_root/tools/devservice-ctl.sh" stop "$state" || true
-    wineserver -k 2>/dev/null || true
-    fv_stop_xvfb
+    fv_end_bench_session
     rm -rf "$state"
 }
 trap cleanup EXIT

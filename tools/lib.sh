@@ -37,3 +37,17 @@ fv_wine_env() {  # prefix
     export FV_WINEPREFIX=$1 WINEPREFIX=$1 LC_ALL=ko_KR.UTF-8 WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 }
+
+# A Wine session for a benchmark under an Xvfb display of its own, in the shared benchmark prefix;
+# fv_end_bench_session ends Wine and the display.
+fv_begin_bench_session() {
+    local prefix="$fv_root/build/wineprefix-bench"
+    "$fv_root/tools/wine/prefix.sh" "$prefix" >/dev/null
+    fv_wine_env "$prefix"
+    FV_FORCE_XVFB=1 fv_start_xvfb
+}
+
+fv_end_bench_session() {
+    wineserver -k 2>/dev/null || true
+    fv_stop_xvfb
+}
