@@ -99,6 +99,17 @@ TEST_F(BrowserStartupTest, ASecondStartBringsTheRunningMainWindowForward) {
     ASSERT_TRUE(first.Start(Browser(), {kToken}, folder, {{"FOLDVEN_API_HOST", service.HostSpec()}}));
     HWND main = WaitForWindowOfClass(first.Pid(), "FOldVenClass", kWait);
     ASSERT_NE(main, nullptr);
+    // The set-up that follows the window's creation lists the catalogue's root and then shows the
+    // window again: minimise only once it is through.
+    ASSERT_TRUE(WaitUntil(
+        [&service] {
+            for (const std::string& request : service.Requests())
+                if (request.find("/GetFileList.aspx?") != std::string::npos)
+                    return true;
+            return false;
+        },
+        kWait));
+    Pause(500);
     ::ShowWindow(main, SW_MINIMIZE);
     Pause(500);
     ASSERT_TRUE(::IsIconic(main));
