@@ -159,20 +159,25 @@ POINT CentreOf(const RECT& rc) {
     return POINT{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
 }
 
-void ClickAt(HWND window, POINT screen) {
+namespace {
+
+// The cursor to `screen`, then `down` and a button release posted at that place in `window`.
+void PostButtonAt(HWND window, POINT screen, UINT down) {
     ::SetCursorPos(screen.x, screen.y);
     POINT client = screen;
     ::ScreenToClient(window, &client);
-    ::PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.x, client.y));
+    ::PostMessageA(window, down, MK_LBUTTON, MAKELPARAM(client.x, client.y));
     ::PostMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(client.x, client.y));
 }
 
+}  // namespace
+
+void ClickAt(HWND window, POINT screen) {
+    PostButtonAt(window, screen, WM_LBUTTONDOWN);
+}
+
 void DoubleClickAt(HWND window, POINT screen) {
-    ::SetCursorPos(screen.x, screen.y);
-    POINT client = screen;
-    ::ScreenToClient(window, &client);
-    ::PostMessageA(window, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(client.x, client.y));
-    ::PostMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(client.x, client.y));
+    PostButtonAt(window, screen, WM_LBUTTONDBLCLK);
 }
 
 }  // namespace RemoteControls
