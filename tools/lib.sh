@@ -38,16 +38,49 @@ fv_wine_env() {  # prefix
     export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 }
 
-# A Wine session for a benchmark under an Xvfb display of its own, in the shared benchmark prefix;
-# fv_end_bench_session ends Wine and the display.
-fv_begin_bench_session() {
+# A Wine session for a benchmark under an Xvfb display of its own, in the shared benchmark prefix,
+# reset to the state every benchmark starts from, whatever ran before: nothing left running from an
+# earlier run, no saved settings of the programs, and windows placed by Wine itself (without a window
+# manager Wine otherwise waits up to 2 s for one when a tray icon goes away). With DIST_DIR the
+# install-folder image goes into the prefix's "C:\Program Files\FoldVen\". fv_end_bench_session ends
+# Wine and the display.
+fv_begin_bench_session() {  # [DIST_DIR]
     local prefix="$fv_root/build/wineprefix-bench"
-    "$fv_root/tools/wine/prefix.sh" "$prefix" >/dev/null
+    "$fv_root/tools/wine/prefix.sh" "$prefix" "$@" >/dev/null
     fv_wine_env "$prefix"
+    wineserver -k 2>/dev/null || true
     FV_FORCE_XVFB=1 fv_start_xvfb
+    local reset="$prefix/drive_c/bench-reset.reg"
+    printf '%s\r\n' 'REGEDIT4' '' '[-HKEY_CURRENT_USER\Software\FoldVen]' '' \
+        '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' '"Managed"="N"' '' > "$reset"
+    wine regedit 'C:\bench-reset.reg' >/dev/null 2>&1
 }
 
 fv_end_bench_session() {
     wineserver -k 2>/dev/null || true
     fv_stop_xvfb
+}
+
+# Runs a benchmark program under Wine and prints its output once it has ended. Whatever it left running
+# is ended first (it would otherwise hold the output open). When the program fails, prints
+# "NAME: could not measure (exit N)" and returns N.
+fv_bench_wine() {  # name, program, arguments...
+    local name=$1 out rc=0
+    shift
+    out=$(mktemp)
+    wine "$@" >"$out" 2>&1 || rc=$?
+    wineserver -k 2>/dev/null || true
+    tr -d '\r' <"$out"
+    rm -f "$out"
+    [ "$rc" -eq 0 ] || echo "$name: could not measure (exit $rc)" >&2
+    return "$rc"
+}
+
+# One figure of a benchmark for bench/run-all.sh's table (bench/README.md): printed as a "result:" line,
+# and added to the file $FV_BENCH_RESULTS names when it is set.
+fv_bench_result() {  # figure, value, target, anchor, ratio to the anchor
+    printf 'result: %s | %s | %s | %s | %s\n' "$@"
+    if [ -n "${FV_BENCH_RESULTS:-}" ]; then
+        printf '%s\t%s\t%s\t%s\t%s\n' "$@" >>"$FV_BENCH_RESULTS"
+    fi
 }

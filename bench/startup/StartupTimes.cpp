@@ -110,15 +110,31 @@ bool RunUntil(const std::string& commandLine, const std::string& folder, const s
     return true;
 }
 
-void EndProcessOf(HWND hwnd) {
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(hwnd, &pid);
-    HANDLE process = ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid);
-    if (process) {
-        ::TerminateProcess(process, 0);
-        ::WaitForSingleObject(process, 10000);
-        ::CloseHandle(process);
+// Ends every running process of the program, so that no round meets one of an earlier round: a browser
+// left running keeps the next one from starting (it only brings the running one forward). Found by name,
+// not by window: the browser's main window is briefly invisible while it is set up.
+void EndEvery(const char* exeName) {
+    HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return;
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = ::Process32First(snapshot, &entry); more; more = ::Process32Next(snapshot, &entry)) {
+        if (::lstrcmpiA(entry.szExeFile, exeName) != 0)
+            continue;
+        HANDLE process = ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID);
+        if (process) {
+            ::TerminateProcess(process, 0);
+            ::WaitForSingleObject(process, 10000);
+            ::CloseHandle(process);
+        }
     }
+    ::CloseHandle(snapshot);
+}
+
+void EndPrograms() {
+    EndEvery("VenUpdater.exe");
+    EndEvery("FoldVenBrowser.exe");
 }
 
 void SetSavedLogin(bool saved) {
@@ -232,6 +248,7 @@ int main(int argc, char** argv) {
                  {"browser mutex", "login received", "login answered", "main window shown"},
                  {}};
 
+    EndPrograms();
     for (int round = 1; round <= rounds; ++round) {
         double start = 0;
         PROCESS_INFORMATION process{};
@@ -260,8 +277,7 @@ int main(int argc, char** argv) {
         ::WaitForSingleObject(process.hProcess, 10000);  // the updater closes itself after the launch
         ::CloseHandle(process.hThread);
         ::CloseHandle(process.hProcess);
-        if (HWND login = VisibleTopLevel("#32770", IDC_LOGIN_ID))
-            EndProcessOf(login);
+        EndPrograms();
         if (!updaterOk)
             return 1;
         AddRequest(traceFile, start, "ReturnFileUpdateList", "list", times);
@@ -276,8 +292,7 @@ int main(int argc, char** argv) {
                      {{"browser mutex", [] { return MutexExists("FoldVenMutex"); }},
                       {"main window shown", [] { return VisibleTopLevel("FOldVenClass") != nullptr; }}},
                      start, times, process);
-        if (HWND main = VisibleTopLevel("FOldVenClass"))
-            EndProcessOf(main);
+        EndPrograms();
         ::CloseHandle(process.hThread);
         ::CloseHandle(process.hProcess);
         if (!browserOk)
