@@ -33,9 +33,11 @@ else
     echo "native build failed"; failed=$((failed + 1))
 fi
 
-echo "== fuzz targets (short runs)"
-fv_configure_native "$fv_root/build/fuzz" -DFV_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
-if cmake --build "$fv_root/build/fuzz" -j "$fv_jobs"; then
+echo "== fuzz targets (build; the runs go alongside the Windows tests)"
+# Each run keeps one core busy for FV_FUZZ_SECONDS; the Windows tests mostly wait for the programs under
+# Wine, so the runs go on meanwhile, one at a time, and their results follow the Windows tests'.
+run_fuzz_targets() {  # results file: one line "ok NAME RUNS" or "failed NAME"
+    local target name corpus seeds
     for target in "$fv_root"/build/fuzz/fuzz/fuzz_*; do
         [ -x "$target" ] || continue
         name=$(basename "$target")
@@ -45,15 +47,31 @@ if cmake --build "$fv_root/build/fuzz" -j "$fv_jobs"; then
         [ -d "$seeds" ] || seeds=""
         if "$target" -max_total_time="${FV_FUZZ_SECONDS:-15}" -print_final_stats=1 "$corpus" $seeds \
             >"$logs/$name.log" 2>&1; then
-            echo "$name: $(grep -E 'stat::number_of_executed_units' "$logs/$name.log" | awk '{print $2}') runs, no crash"
+            echo "ok $name $(grep -E 'stat::number_of_executed_units' "$logs/$name.log" | awk '{print $2}')" >>"$1"
+        else
+            echo "failed $name" >>"$1"
+        fi
+    done
+}
+report_fuzz_targets() {  # results file
+    local status name runs
+    while read -r status name runs; do
+        if [ "$status" = ok ]; then
+            echo "$name: $runs runs, no crash"
             passed=$((passed + 1))
         else
             echo "$name: FAILED (see $logs/$name.log)"; tail -30 "$logs/$name.log"
             failed=$((failed + 1))
         fi
-    done
-else
+    done <"$1"
+}
+fuzz_results="$logs/fuzz-results"
+: >"$fuzz_results"
+fuzz_pid=""
+fv_configure_native "$fv_root/build/fuzz" -DFV_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+if ! cmake --build "$fv_root/build/fuzz" -j "$fv_jobs"; then
     echo "fuzz build failed"; failed=$((failed + 1))
+    fuzz_results=""
 fi
 
 echo "== Windows tests under Wine"
@@ -69,6 +87,7 @@ if fv_build_windows; then
         FV_DEVSERVICE=$("$fv_root/tools/devservice-ctl.sh" start "$state" "$fv_root/build/native") || failed=$((failed + 1))
         export FV_DEVSERVICE
     fi
+    [ -n "$fuzz_results" ] && { run_fuzz_targets "$fuzz_results" & fuzz_pid=$!; }
     ctest --test-dir "$fv_root/build/win" -j 1 --output-on-failure 2>&1 | tee "$logs/win.log"
     count_ctest "$logs/win.log"
     echo "== setup.exe in a fresh prefix"
@@ -83,6 +102,12 @@ if fv_build_windows; then
     fv_stop_xvfb
 else
     echo "Windows build failed"; failed=$((failed + 1))
+fi
+
+if [ -n "$fuzz_results" ]; then
+    echo "== fuzz targets (short runs)"
+    if [ -n "$fuzz_pid" ]; then wait "$fuzz_pid"; else run_fuzz_targets "$fuzz_results"; fi
+    report_fuzz_targets "$fuzz_results"
 fi
 
 echo "all: $passed passed, $failed failed"
