@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <shlobj.h>
 
+#include "VenUpdater/app/ElevatedPass.h"
 #include "VenUpdater/app/FileDownloader.h"
 #include "VenUpdater/app/FolderScan.h"
 #include "VenUpdater/app/Shortcut.h"
@@ -112,7 +113,7 @@ bool CVenUpdaterDlg::OnTimer(UINT_PTR) {
         return true;
     const std::string reply = FetchUpdateList();
     if (IsNothingToUpdate(reply)) {
-        LaunchBrowser();
+        FinishPass(ElevatedPass::kPassDone);
         return true;
     }
     m_files.ParseUpdateList(reply);
@@ -121,7 +122,7 @@ bool CVenUpdaterDlg::OnTimer(UINT_PTR) {
     if (thread) {
         ::CloseHandle(thread);
     } else {
-        LaunchBrowser();
+        FinishPass(ElevatedPass::kPassStopped);
     }
     return true;
 }
@@ -143,12 +144,36 @@ void CVenUpdaterDlg::CreateListedFolders() {
 }
 
 DWORD WINAPI CVenUpdaterDlg::DownloadThread(void* param) {
-    auto* self = static_cast<CVenUpdaterDlg*>(param);
-    CFileDownloader downloader(self->m_files, self->m_folder, self->m_app.m_strFilesBaseUrl,
-                               self->m_hProgress, self->m_hWnd, SystemUiHooks());
-    downloader.DownloadFiles();
-    self->LaunchBrowser();
+    static_cast<CVenUpdaterDlg*>(param)->RunPass();
     return 0;
+}
+
+void CVenUpdaterDlg::RunPass() {
+    using namespace ElevatedPass;
+    switch (ChooseRoute(m_files, m_folder, SystemElevation(), m_app.m_elevatedCopy)) {
+        case Route::kElevatedCopy:
+            HandOver(SystemElevation(), SystemUiHooks(), m_hWnd);
+            FinishPass(kPassDone);
+            return;
+        case Route::kDeniedHere:
+            FinishPass(kPassDenied);
+            return;
+        case Route::kHere:
+            break;
+    }
+    CFileDownloader downloader(m_files, m_folder, m_app.m_strFilesBaseUrl, m_hProgress, m_hWnd,
+                               SystemUiHooks());
+    FinishPass(downloader.DownloadFiles() ? kPassDone : kPassStopped);
+}
+
+void CVenUpdaterDlg::FinishPass(DWORD exitCode) {
+    if (!m_app.m_elevatedCopy) {
+        LaunchBrowser();
+        return;
+    }
+    m_app.m_exitCode = exitCode;
+    m_closing = true;
+    Post(WM_CLOSE);
 }
 
 void CVenUpdaterDlg::LaunchBrowser() {
@@ -183,7 +208,7 @@ void CVenUpdaterDlg::CreateDesktopShortcut() {
     if (!::SHGetSpecialFolderPathA(nullptr, desktop, CSIDL_DESKTOPDIRECTORY, FALSE))
         return;
     CreateShortcut(std::string(kInstallFolder) + "VenUpdater.exe", desktop, "폴드벤 브라우져.Lnk",
-                   std::string(kInstallFolder) + "FoldVen.ico", "폴드벤 브라우져");
+                   std::string(kInstallFolder) + "FoldVen.ico", "폴드벤 브라우져", m_hWnd);
 }
 
 void CVenUpdaterDlg::OnOK() {
