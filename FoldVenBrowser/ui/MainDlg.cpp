@@ -24,6 +24,7 @@
 #include "platform/Registry.h"
 #include "platform/Sleeper.h"
 #include "platform/UiHooks.h"
+#include "win/InstanceWindow.h"
 
 CMainDlg* CMainDlg::s_pInstance = nullptr;
 
@@ -227,6 +228,7 @@ void CMainDlg::SetUp() {
     LayOutControls();
     BuildPanes();
     SetUpCatalogue();
+    ArrangeTabOrder();
     m_clientAtSetUp = GetClientRect();
     Send(WM_SETREDRAW, TRUE);
     ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
@@ -350,7 +352,7 @@ void CMainDlg::OnCancel() {
 bool CMainDlg::OnCommand(UINT code, UINT id, HWND control) {
     switch (id) {
         case ID_TRAY_OPEN:
-            Show(SW_SHOW);
+            BringWindowBack(m_hWnd);
             return true;
         case ID_TRAY_NO_AUTO_LOGIN:
             if (CBrowserApp* app = CBrowserApp::Get()) {
@@ -624,11 +626,10 @@ void CMainDlg::OnDestroy() {
 void CMainDlg::OnTrayNotify(LPARAM event) {
     switch (LOWORD(event)) {
         case WM_RBUTTONUP:
-            ::SetForegroundWindow(m_hWnd);
             Post(kTrayMenuMessage);
             break;
         case WM_LBUTTONDBLCLK:
-            Show(SW_SHOW);
+            BringWindowBack(m_hWnd);
             break;
         default:
             break;
@@ -641,7 +642,11 @@ void CMainDlg::ShowTrayMenu() {
         return;
     POINT cursor{};
     ::GetCursorPos(&cursor);
+    // The documented pattern for a notification-area menu: the owner in the foreground so that a click
+    // elsewhere closes the menu, and a message after it so that it opens again the next time.
+    ::SetForegroundWindow(m_hWnd);
     ::TrackPopupMenu(::GetSubMenu(menu, 0), TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, m_hWnd, nullptr);
+    Post(WM_NULL);
     ::DestroyMenu(menu);
 }
 
@@ -671,6 +676,11 @@ bool CMainDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& re
             result = 0;
             return true;
         default:
+            if (message == CSystemTray::TaskbarCreatedMessage()) {
+                m_tray.AddAgain();
+                result = 0;
+                return true;
+            }
             return CPaneDialog::OnMessage(message, wParam, lParam, result);
     }
 }
@@ -678,11 +688,13 @@ bool CMainDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& re
 bool CMainDlg::PreTranslateMessage(MSG& msg) {
     if (!m_hWnd || (msg.hwnd != m_hWnd && !::IsChild(m_hWnd, msg.hwnd)))
         return false;
+    if (TranslateWebPageKey(msg))
+        return true;
     if (IsSearchKey(msg)) {
         OnSearchCommand();
         return true;
     }
-    if (IsDialogKey(&msg))
+    if (KeepsKeyFromDialog(msg))
         return true;
     if (m_hToolTip && msg.message == WM_MOUSEMOVE)
         ::SendMessageA(m_hToolTip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
