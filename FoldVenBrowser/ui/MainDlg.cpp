@@ -43,20 +43,21 @@ struct ButtonEntry {
     UINT normal, hover, pressed, disabled;
     bool sticky;
     const char* tip;
+    const char* label;  // the text the picture shows, the button's name for screen readers; else the tip
 };
 
 constexpr ButtonEntry kButtons[] = {
-    {CMainDlg::kCharge, 20, 7, true, 204, 203, 205, 204, true, "요금 충전 페이지로 가기"},
-    {CMainDlg::kDownload, 112, 7, true, 207, 206, 208, 207, true, "파일 다운로드"},
-    {CMainDlg::kSettings, 204, 7, true, 210, 209, 211, 210, true, "환경 설정"},
-    {CMainDlg::kMemo, 296, 7, true, 213, 212, 214, 213, true, "쪽지함 바로가기"},
-    {CMainDlg::kSearch, 798, 9, true, 222, 221, 223, 222, true, "파일 검색"},
-    {CMainDlg::kMinimize, 886, 13, false, 187, 186, 188, 187, false, "최소화하기"},
-    {CMainDlg::kMaximize, 907, 13, false, 190, 189, 191, 190, false, "최대화하기"},
-    {CMainDlg::kToTray, 928, 13, false, 184, 183, 185, 184, false, "트레이"},
-    {CMainDlg::kRefreshBalance, 300, 491, false, 248, 248, 245, 248, false, "포인트 새로고침"},
-    {CMainDlg::kChangeFolder, 825, 491, false, 246, 246, 247, 246, false, "다운로드 폴더 변경"},
-    {CMainDlg::kRefreshLink, 535, 492, false, 257, 257, 257, 257, false, "포인트 새로고침"},
+    {CMainDlg::kCharge, 20, 7, true, 204, 203, 205, 204, true, "요금 충전 페이지로 가기", "충전하기"},
+    {CMainDlg::kDownload, 112, 7, true, 207, 206, 208, 207, true, "파일 다운로드", "다운로드"},
+    {CMainDlg::kSettings, 204, 7, true, 210, 209, 211, 210, true, "환경 설정", "환경설정"},
+    {CMainDlg::kMemo, 296, 7, true, 213, 212, 214, 213, true, "쪽지함 바로가기", "쪽지함"},
+    {CMainDlg::kSearch, 798, 9, true, 222, 221, 223, 222, true, "파일 검색", "검색"},
+    {CMainDlg::kMinimize, 886, 13, false, 187, 186, 188, 187, false, "최소화하기", nullptr},
+    {CMainDlg::kMaximize, 907, 13, false, 190, 189, 191, 190, false, "최대화하기", nullptr},
+    {CMainDlg::kToTray, 928, 13, false, 184, 183, 185, 184, false, "트레이", nullptr},
+    {CMainDlg::kRefreshBalance, 300, 491, false, 248, 248, 245, 248, false, "포인트 새로고침", "새로고침"},
+    {CMainDlg::kChangeFolder, 825, 491, false, 246, 246, 247, 246, false, "다운로드 폴더 변경", "변경"},
+    {CMainDlg::kRefreshLink, 535, 492, false, 257, 257, 257, 257, false, "포인트 새로고침", nullptr},
 };
 
 const char* const kCategories[] = {"영화", "게임", "TV",   "애니", "만화", "휴대기기",
@@ -243,6 +244,8 @@ void CMainDlg::CreateButtons() {
         if (!button)
             continue;
         button->SetSticky(entry.sticky);
+        if (entry.label)
+            button->SetText(entry.label);
         button->SetToolTip(entry.tip);
         m_buttons.push_back(std::move(button));
     }

@@ -115,10 +115,12 @@ TEST_F(MainWindowAccessTest, TheKeyboardReachesNamedButtonsAndOpensAFolderWithEn
         EXPECT_FALSE(TextOf(child).empty());
     }
     EXPECT_GE(buttons, 11);
+    for (const char* name : {"충전하기", "다운로드", "환경설정", "쪽지함", "검색", "새로고침", "변경"})
+        EXPECT_EQ(ClassOf(ChildWithText(main, name)), "Button") << name;
 
     // Tab from the search field reaches the search button.
     HWND field = ::GetDlgItem(main, kSearchField);
-    HWND searchButton = ChildWithText(main, "파일 검색");
+    HWND searchButton = ChildWithText(main, "검색");
     ASSERT_NE(searchButton, nullptr);
     ClickControl(field);
     ASSERT_TRUE(WaitUntil([&] { return FocusOf(main) == field; }, kWait));
