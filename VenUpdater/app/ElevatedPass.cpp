@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "VenUpdater/app/PendingUpdater.h"
 #include "VenUpdater/res/resource.h"
 #include "win/ModulePath.h"
 
@@ -103,6 +104,8 @@ private:
 
 std::vector<std::string> FoldersWritten(const CUpdateFileList& files, const std::string& folder) {
     std::vector<std::string> written;
+    if (PendingUpdater::IsWaiting(folder))
+        written.push_back(folder);
     for (const CUpdateFileEntry& entry : files.server) {
         const std::string local = LocalPathFor(folder, entry.path);
         std::string target;

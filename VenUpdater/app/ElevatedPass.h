@@ -41,7 +41,7 @@ public:
 };
 
 // The folders the pass writes into (for missing ones, the nearest existing parent), each once; empty
-// when every listed file is current and every listed folder exists.
+// when every listed file is current, every listed folder exists and no new updater waits in temp.
 std::vector<std::string> FoldersWritten(const CUpdateFileList& files, const std::string& folder);
 
 // The route of a pass over `folder` (with its trailing backslash). `elevatedCopy` is true in the copy

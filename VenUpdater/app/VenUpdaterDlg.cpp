@@ -6,6 +6,7 @@
 #include "VenUpdater/app/ElevatedPass.h"
 #include "VenUpdater/app/FileDownloader.h"
 #include "VenUpdater/app/FolderScan.h"
+#include "VenUpdater/app/PendingUpdater.h"
 #include "VenUpdater/app/Shortcut.h"
 #include "VenUpdater/app/VenUpdaterApp.h"
 #include "VenUpdater/res/resource.h"
@@ -112,12 +113,16 @@ bool CVenUpdaterDlg::OnTimer(UINT_PTR) {
     if (m_busy.exchange(true))
         return true;
     const std::string reply = FetchUpdateList();
-    if (IsNothingToUpdate(reply)) {
+    // A new updater still waiting in temp (its move was denied) makes a pass even with nothing listed.
+    const bool nothingListed = IsNothingToUpdate(reply);
+    if (nothingListed && !PendingUpdater::IsWaiting(m_folder)) {
         FinishPass(ElevatedPass::kPassDone);
         return true;
     }
-    m_files.ParseUpdateList(reply);
-    CreateListedFolders();
+    if (!nothingListed) {
+        m_files.ParseUpdateList(reply);
+        CreateListedFolders();
+    }
     HANDLE thread = ::CreateThread(nullptr, 0, &CVenUpdaterDlg::DownloadThread, this, 0, nullptr);
     if (thread) {
         ::CloseHandle(thread);
@@ -163,7 +168,11 @@ void CVenUpdaterDlg::RunPass() {
     }
     CFileDownloader downloader(m_files, m_folder, m_app.m_strFilesBaseUrl, m_hProgress, m_hWnd,
                                SystemUiHooks());
-    FinishPass(downloader.DownloadFiles() ? kPassDone : kPassStopped);
+    const bool done = downloader.DownloadFiles();
+    // Where the user may write, the browser moves a new updater into place; the elevated copy does it here.
+    if (m_app.m_elevatedCopy && PendingUpdater::IsWaiting(m_folder))
+        PendingUpdater::MoveIntoPlace(m_folder);
+    FinishPass(done ? kPassDone : kPassStopped);
 }
 
 void CVenUpdaterDlg::FinishPass(DWORD exitCode) {

@@ -338,10 +338,15 @@ TEST_F(UpdaterTest, InAFolderWithBlanksTheTokenStaysTheFirstArgument) {
 
 // On Windows the user's programs may not write into "C:\Program Files". Here the service closes the
 // folder to every program, so the copy started with "runas" (not elevated under Wine) finds it closed too:
-// the user is told, nothing changes, the browser starts and no further copy is started.
+// the user is told, nothing changes, the browser starts (and keeps the waiting updater for a later
+// elevated pass) and no further copy is started.
 TEST_F(UpdaterTest, AClosedProgramFolderGoesToOneElevatedCopyAndStaysAsItWasWhenThatCannotWrite) {
     OfferNewerBrowser();
     const std::string installedUpdater = TestInstall::ReadFile(folder + "VenUpdater.exe");
+    // A new updater delivered earlier waits in temp (which stays writable): the browser may not move it.
+    const std::string waiting = WithVersion(installedUpdater, "1, 0, 0, 1", "1, 0, 0, 2");
+    ::CreateDirectoryA((folder + "temp").c_str(), nullptr);
+    ASSERT_TRUE(TestInstall::WriteFile(folder + "temp\\VenUpdater.exe", waiting));
     ASSERT_TRUE(DevService::LockFolder(folder));
     CTestProcess updater;
     ASSERT_TRUE(StartUpdater(updater, folder));
@@ -358,6 +363,7 @@ TEST_F(UpdaterTest, AClosedProgramFolderGoesToOneElevatedCopyAndStaysAsItWasWhen
     ASSERT_TRUE(DevService::LockFolder(folder, false));
     EXPECT_TRUE(TestInstall::ReadFile(folder + "FoldVenBrowser.exe") == installedBrowser);
     EXPECT_TRUE(TestInstall::ReadFile(folder + "VenUpdater.exe") == installedUpdater);
+    EXPECT_TRUE(TestInstall::ReadFile(folder + "temp\\VenUpdater.exe") == waiting);
     EXPECT_FALSE(TestInstall::FileExists(folder + "FoldVenBrowser.exe.fvpart"));
 }
 
@@ -373,11 +379,19 @@ TEST_F(UpdaterTest, TheElevatedCopyDoesOnlyThePassAndTellsItsResultByItsExitCode
     EXPECT_EQ(broken.ExitCode(), 1u);
     EXPECT_TRUE(TestInstall::ReadFile(folder + "FoldVenBrowser.exe") == installedBrowser);
 
+    // A new updater whose move the browser could not make waits in temp: the copy, running from the
+    // installed updater, puts it in place too.
+    const std::string waiting =
+        WithVersion(TestInstall::ReadFile(folder + "VenUpdater.exe"), "1, 0, 0, 1", "1, 0, 0, 2");
+    ::CreateDirectoryA((folder + "temp").c_str(), nullptr);
+    ASSERT_TRUE(TestInstall::WriteFile(folder + "temp\\VenUpdater.exe", waiting));
     CTestProcess copy;
     ASSERT_TRUE(copy.Start(folder + "VenUpdater.exe", {"/elevatedpass"}, folder, host));
     ASSERT_TRUE(copy.WaitForExit(kWait));
     EXPECT_EQ(copy.ExitCode(), 0u);
     EXPECT_TRUE(TestInstall::ReadFile(folder + "FoldVenBrowser.exe") == offeredBrowser);
+    EXPECT_TRUE(TestInstall::ReadFile(folder + "VenUpdater.exe") == waiting);
+    EXPECT_FALSE(TestInstall::FileExists(folder + "temp\\VenUpdater.exe"));
     EXPECT_TRUE(ProcessIdsNamed("FoldVenBrowser.exe").empty());
 }
 

@@ -1,5 +1,6 @@
 #include "tools/devservice/FolderLock.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
@@ -7,11 +8,12 @@
 
 #include <cerrno>
 #include <cstring>
+#include <vector>
 
 namespace {
 
 bool SetImmutable(const std::string& path, bool on, std::string& error) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK);
     if (fd < 0) {
         error = path + ": " + std::strerror(errno);
         return false;
@@ -28,16 +30,31 @@ bool SetImmutable(const std::string& path, bool on, std::string& error) {
     return ok;
 }
 
+// The folder and the files directly in it; its subfolders stay open.
+std::vector<std::string> FolderAndFiles(const std::string& folder) {
+    std::vector<std::string> paths{folder};
+    if (DIR* dir = ::opendir(folder.c_str())) {
+        while (const dirent* entry = ::readdir(dir)) {
+            if (entry->d_type == DT_REG)
+                paths.push_back(folder + "/" + entry->d_name);
+        }
+        ::closedir(dir);
+    }
+    return paths;
+}
+
 }  // namespace
 
 bool CFolderLock::Set(const std::string& path, bool closed, std::string& error) {
     std::lock_guard<std::mutex> lock(m_mutex);
-    if (!SetImmutable(path, closed, error))
-        return false;
-    if (closed)
-        m_closed.insert(path);
-    else
-        m_closed.erase(path);
+    for (const std::string& item : FolderAndFiles(path)) {
+        if (!SetImmutable(item, closed, error))
+            return false;
+        if (closed)
+            m_closed.insert(item);
+        else
+            m_closed.erase(item);
+    }
     return true;
 }
 

@@ -85,6 +85,15 @@ TEST_F(ElevatedPassTest, ADeniedWriteGoesToTheElevatedCopyWhichNeverAsksAgain) {
     EXPECT_EQ(system.copies, 0);  // the decision itself starts nothing
 }
 
+TEST_F(ElevatedPassTest, ANewUpdaterWaitingInTempNeedsTheProgramFolder) {
+    char self[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, self, MAX_PATH);
+    ::CreateDirectoryA((folder + "temp").c_str(), nullptr);
+    TestInstall::WriteFile(folder + "temp\\VenUpdater.exe", TestInstall::ReadFile(self));
+    system.closed = {folder};
+    EXPECT_EQ(Choose("app.dat\t1\t3", false), Route::kElevatedCopy);
+}
+
 TEST_F(ElevatedPassTest, OneElevationPerHandOverAndAMessageUnlessTheCopyUpdatedOrSpoke) {
     const std::pair<Outcome, std::vector<std::string>> cases[] = {
         {Outcome::kDone, {}},

@@ -1,0 +1,61 @@
+#include "VenUpdater/app/PendingUpdater.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "tests/e2e/support/TestInstall.h"
+
+namespace {
+
+// This test program stands in for a delivered updater: any whole program image will do.
+std::string OwnImage() {
+    char self[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, self, MAX_PATH);
+    return TestInstall::ReadFile(self);
+}
+
+class PendingUpdaterTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char temp[MAX_PATH];
+        ::GetTempPathA(MAX_PATH, temp);
+        folder = std::string(temp) + "fv-pending-" + std::to_string(::GetCurrentProcessId()) + "\\";
+        ::CreateDirectoryA(folder.c_str(), nullptr);
+        ::CreateDirectoryA((folder + "temp").c_str(), nullptr);
+        TestInstall::WriteFile(folder + "VenUpdater.exe", "installed");
+    }
+    void TearDown() override { TestInstall::DeleteTree(folder.substr(0, folder.size() - 1)); }
+
+    std::string folder;
+    const std::string image = OwnImage();
+};
+
+TEST_F(PendingUpdaterTest, OnlyAWholeDifferentProgramWaits) {
+    EXPECT_FALSE(PendingUpdater::IsWaiting(folder));
+    TestInstall::WriteFile(folder + "temp\\VenUpdater.exe", image.substr(0, image.size() / 2));
+    EXPECT_FALSE(PendingUpdater::IsWaiting(folder));
+    TestInstall::WriteFile(folder + "temp\\VenUpdater.exe", image);
+    EXPECT_TRUE(PendingUpdater::IsWaiting(folder));
+    TestInstall::WriteFile(folder + "VenUpdater.exe", image);
+    EXPECT_FALSE(PendingUpdater::IsWaiting(folder));
+}
+
+TEST_F(PendingUpdaterTest, TheInstalledUpdaterStepsAsideForTheNewOne) {
+    TestInstall::WriteFile(folder + "temp\\VenUpdater.exe", image);
+    // Held without leave to rename, as by a program that reads it: nothing moves.
+    HANDLE held = ::CreateFileA((folder + "VenUpdater.exe").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(PendingUpdater::MoveIntoPlace(folder));
+    ::CloseHandle(held);
+    EXPECT_EQ(TestInstall::ReadFile(folder + "VenUpdater.exe"), "installed");
+    EXPECT_TRUE(PendingUpdater::IsWaiting(folder));
+
+    EXPECT_TRUE(PendingUpdater::MoveIntoPlace(folder));
+    EXPECT_TRUE(TestInstall::ReadFile(folder + "VenUpdater.exe") == image);
+    EXPECT_FALSE(TestInstall::FileExists(folder + "temp\\VenUpdater.exe"));
+    EXPECT_FALSE(TestInstall::FileExists(folder + "VenUpdater.exe.old"));
+}
+
+}  // namespace
