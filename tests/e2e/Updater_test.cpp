@@ -348,8 +348,16 @@ TEST_F(UpdaterTest, AClosedProgramFolderGoesToOneElevatedCopyAndStaysAsItWasWhen
     ::CreateDirectoryA((folder + "temp").c_str(), nullptr);
     ASSERT_TRUE(TestInstall::WriteFile(folder + "temp\\VenUpdater.exe", waiting));
     ASSERT_TRUE(DevService::LockFolder(folder));
+    // The copy's list comes late, so that the user's updater is seen waiting for it.
+    ASSERT_TRUE(DevService::Fault("/update/ReturnFileUpdateList.aspx", "delay", 2, "3000"));
     CTestProcess updater;
     ASSERT_TRUE(StartUpdater(updater, folder));
+    HWND window = WaitForWindowOfClass(updater.Pid(), kUpdaterClass, kWait);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(WaitUntil([] { return ProcessIdsNamed("VenUpdater.exe").size() == 2; }, kWait));
+    DWORD_PTR answer = 0;
+    EXPECT_NE(::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &answer), 0)
+        << "the waiting updater does not answer";
     AnswerMessageBox(updater.Pid(),
                      "프로그램 폴더에 쓸 수 없어 업데이트하지 못했습니다.\n지금 설치된 버전으로 실행합니다.",
                      "알림");
