@@ -32,10 +32,7 @@ public:
 class ElevatedPassTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        char temp[MAX_PATH];
-        ::GetTempPathA(MAX_PATH, temp);
-        folder = std::string(temp) + "fv-elevate-" + std::to_string(::GetCurrentProcessId()) + "\\";
-        ::CreateDirectoryA(folder.c_str(), nullptr);
+        folder = TestInstall::TempFolder("fv-elevate");
         ::CreateDirectoryA((folder + "data").c_str(), nullptr);
         Local("app.dat", "old");
         Local("data\\more.dat", "old more");
@@ -86,10 +83,8 @@ TEST_F(ElevatedPassTest, ADeniedWriteGoesToTheElevatedCopyWhichNeverAsksAgain) {
 }
 
 TEST_F(ElevatedPassTest, ANewUpdaterWaitingInTempNeedsTheProgramFolder) {
-    char self[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, self, MAX_PATH);
     ::CreateDirectoryA((folder + "temp").c_str(), nullptr);
-    TestInstall::WriteFile(folder + "temp\\VenUpdater.exe", TestInstall::ReadFile(self));
+    TestInstall::WriteFile(folder + "temp\\VenUpdater.exe", TestInstall::OwnProgramImage());
     system.closed = {folder};
     EXPECT_EQ(Choose("app.dat\t1\t3", false), Route::kElevatedCopy);
 }

@@ -8,27 +8,17 @@
 
 namespace {
 
-// This test program stands in for a delivered updater: any whole program image will do.
-std::string OwnImage() {
-    char self[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, self, MAX_PATH);
-    return TestInstall::ReadFile(self);
-}
-
 class PendingUpdaterTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        char temp[MAX_PATH];
-        ::GetTempPathA(MAX_PATH, temp);
-        folder = std::string(temp) + "fv-pending-" + std::to_string(::GetCurrentProcessId()) + "\\";
-        ::CreateDirectoryA(folder.c_str(), nullptr);
+        folder = TestInstall::TempFolder("fv-pending");
         ::CreateDirectoryA((folder + "temp").c_str(), nullptr);
         TestInstall::WriteFile(folder + "VenUpdater.exe", "installed");
     }
     void TearDown() override { TestInstall::DeleteTree(folder.substr(0, folder.size() - 1)); }
 
     std::string folder;
-    const std::string image = OwnImage();
+    const std::string image = TestInstall::OwnProgramImage();  // stands in for a delivered updater
 };
 
 TEST_F(PendingUpdaterTest, OnlyAWholeDifferentProgramWaits) {
