@@ -228,6 +228,15 @@ bool CSkinButton::OnKey(UINT message, WPARAM key, LPARAM lParam) {
     return message == WM_CHAR && (key == ' ' || key == '\r');
 }
 
+// Enter reaches the button instead of pressing the dialog's default button.
+LRESULT CSkinButton::OnGetDlgCode(WPARAM wParam, LPARAM lParam) {
+    const auto* msg = reinterpret_cast<const MSG*>(lParam);
+    const LRESULT code = Default(WM_GETDLGCODE, wParam, lParam);
+    const bool enter =
+        msg && (msg->message == WM_KEYDOWN || msg->message == WM_CHAR) && msg->wParam == VK_RETURN;
+    return enter ? code | DLGC_WANTMESSAGE : code;
+}
+
 LRESULT CSkinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case kReflectBase + WM_DRAWITEM:
@@ -251,14 +260,8 @@ LRESULT CSkinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             if (OnKey(message, wParam, lParam))
                 return 0;
             break;
-        case WM_GETDLGCODE: {
-            // Enter reaches the button instead of pressing the dialog's default button.
-            const auto* msg = reinterpret_cast<const MSG*>(lParam);
-            LRESULT code = Default(message, wParam, lParam);
-            if (msg && (msg->message == WM_KEYDOWN || msg->message == WM_CHAR) && msg->wParam == VK_RETURN)
-                code |= DLGC_WANTMESSAGE;
-            return code;
-        }
+        case WM_GETDLGCODE:
+            return OnGetDlgCode(wParam, lParam);
         case WM_KILLFOCUS:
             m_hover = false;
             Repaint();

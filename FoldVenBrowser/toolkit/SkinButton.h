@@ -49,6 +49,7 @@ private:
     // Tells the owner; false when the owner closed the window and with it this button.
     bool Click();
     bool OnKey(UINT message, WPARAM key, LPARAM lParam);
+    LRESULT OnGetDlgCode(WPARAM wParam, LPARAM lParam);
     LRESULT OnLeftButtonUp(WPARAM wParam, LPARAM lParam);
     void Repaint() const { ::InvalidateRect(m_hWnd, nullptr, FALSE); }
     void TakeBitmaps(HBITMAP normal, HBITMAP hover, HBITMAP pressed, HBITMAP disabled);
