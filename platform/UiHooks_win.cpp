@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "platform/MessageOwner.h"
 #include "platform/UiHooks.h"
 
 namespace {
@@ -10,14 +11,16 @@ class CWin32UiHooks : public IUiHooks {
 public:
     int MessageBox(OwnerWindow owner, const std::string& text, const std::string& caption,
                    unsigned flags) override {
-        return ::MessageBoxA(reinterpret_cast<HWND>(owner), text.c_str(), caption.c_str(), flags);
+        return ::MessageBoxA(MessageOwnerFor(reinterpret_cast<HWND>(owner)), text.c_str(), caption.c_str(),
+                             flags);
     }
 
     void ShowMessage(OwnerWindow owner, const std::string& text) override {
+        HWND window = MessageOwnerFor(reinterpret_cast<HWND>(owner));
         if (g_messageDialog) {
-            g_messageDialog(owner, text);
+            g_messageDialog(reinterpret_cast<OwnerWindow>(window), text);
         } else {
-            ::MessageBoxA(reinterpret_cast<HWND>(owner), text.c_str(), "", MB_OK);
+            ::MessageBoxA(window, text.c_str(), "", MB_OK);
         }
     }
 

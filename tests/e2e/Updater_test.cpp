@@ -336,4 +336,71 @@ TEST_F(UpdaterTest, InAFolderWithBlanksTheTokenStaysTheFirstArgument) {
     TestInstall::DeleteTree(spaced);
 }
 
+// On Windows the user's programs may not write into "C:\Program Files". Here the service closes the
+// folder to every program, so the copy started with "runas" (not elevated under Wine) finds it closed too:
+// the user is told, nothing changes, the browser starts (and keeps the waiting updater for a later
+// elevated pass) and no further copy is started.
+TEST_F(UpdaterTest, AClosedProgramFolderGoesToOneElevatedCopyAndStaysAsItWasWhenThatCannotWrite) {
+    OfferNewerBrowser();
+    const std::string installedUpdater = TestInstall::ReadFile(folder + "VenUpdater.exe");
+    // A new updater delivered earlier waits in temp (which stays writable): the browser may not move it.
+    const std::string waiting = WithVersion(installedUpdater, "1, 0, 0, 1", "1, 0, 0, 2");
+    ::CreateDirectoryA((folder + "temp").c_str(), nullptr);
+    ASSERT_TRUE(TestInstall::WriteFile(folder + "temp\\VenUpdater.exe", waiting));
+    ASSERT_TRUE(DevService::LockFolder(folder));
+    // The copy's list comes late, so that the user's updater is seen waiting for it.
+    ASSERT_TRUE(DevService::Fault("/update/ReturnFileUpdateList.aspx", "delay", 2, "3000"));
+    CTestProcess updater;
+    ASSERT_TRUE(StartUpdater(updater, folder));
+    HWND window = WaitForWindowOfClass(updater.Pid(), kUpdaterClass, kWait);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(WaitUntil([] { return ProcessIdsNamed("VenUpdater.exe").size() == 2; }, kWait));
+    DWORD_PTR answer = 0;
+    EXPECT_NE(::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &answer), 0)
+        << "the waiting updater does not answer";
+    AnswerMessageBox(updater.Pid(),
+                     "프로그램 폴더에 쓸 수 없어 업데이트하지 못했습니다.\n지금 설치된 버전으로 실행합니다.",
+                     "알림");
+    EXPECT_NE(WaitForBrowserLogin(), nullptr);
+    EXPECT_TRUE(updater.WaitForExit(kWait));
+    Pause(2000);  // room for a loop to show itself
+    EXPECT_TRUE(ProcessIdsNamed("VenUpdater.exe").empty());
+    // The user's updater and the one elevated copy each asked for the list; no file was fetched.
+    EXPECT_EQ(DevService::CountRequests("/update/ReturnFileUpdateList.aspx"), 2);
+    EXPECT_FALSE(FetchedAnyFile(DevService::Log()));
+    ASSERT_TRUE(DevService::LockFolder(folder, false));
+    EXPECT_TRUE(TestInstall::ReadFile(folder + "FoldVenBrowser.exe") == installedBrowser);
+    EXPECT_TRUE(TestInstall::ReadFile(folder + "VenUpdater.exe") == installedUpdater);
+    EXPECT_TRUE(TestInstall::ReadFile(folder + "temp\\VenUpdater.exe") == waiting);
+    EXPECT_FALSE(TestInstall::FileExists(folder + "FoldVenBrowser.exe.fvpart"));
+}
+
+// The copy that "runas" starts: the pass only, its result as exit code, never a browser.
+TEST_F(UpdaterTest, TheElevatedCopyDoesOnlyThePassAndTellsItsResultByItsExitCode) {
+    OfferNewerBrowser();
+    ASSERT_TRUE(DevService::Fault("/Update/files/FoldVenBrowser.exe", "close-during", 1));
+    const std::map<std::string, std::string> host = {{"FOLDVEN_API_HOST", DevService::Address()}};
+    CTestProcess broken;
+    ASSERT_TRUE(broken.Start(folder + "VenUpdater.exe", {"/elevatedpass"}, folder, host));
+    AnswerMessageBox(broken.Pid(), "Update중에 네트워크 불안으로 인해 서버와 접속이 끊어졌습니다. ", "알림");
+    ASSERT_TRUE(broken.WaitForExit(kWait));
+    EXPECT_EQ(broken.ExitCode(), 1u);
+    EXPECT_TRUE(TestInstall::ReadFile(folder + "FoldVenBrowser.exe") == installedBrowser);
+
+    // A new updater whose move the browser could not make waits in temp: the copy, running from the
+    // installed updater, puts it in place too.
+    const std::string waiting =
+        WithVersion(TestInstall::ReadFile(folder + "VenUpdater.exe"), "1, 0, 0, 1", "1, 0, 0, 2");
+    ::CreateDirectoryA((folder + "temp").c_str(), nullptr);
+    ASSERT_TRUE(TestInstall::WriteFile(folder + "temp\\VenUpdater.exe", waiting));
+    CTestProcess copy;
+    ASSERT_TRUE(copy.Start(folder + "VenUpdater.exe", {"/elevatedpass"}, folder, host));
+    ASSERT_TRUE(copy.WaitForExit(kWait));
+    EXPECT_EQ(copy.ExitCode(), 0u);
+    EXPECT_TRUE(TestInstall::ReadFile(folder + "FoldVenBrowser.exe") == offeredBrowser);
+    EXPECT_TRUE(TestInstall::ReadFile(folder + "VenUpdater.exe") == waiting);
+    EXPECT_FALSE(TestInstall::FileExists(folder + "temp\\VenUpdater.exe"));
+    EXPECT_TRUE(ProcessIdsNamed("FoldVenBrowser.exe").empty());
+}
+
 }  // namespace

@@ -93,6 +93,21 @@ std::string ReadFile(const std::string& path) {
     return out.str();
 }
 
+std::string TempFolder(const std::string& name) {
+    char temp[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, temp);
+    const std::string folder = std::string(temp) + name + "-" + std::to_string(::GetCurrentProcessId());
+    DeleteTree(folder);
+    ::CreateDirectoryA(folder.c_str(), nullptr);
+    return folder + "\\";
+}
+
+std::string OwnProgramImage() {
+    char self[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, self, MAX_PATH);
+    return ReadFile(self);
+}
+
 bool WriteFile(const std::string& path, const std::string& content) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << content;

@@ -18,6 +18,10 @@ bool DeleteTree(const std::string& folder);
 bool FileExists(const std::string& path);
 std::string ReadFile(const std::string& path);
 bool WriteFile(const std::string& path, const std::string& content);
+// A new empty folder "<temp>\<name>-<process id>\" for an in-process test (with its trailing backslash).
+std::string TempFolder(const std::string& name);
+// This test program's own image: a whole program, where a test needs one.
+std::string OwnProgramImage();
 // Removes HKCU\Software\FoldVen with everything below it.
 void ResetSettings();
 // Saved credentials as an earlier login left them.
