@@ -19,7 +19,6 @@
 #include "FoldVenBrowser/ui/MainBrowseHost.h"
 #include "FoldVenBrowser/ui/MemoBox.h"
 #include "FoldVenBrowser/ui/MessageDlg.h"
-#include "net/ProxySettings.h"
 #include "net/ServiceHosts.h"
 #include "platform/Registry.h"
 #include "platform/Sleeper.h"
@@ -214,8 +213,6 @@ void CMainDlg::SetUp() {
     m_pListView = std::make_unique<CViewListRemote>();
     AddListPanels(*m_pListView);
     m_pTreeView = std::make_unique<CViewTreeWnd>();
-
-    DetectProxy(SystemRegistry());
 
     m_hMenuImages = ImageList_Create(32, 32, ILC_COLOR32 | ILC_MASK, 1, 1);
     ImageList_SetBkColor(m_hMenuImages, RGB(222, 219, 213));
