@@ -227,6 +227,7 @@ void CMainDlg::SetUp() {
     m_clientAtSetUp = GetClientRect();
     Send(WM_SETREDRAW, TRUE);
     ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+    ListRootAtStart();
 }
 
 void CMainDlg::CreateButtons() {
