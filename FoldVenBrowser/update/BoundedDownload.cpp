@@ -4,12 +4,12 @@
 
 #include <objbase.h>
 #include <process.h>
-#include <urlmon.h>
 
 #include <atomic>
 #include <memory>
 #include <mutex>
 
+#include "FoldVenBrowser/update/BindStatusSink.h"
 #include "platform/UiWait.h"
 
 namespace {
@@ -24,34 +24,14 @@ struct DownloadJob {
 };
 
 // Ends a download that was given up on at its next progress report.
-class CAbortWhenAbandoned : public IBindStatusCallback {
+class CAbortWhenAbandoned : public CBindStatusSink {
 public:
     explicit CAbortWhenAbandoned(DownloadJob& job) : m_job(job) {}
-    virtual ~CAbortWhenAbandoned() = default;
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override {
-        if (riid == IID_IUnknown || riid == IID_IBindStatusCallback) {
-            *object = static_cast<IBindStatusCallback*>(this);
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
-    HRESULT STDMETHODCALLTYPE OnStartBinding(DWORD, IBinding*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetPriority(LONG*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE OnLowResource(DWORD) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE OnProgress(ULONG, ULONG, ULONG, LPCWSTR) override {
         std::lock_guard<std::mutex> lock(m_job.mutex);
         return m_job.abandoned ? E_ABORT : S_OK;
     }
-    HRESULT STDMETHODCALLTYPE OnStopBinding(HRESULT, LPCWSTR) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetBindInfo(DWORD*, BINDINFO*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE OnDataAvailable(DWORD, DWORD, FORMATETC*, STGMEDIUM*) override {
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE OnObjectAvailable(REFIID, IUnknown*) override { return E_NOTIMPL; }
 
 private:
     DownloadJob& m_job;
