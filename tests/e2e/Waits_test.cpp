@@ -19,26 +19,18 @@ using namespace WindowFinder;
 using namespace RemoteControls;
 
 constexpr DWORD kWait = 30000;
-constexpr UINT kButtonClick = WM_USER + 500;
-constexpr int kSearchButton = 14;
-constexpr int kSearchText = 1032;
 constexpr int kRemoteList = 1017;
-constexpr int kResultList = 1031;
 constexpr DWORD kProbeMs = 100;
 // Windows calls a window "not responding" after 5 s; ours must answer well within a second.
 constexpr DWORD kLongestAnswerMs = 1000;
-const char* const kSearchPath = "/getfilelist.aspx?step=2";
 
-// The browser through waits: retries of the login and of a listing, a slow search, a level-2 folder that
-// cannot be listed, a search host that refuses. A probe keeps asking its windows to answer meanwhile.
+// The browser through the waits of its user-interface thread: retries of the login and of a listing,
+// and a level-2 folder that cannot be listed. A probe keeps asking its windows to answer meanwhile.
 class WaitsTest : public BrowserAgainstDevServiceTest {
 protected:
-    bool Start(const std::map<std::string, std::string>& environment = DevService::HostEnvironment()) {
-        return browser.Start(folder + "FoldVenBrowser.exe", {"qmtzvbka"}, folder, environment);
-    }
-    bool StartLoggedInWith(const std::map<std::string, std::string>& environment) {
-        TestInstall::SaveCredentials(1, "tester", 1, "test1234");
-        return Start(environment) && (main = WaitForWindowOfClass(browser.Pid(), "FOldVenClass", kWait));
+    bool Start() {
+        return browser.Start(folder + "FoldVenBrowser.exe", {"qmtzvbka"}, folder,
+                             DevService::HostEnvironment());
     }
     static void ExpectAlwaysAnswered(CResponsivenessProbe& probe) {
         probe.Stop();
@@ -46,26 +38,6 @@ protected:
                     probe.WindowsProbed());
         EXPECT_GT(probe.WindowsProbed(), 10);
         EXPECT_LT(probe.LongestMs(), kLongestAnswerMs);
-    }
-    HWND RemoteList() {
-        HWND list = nullptr;
-        WaitUntil([&] { return (list = FindDescendant(main, "SysListView32", kRemoteList)) != nullptr; },
-                  kWait);
-        return list;
-    }
-    std::string TakeInfoBox() {
-        HWND box = WaitForMessageBox(browser.Pid(), kWait);
-        if (!box)
-            return "(no box)";
-        const std::string text = TextOf(box) + "|" + MessageBoxText(box);
-        ClickButton(box, IDOK);
-        WaitUntil([&] { return !::IsWindow(box); }, kWait);
-        return text;
-    }
-    void Search(const std::string& keyword) {
-        ::SendMessageA(::GetDlgItem(main, kSearchText), WM_SETTEXT, 0,
-                       reinterpret_cast<LPARAM>(keyword.c_str()));
-        ::PostMessageA(main, kButtonClick, kSearchButton, 0);
     }
 
     CTestProcess browser;
@@ -94,30 +66,17 @@ TEST_F(WaitsTest, MainWindowAnswersWhileTheRootListingIsRetried) {
     CResponsivenessProbe probe(browser.Pid(), kProbeMs);
     main = WaitForWindowOfClass(browser.Pid(), "FOldVenClass", kWait);
     ASSERT_NE(main, nullptr);
-    HWND list = RemoteList();
-    ASSERT_NE(list, nullptr);
+    HWND list = nullptr;
+    ASSERT_TRUE(WaitUntil(
+        [&] { return (list = FindDescendant(main, "SysListView32", kRemoteList)) != nullptr; }, kWait));
     ASSERT_TRUE(WaitUntil([&] { return !ListColumn(list).empty(); }, kWait));
     ExpectAlwaysAnswered(probe);
     EXPECT_EQ(DevService::CountRequests("MD=BC"), 3);
 }
 
-TEST_F(WaitsTest, MainWindowAnswersDuringASlowSearch) {
-    ASSERT_TRUE(StartLoggedInWith(DevService::HostEnvironment()));
-    ASSERT_TRUE(DevService::Fault(kSearchPath, "delay", 1, "3000"));
-    CResponsivenessProbe probe(browser.Pid(), kProbeMs);
-    Search("서울");
-    HWND results = nullptr;
-    ASSERT_TRUE(WaitUntil(
-        [&] {
-            results = FindDescendant(main, "SysListView32", kResultList);
-            return results && ::SendMessageA(results, LVM_GETITEMCOUNT, 0, 0) == 3;
-        },
-        kWait));
-    ExpectAlwaysAnswered(probe);
-}
-
 TEST_F(WaitsTest, FailedLevel2FolderInTheTreeIsOneRoundAndOneMessage) {
-    ASSERT_TRUE(StartLoggedInWith(DevService::HostEnvironment()));
+    main = StartLoggedIn(browser);
+    ASSERT_NE(main, nullptr);
     HWND tree = nullptr;
     ASSERT_TRUE(WaitUntil([&] { return (tree = FindDescendant(main, "SysTreeView32")) != nullptr; }, kWait));
     HTREEITEM tv = nullptr;
@@ -128,25 +87,9 @@ TEST_F(WaitsTest, FailedLevel2FolderInTheTreeIsOneRoundAndOneMessage) {
     ASSERT_TRUE(DevService::Fault("/GetFileList.aspx?MD=ML", "status", 3, "503"));
     ClickAt(tree, CentreOf(TreeItemRect(tree, drama)));
     EXPECT_EQ(TakeProgramMessage(browser.Pid(), kWait), "서버 접속에 실패 했습니다.다시 시도해주세요!!");
-    EXPECT_EQ(WaitForProgramMessage(browser.Pid(), 4000), nullptr);  // past a second round's waits
+    // No second round follows: it would ask again at once and show its message after 1 + 2 + 3 s.
+    EXPECT_EQ(WaitForProgramMessage(browser.Pid(), 7000), nullptr);
     EXPECT_EQ(DevService::CountRequests("MD=ML&"), 3);
-}
-
-TEST_F(WaitsTest, WithoutItsOwnHostTheSearchGoesToTheApiHost) {
-    std::map<std::string, std::string> environment = DevService::HostEnvironment();
-    environment.erase("FOLDVEN_SEARCH_HOST");
-    ::SetEnvironmentVariableA("FOLDVEN_SEARCH_HOST", nullptr);
-    ASSERT_TRUE(StartLoggedInWith(environment));
-    Search("서울");
-    EXPECT_TRUE(WaitUntil([] { return DevService::CountRequests(kSearchPath) == 1; }, kWait));
-}
-
-TEST_F(WaitsTest, SearchHostThatRefusesIsSaid) {
-    std::map<std::string, std::string> environment = DevService::HostEnvironment();
-    environment["FOLDVEN_SEARCH_HOST"] = "127.0.0.1:1";  // nothing listens there
-    ASSERT_TRUE(StartLoggedInWith(environment));
-    Search("서울");
-    EXPECT_EQ(TakeInfoBox(), "Info|검색 서버에 연결할 수 없습니다.\n잠시 후 다시 시도해 주십시오.");
 }
 
 }  // namespace
