@@ -40,6 +40,16 @@ protected:
         EXPECT_LT(probe.LongestMs(), kLongestAnswerMs);
     }
 
+    // What the screen shows in the middle of the window's caption.
+    static bool CaptionIsBlue(HWND window) {
+        RECT rc{};
+        ::GetWindowRect(window, &rc);
+        HDC screen = ::GetDC(nullptr);
+        const COLORREF colour = ::GetPixel(screen, (rc.left + rc.right) * 2 / 3, rc.top + 12);
+        ::ReleaseDC(nullptr, screen);
+        return colour != CLR_INVALID && GetBValue(colour) > 150 && GetRValue(colour) < 120;
+    }
+
     CTestProcess browser;
     HWND main = nullptr;
 };
@@ -69,6 +79,8 @@ TEST_F(WaitsTest, MainWindowAnswersWhileTheRootListingIsRetried) {
     HWND list = nullptr;
     ASSERT_TRUE(WaitUntil(
         [&] { return (list = FindDescendant(main, "SysListView32", kRemoteList)) != nullptr; }, kWait));
+    // While the listing waits (1 s, then 2 s) the window is drawn: its caption shows the skin's blue.
+    EXPECT_TRUE(WaitUntil([&] { return ListColumn(list).empty() && CaptionIsBlue(main); }, 2500));
     ASSERT_TRUE(WaitUntil([&] { return !ListColumn(list).empty(); }, kWait));
     ExpectAlwaysAnswered(probe);
     EXPECT_EQ(DevService::CountRequests("MD=BC"), 3);
