@@ -2,6 +2,7 @@
 
 #include "platform/MessageOwner.h"
 #include "platform/UiHooks.h"
+#include "platform/UiWait.h"
 
 namespace {
 
@@ -30,13 +31,10 @@ public:
         return std::string(buffer, n > 0 ? static_cast<std::size_t>(n) : 0);
     }
 
-    // Only painting, as a blocked socket call always allowed: input is not dispatched in the middle of a
-    // request.
-    void PumpMessages() override {
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE))
-            ::DispatchMessageA(&msg);
-    }
+    // The waiting loop: windows paint and answer, input starts nothing in the middle of a request.
+    void PumpMessages() override { UiWait::PumpOnce(); }
+    void BeginBusy() override { UiWait::BeginBusy(); }
+    void EndBusy() override { UiWait::EndBusy(); }
 };
 
 }  // namespace

@@ -19,7 +19,6 @@
 #include "FoldVenBrowser/ui/MainBrowseHost.h"
 #include "FoldVenBrowser/ui/MemoBox.h"
 #include "FoldVenBrowser/ui/MessageDlg.h"
-#include "net/ProxySettings.h"
 #include "net/ServiceHosts.h"
 #include "platform/Registry.h"
 #include "platform/Sleeper.h"
@@ -217,8 +216,6 @@ void CMainDlg::SetUp() {
     AddListPanels(*m_pListView);
     m_pTreeView = std::make_unique<CViewTreeWnd>();
 
-    DetectProxy(SystemRegistry());
-
     m_hMenuImages = ImageList_Create(32, 32, ILC_COLOR32 | ILC_MASK, 1, 1);
     ImageList_SetBkColor(m_hMenuImages, RGB(222, 219, 213));
     HICON download = static_cast<HICON>(::LoadImageA(
@@ -233,6 +230,7 @@ void CMainDlg::SetUp() {
     m_clientAtSetUp = GetClientRect();
     Send(WM_SETREDRAW, TRUE);
     ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+    ListRootAtStart();
 }
 
 void CMainDlg::CreateButtons() {

@@ -120,6 +120,8 @@ private:
     void BuildPanes();
     // Steps 8 and 9 of the set-up: the catalogue controller and the tree and list controls.
     void SetUpCatalogue();
+    // The root's first listing, once the window can paint while it waits for the service.
+    void ListRootAtStart();
     // Button 11: downloads the selected rows of the remote list.
     void OnDownloadCommand();
     void PaintFrame(HDC dc) const;

@@ -10,6 +10,7 @@
 #include <cstdlib>
 
 #include "FoldVenBrowser/res/resource.h"
+#include "FoldVenBrowser/update/BoundedDownload.h"
 #include "FoldVenBrowser/update/DownloadProgressCallback.h"
 #include "FoldVenBrowser/update/InstallPaths.h"
 #include "FoldVenBrowser/update/VersionText.h"
@@ -20,6 +21,7 @@ namespace {
 constexpr UINT_PTR kStartTimer = 1;
 constexpr UINT_PTR kResultTimer = 2;
 constexpr const char* kCaption = "알림";
+constexpr unsigned kVersionFileLimitMs = 60000;
 constexpr const char* kDownloadFailed = "업데이트 파일 다운로드에 실패 했습니다!   ";
 
 std::string WebAddress(const char* path) {
@@ -94,7 +96,9 @@ void CFileUpdateDlg::DownloadUpdateFile(int kind) {
     if (kind == 1) {
         const std::string url = WebAddress("/rivi/ver.ini");
         ::DeleteUrlCacheEntryA(url.c_str());
-        if (FAILED(::URLDownloadToFileA(nullptr, url.c_str(), m_strServerVersionFile.c_str(), 0, nullptr))) {
+        // On the window's thread: the windows stay alive while it runs, and a server that never finishes
+        // cannot hold them for longer than the limit.
+        if (!DownloadWithinLimit(url, m_strServerVersionFile, kVersionFileLimitMs)) {
             m_ui.MessageBox(reinterpret_cast<OwnerWindow>(m_hWnd), kDownloadFailed, kCaption, MB_OK);
             OnCancel();
         }
