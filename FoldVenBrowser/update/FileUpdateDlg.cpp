@@ -14,6 +14,8 @@
 #include "FoldVenBrowser/update/InstallPaths.h"
 #include "FoldVenBrowser/update/VersionText.h"
 #include "net/ServiceHosts.h"
+#include "pe/PublisherRule.h"
+#include "win/ModulePath.h"
 
 namespace {
 
@@ -110,7 +112,13 @@ void CFileUpdateDlg::DownloadUpdateFile(int kind) {
     std::string head;
     const bool program =
         SUCCEEDED(hr) && InstallPaths::ReadFileHead(m_strInstallerFile, 2, head) && head == "MZ";
-    Post(kInstallerDownloadedMessage, program ? 1 : 0);
+    // Only an installer of the browser's own publisher is started; any other is a failed download and
+    // does not stay behind.
+    const bool accepted =
+        program && PublisherAcceptsFile(SystemSignatureReader(), ModuleFileName(), m_strInstallerFile);
+    if (!accepted)
+        ::DeleteFileA(m_strInstallerFile.c_str());
+    Post(kInstallerDownloadedMessage, accepted ? 1 : 0);
 }
 
 unsigned __stdcall CFileUpdateDlg::DownloadThread(void* dialog) {
