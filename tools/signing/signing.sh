@@ -41,9 +41,7 @@ fv_sign_with() {
     local cert=$1 key=$2 in=$3 out=$4
     local bare="$out.unsigned.$$" signed="$out.signed.$$" stamp=()
     [ -n "${FV_SIGN_TIMESTAMP_URL:-}" ] && stamp=(-ts "$FV_SIGN_TIMESTAMP_URL")
-    if ! osslsigncode remove-signature -in "$in" -out "$bare" >/dev/null 2>&1; then
-        cp "$in" "$bare"
-    fi
+    fv_unsigned "$in" "$bare"
     if ! osslsigncode sign -certs "$cert" -key "$key" -h sha256 -n "FoldVen" "${stamp[@]}" \
         -in "$bare" -out "$signed" >/dev/null; then
         rm -f "$bare" "$signed"
@@ -55,6 +53,7 @@ fv_sign_with() {
 
 # fv_unsigned IN OUT: OUT is IN without its signature.
 fv_unsigned() {
+    rm -f "$2"  # osslsigncode writes no file that exists
     osslsigncode remove-signature -in "$1" -out "$2" >/dev/null 2>&1 || cp "$1" "$2"
 }
 

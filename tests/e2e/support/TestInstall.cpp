@@ -22,6 +22,14 @@ std::string DistFolder() {
     return dist ? FromUnixPath(dist) : std::string();
 }
 
+std::string SignedProgram(const std::string& name) {
+    char self[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string folder = self;
+    folder = folder.substr(0, folder.find_last_of('\\'));
+    return folder.substr(0, folder.find_last_of('\\')) + "\\signed\\" + name;
+}
+
 bool DeleteTree(const std::string& folder) {
     WIN32_FIND_DATAA data;
     HANDLE find = ::FindFirstFileA((folder + "\\*").c_str(), &data);

@@ -10,6 +10,9 @@ namespace TestInstall {
 std::string FromUnixPath(const std::string& unixPath);
 // The install-folder image the build laid out (FV_DIST).
 std::string DistFolder();
+// One of the programs that tools/signing/test-programs.sh made for the same-publisher tests, in the
+// build's tests\signed\ beside the folders of the test programs.
+std::string SignedProgram(const std::string& name);
 // Copies the image into C:\fvtest\<name>\ (emptied first); returns the folder with a trailing backslash,
 // or "" when FV_DIST is not set or the copy failed.
 std::string Fresh(const std::string& name);
