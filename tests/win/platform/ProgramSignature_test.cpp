@@ -4,36 +4,22 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "pe/PublisherRule.h"
+#include "tests/e2e/support/TestInstall.h"
 
 namespace {
 
 using Trust = CProgramSignature::Trust;
 
-// The programs tools/signing/test-programs.sh made beside the test programs.
 std::string Signed(const std::string& name) {
-    char self[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, self, MAX_PATH);
-    std::string folder = self;
-    folder = folder.substr(0, folder.find_last_of('\\'));
-    return folder.substr(0, folder.find_last_of('\\')) + "\\signed\\" + name;
-}
-
-std::string Read(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
+    return TestInstall::SignedProgram(name);
 }
 
 std::string TempCopy(const std::string& name, const std::string& content) {
     char temp[MAX_PATH] = {};
     ::GetTempPathA(MAX_PATH, temp);
     const std::string path = std::string(temp) + name;
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
+    TestInstall::WriteFile(path, content);
     return path;
 }
 
@@ -68,7 +54,7 @@ TEST(ProgramSignature, TheSystemCheckTellsTheKindsOfFilesApartAndNamesTheSigner)
     EXPECT_EQ(flipped.trust, Trust::Invalid);
     EXPECT_TRUE(flipped.signer.empty());
     EXPECT_EQ(reader.Read(Signed("browser-newer-unsigned.exe")).trust, Trust::Unsigned);
-    const std::string whole = Read(Signed("browser-newer.exe"));
+    const std::string whole = TestInstall::ReadFile(Signed("browser-newer.exe"));
     EXPECT_FALSE(Passed(reader.Read(TempCopy("fv-cut.exe", whole.substr(0, whole.size() / 2)))));
     EXPECT_EQ(reader.Read(TempCopy("fv-missing-dir\\none.exe", whole)).trust, Trust::Invalid);
     // The updater checks its download under its temporary name.
