@@ -23,7 +23,12 @@ std::string ReadFile(const std::string& path);
 bool WriteFile(const std::string& path, const std::string& content);
 // Removes HKCU\Software\FoldVen with everything below it.
 void ResetSettings();
-// Saved credentials as an earlier login left them.
+// The saved password as the browser keeps it: the unprotected text of a binary UserPW, "(plain) <text>"
+// for a string value, "(missing)" or "(cannot unprotect)".
+std::string SavedPassword();
+// A binary UserPW of `blob`: a protected password, or a damaged one.
+void SaveProtectedPassword(const std::string& blob);
+// Saved credentials as an earlier version left them (the password in plain text).
 void SaveCredentials(unsigned long saveId, const std::string& id, unsigned long keepPassword,
                      const std::string& password);
 
