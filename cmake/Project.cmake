@@ -4,6 +4,9 @@ set(FV_WINDOWS ${WIN32})
 set(FV_DIST_DIR ${CMAKE_BINARY_DIR}/dist/FoldVen)
 # Signs programs in place (Authenticode, SHA-256): tools/signing/sign.sh says where the certificate comes from.
 set(FV_SIGN ${CMAKE_CURRENT_LIST_DIR}/../tools/signing/sign.sh)
+if(FV_WINDOWS)
+    find_program(FV_OSSLSIGNCODE osslsigncode REQUIRED)
+endif()
 
 # GoogleTest is built from Debian's sources so that the same framework serves the native, sanitizer
 # and mingw builds.
