@@ -72,13 +72,4 @@ TEST(PublisherRule, AProgramWhoseOwnSignatureFailsAcceptsNothing) {
     EXPECT_FALSE(PublisherAccepts(Signed(Trust::Verified, ""), Signed(Trust::Verified, "")));
 }
 
-TEST(PublisherRule, ReadsTheRunningProgramAndTheFile) {
-    FakeReader reader;
-    reader.files["C:\\FoldVen\\FoldVenBrowser.exe"] = Signed(Trust::UntrustedRoot, kOurs);
-    reader.files["C:\\Temp\\setup.exe"] = Signed(Trust::UntrustedRoot, kOurs);
-    reader.files["C:\\Temp\\other.exe"] = Signed(Trust::Verified, kTheirs);
-    EXPECT_TRUE(PublisherAcceptsFile(reader, "C:\\FoldVen\\FoldVenBrowser.exe", "C:\\Temp\\setup.exe"));
-    EXPECT_FALSE(PublisherAcceptsFile(reader, "C:\\FoldVen\\FoldVenBrowser.exe", "C:\\Temp\\other.exe"));
-}
-
 }  // namespace
