@@ -15,6 +15,8 @@
 #include "FoldVenBrowser/update/InstallPaths.h"
 #include "FoldVenBrowser/update/VersionText.h"
 #include "net/ServiceHosts.h"
+#include "pe/PublisherRule.h"
+#include "win/ModulePath.h"
 
 namespace {
 
@@ -38,6 +40,7 @@ CFileUpdateDlg::~CFileUpdateDlg() {
     WaitForWorker();
     if (m_hInstaller)
         ::CloseHandle(m_hInstaller);
+    ReleaseInstallerLock();
     if (IsWindow())
         ::DestroyWindow(m_hWnd);
 }
@@ -114,7 +117,22 @@ void CFileUpdateDlg::DownloadUpdateFile(int kind) {
     std::string head;
     const bool program =
         SUCCEEDED(hr) && InstallPaths::ReadFileHead(m_strInstallerFile, 2, head) && head == "MZ";
-    Post(kInstallerDownloadedMessage, program ? 1 : 0);
+    // Only an installer of the browser's own publisher is started; any other is a failed download and
+    // does not stay behind. The file stays open for reading only from before the check until the installer
+    // has started, so that nothing can put another program in its place meanwhile.
+    HANDLE lock = program ? ::CreateFileA(m_strInstallerFile.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)
+                          : INVALID_HANDLE_VALUE;
+    const bool accepted = lock != INVALID_HANDLE_VALUE &&
+                          PublisherAcceptsFile(SystemSignatureReader(), ModuleFileName(), m_strInstallerFile);
+    if (accepted) {
+        m_hInstallerLock = lock;
+    } else {
+        if (lock != INVALID_HANDLE_VALUE)
+            ::CloseHandle(lock);
+        ::DeleteFileA(m_strInstallerFile.c_str());
+    }
+    Post(kInstallerDownloadedMessage, accepted ? 1 : 0);
 }
 
 unsigned __stdcall CFileUpdateDlg::DownloadThread(void* dialog) {
@@ -139,8 +157,10 @@ void CFileUpdateDlg::StartInstallerDownload() {
 }
 
 void CFileUpdateDlg::OnInstallerDownloaded(bool ok) {
-    if (m_state != State::Downloading)
+    if (m_state != State::Downloading) {
+        ReleaseInstallerLock();
         return;
+    }
     if (!ok) {
         Fail(kDownloadFailed);
         return;
@@ -152,7 +172,9 @@ void CFileUpdateDlg::OnInstallerDownloaded(bool ok) {
     info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
     info.lpFile = m_strInstallerFile.c_str();
     info.nShow = SW_SHOWNORMAL;
-    if (!::ShellExecuteExA(&info)) {
+    const BOOL started = ::ShellExecuteExA(&info);
+    ReleaseInstallerLock();
+    if (!started) {
         Fail("설치 프로그램을 실행하지 못했습니다.");
         return;
     }
@@ -191,6 +213,13 @@ void CFileUpdateDlg::OnInstallFinished(WPARAM code) {
     }
 }
 
+void CFileUpdateDlg::ReleaseInstallerLock() {
+    if (m_hInstallerLock) {
+        ::CloseHandle(m_hInstallerLock);
+        m_hInstallerLock = nullptr;
+    }
+}
+
 void CFileUpdateDlg::Fail(const std::string& text) {
     m_ui.MessageBox(reinterpret_cast<OwnerWindow>(m_hWnd), text, kCaption, MB_OK);
     OnCancel();
@@ -199,6 +228,7 @@ void CFileUpdateDlg::Fail(const std::string& text) {
 void CFileUpdateDlg::Finish(bool) {
     ::KillTimer(m_hWnd, kStartTimer);
     ::KillTimer(m_hWnd, kResultTimer);
+    ReleaseInstallerLock();
     if (m_hInstaller) {
         ::CloseHandle(m_hInstaller);
         m_hInstaller = nullptr;

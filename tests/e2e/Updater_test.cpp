@@ -18,6 +18,9 @@ constexpr DWORD kWait = 30000;
 const std::string kUpdaterClass = "FoldVenUpdaterClass";
 const std::string kShortcutName = "폴드벤 브라우져.Lnk";
 const std::string kDecoyMarker = "C:\\fvtest\\decoy-ran.txt";
+// What the updater says of a downloaded program that the same-publisher rule refuses, after its name.
+const char* kRefusal = ": 다운로드한 파일의 디지털 서명을 확인하지 못해 설치하지 않았습니다.";
+const std::string kRefusedBrowser = "FoldVenBrowser.exe" + std::string(kRefusal);
 
 // The UTF-16 bytes of an ASCII text, as version resources store it.
 std::string Utf16(const std::string& ascii) {
@@ -107,9 +110,11 @@ protected:
         return program;
     }
 
-    // Offers a browser whose FileVersion "2, 3, 1, 2" reads "2, 3, 1, 3": newer than the installed one.
-    void OfferNewerBrowser() {
-        offeredBrowser = WithVersion(installedBrowser, "2, 3, 1, 2", "2, 3, 1, 3");
+    // Offers a browser whose FileVersion "2, 3, 1, 2" reads "2, 3, 1, 3": newer than the installed one,
+    // signed by the build's certificate unless `variant` names another of the signed test programs.
+    void OfferNewerBrowser(const std::string& variant = "browser-newer.exe") {
+        offeredBrowser = TestInstall::ReadFile(TestInstall::SignedProgram(variant));
+        ASSERT_FALSE(offeredBrowser.empty()) << variant;
         ASSERT_TRUE(TestInstall::WriteFile(updates + "\\FoldVenBrowser.exe", offeredBrowser));
     }
 
@@ -181,8 +186,7 @@ TEST_F(UpdaterTest, ANewerBrowserIsDownloadedReplacedAndStartedWithTheToken) {
 }
 
 TEST_F(UpdaterTest, ANewUpdaterDeliveredIntoTempIsMovedIntoPlaceByTheBrowser) {
-    const std::string offered =
-        WithVersion(TestInstall::ReadFile(folder + "VenUpdater.exe"), "1, 0, 0, 1", "1, 0, 0, 2");
+    const std::string offered = TestInstall::ReadFile(TestInstall::SignedProgram("updater-newer.exe"));
     ::CreateDirectoryA((updates + "\\temp").c_str(), nullptr);
     ASSERT_TRUE(TestInstall::WriteFile(updates + "\\temp\\VenUpdater.exe", offered));
     CTestProcess updater;
@@ -191,6 +195,61 @@ TEST_F(UpdaterTest, ANewUpdaterDeliveredIntoTempIsMovedIntoPlaceByTheBrowser) {
     EXPECT_TRUE(updater.WaitForExit(kWait));
     EXPECT_TRUE(TestInstall::ReadFile(folder + "VenUpdater.exe") == offered);
     EXPECT_FALSE(TestInstall::FileExists(folder + "temp\\VenUpdater.exe"));
+}
+
+TEST_F(UpdaterTest, AProgramOfAnotherPublisherChangedOrUnsignedIsRefusedAndTheOldOneStarts) {
+    for (const std::string variant :
+         {"browser-newer-other.exe", "browser-newer-flipped.exe", "browser-newer-unsigned.exe"}) {
+        ASSERT_NO_FATAL_FAILURE(OfferNewerBrowser(variant));
+        CTestProcess updater;
+        ASSERT_TRUE(StartUpdater(updater, folder));
+        AnswerMessageBox(updater.Pid(), kRefusedBrowser, "알림");
+        EXPECT_NE(WaitForBrowserLogin(), nullptr) << variant;
+        EXPECT_TRUE(updater.WaitForExit(kWait));
+        KillAll();
+        EXPECT_TRUE(TestInstall::ReadFile(folder + "FoldVenBrowser.exe") == installedBrowser) << variant;
+        EXPECT_FALSE(TestInstall::FileExists(folder + "FoldVenBrowser.exe.fvpart"));
+    }
+}
+
+TEST_F(UpdaterTest, AnUpdaterOfAnotherPublisherIsNeitherKeptNorMovedIn) {
+    const std::string installedUpdater = TestInstall::ReadFile(folder + "VenUpdater.exe");
+    const std::string other = TestInstall::ReadFile(TestInstall::SignedProgram("updater-newer-other.exe"));
+    // Offered by the service: refused by the updater's pass.
+    ::CreateDirectoryA((updates + "\\temp").c_str(), nullptr);
+    ASSERT_TRUE(TestInstall::WriteFile(updates + "\\temp\\VenUpdater.exe", other));
+    CTestProcess updater;
+    ASSERT_TRUE(StartUpdater(updater, folder));
+    AnswerMessageBox(updater.Pid(), "temp\\VenUpdater.exe" + std::string(kRefusal), "알림");
+    EXPECT_NE(WaitForBrowserLogin(), nullptr);
+    EXPECT_TRUE(updater.WaitForExit(kWait));
+    KillAll();
+    EXPECT_FALSE(TestInstall::FileExists(folder + "temp\\VenUpdater.exe"));
+    EXPECT_FALSE(TestInstall::FileExists(folder + "temp\\VenUpdater.exe.fvpart"));
+
+    // Found in temp\ by the browser (put there by other means): deleted, not moved in.
+    ASSERT_TRUE(TestInstall::WriteFile(folder + "temp\\VenUpdater.exe", other));
+    ::CreateDirectoryA((updates + "\\none").c_str(), nullptr);
+    ASSERT_TRUE(DevService::Reset() && DevService::SetUpdateDir(updates + "\\none"));
+    CTestProcess again;
+    ASSERT_TRUE(StartUpdater(again, folder));
+    EXPECT_NE(WaitForBrowserLogin(), nullptr);
+    EXPECT_TRUE(
+        WaitUntil([this] { return !TestInstall::FileExists(folder + "temp\\VenUpdater.exe"); }, kWait));
+    EXPECT_TRUE(TestInstall::ReadFile(folder + "VenUpdater.exe") == installedUpdater);
+}
+
+TEST_F(UpdaterTest, AnUnsignedInstallationStillUpdatesFromUnsignedFiles) {
+    ASSERT_TRUE(::CopyFileA(TestInstall::SignedProgram("updater-unsigned.exe").c_str(),
+                            (folder + "VenUpdater.exe").c_str(), FALSE));
+    ASSERT_TRUE(::CopyFileA(TestInstall::SignedProgram("browser-unsigned.exe").c_str(),
+                            (folder + "FoldVenBrowser.exe").c_str(), FALSE));
+    ASSERT_NO_FATAL_FAILURE(OfferNewerBrowser("browser-newer-unsigned.exe"));
+    CTestProcess updater;
+    ASSERT_TRUE(StartUpdater(updater, folder));
+    EXPECT_NE(WaitForBrowserLogin(), nullptr);
+    EXPECT_TRUE(updater.WaitForExit(kWait));  // no message held it
+    EXPECT_TRUE(TestInstall::ReadFile(folder + "FoldVenBrowser.exe") == offeredBrowser);
 }
 
 TEST_F(UpdaterTest, NotExistStartsTheBrowserAtOnceAndWritesTheShortcut) {
