@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include "pe/ProgramImage.h"
+#include "pe/PublisherRule.h"
+#include "win/ModulePath.h"
 
 namespace {
 
@@ -33,7 +35,10 @@ void RefreshUpdaterIn(const std::string& folder) {
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
         return;
     // A copy that is no whole program would leave an updater that cannot start, and only the updater
-    // starts the browser: such a copy is dropped and the installed updater stays.
-    if (!IsCompleteProgramFile(newCopy) || CopyOverUpdater(newCopy, installed))
+    // starts the browser: such a copy is dropped and the installed updater stays. So is a copy that is not
+    // signed by the browser's own publisher.
+    if (!IsCompleteProgramFile(newCopy) ||
+        !PublisherAcceptsFile(SystemSignatureReader(), ModuleFileName(), newCopy) ||
+        CopyOverUpdater(newCopy, installed))
         ::DeleteFileA(newCopy.c_str());
 }

@@ -162,7 +162,7 @@ TEST_F(LoginDialogTest, SavingTheIdLeavesThePasswordSettingsAlone) {
     EXPECT_EQ(ReadDword("bSaveID"), 1u);
     EXPECT_EQ(ReadString("strSaveID"), "tester");
     EXPECT_EQ(ReadDword("bKeepPassword"), 0u);
-    EXPECT_EQ(ReadString("UserPW"), "kept-elsewhere");
+    EXPECT_EQ(TestInstall::SavedPassword(), "kept-elsewhere");  // rewritten protected, not changed
 }
 
 TEST_F(LoginDialogTest, AutomaticLoginSkipsTheDialogOnTheNextStart) {
@@ -170,7 +170,8 @@ TEST_F(LoginDialogTest, AutomaticLoginSkipsTheDialogOnTheNextStart) {
     EXPECT_EQ(ReadDword("bSaveID"), 1u);
     EXPECT_EQ(ReadString("strSaveID"), "tester");
     EXPECT_EQ(ReadDword("bKeepPassword"), 1u);
-    EXPECT_EQ(ReadString("UserPW"), "test1234");
+    // Protected: the registry never holds it in plain text.
+    EXPECT_EQ(TestInstall::SavedPassword(), "test1234");
     KillProcessesNamed("FoldVenBrowser.exe");
 
     ASSERT_TRUE(DevService::Reset());
@@ -192,9 +193,23 @@ TEST_F(LoginDialogTest, DashRShowsTheDialogFilledInWithoutLoggingIn) {
     EXPECT_EQ(::SendMessageA(::GetDlgItem(dialog, 1003), BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_EQ(::SendMessageA(::GetDlgItem(dialog, 1004), BM_GETCHECK, 0, 0), BST_UNCHECKED);
     EXPECT_EQ(DevService::CountRequests("/login.aspx"), 0);
+    // The plain text an earlier version saved is now stored protected.
+    EXPECT_EQ(TestInstall::SavedPassword(), "test1234");
 
     ClickControl(ChildWithText(dialog, "취소"));
     EXPECT_TRUE(browser.WaitForExit(kWait));
+}
+
+TEST_F(LoginDialogTest, ASavedPasswordThatCannotBeUnprotectedLeadsToTheDialog) {
+    TestInstall::SaveCredentials(1, "tester", 1, "");
+    TestInstall::SaveProtectedPassword(std::string("\x01\0\0\0damaged or another user's", 28));
+    CTestProcess browser;
+    ASSERT_TRUE(Start(browser, {kToken}));
+    HWND dialog = WaitForLoginDialog(browser.Pid(), kWait);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(TextOf(::GetDlgItem(dialog, 1001)), "tester");
+    EXPECT_EQ(TextOf(::GetDlgItem(dialog, 1002)), "");
+    EXPECT_EQ(DevService::CountRequests("/login.aspx"), 0);
 }
 
 TEST_F(LoginDialogTest, AFailedAutomaticLoginOpensTheDialog) {
