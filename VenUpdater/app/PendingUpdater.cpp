@@ -6,6 +6,8 @@
 #include <iterator>
 
 #include "pe/ProgramImage.h"
+#include "pe/PublisherRule.h"
+#include "win/ModulePath.h"
 
 namespace PendingUpdater {
 namespace {
@@ -29,7 +31,9 @@ std::string ReadAll(const std::string& path) {
 
 bool IsWaiting(const std::string& folder) {
     const std::string copy = NewCopy(folder);
-    return IsCompleteProgramFile(copy) && ReadAll(copy) != ReadAll(Installed(folder));
+    // A copy of another publisher is never moved in, however it came there.
+    return IsCompleteProgramFile(copy) && ReadAll(copy) != ReadAll(Installed(folder)) &&
+           PublisherAcceptsFile(SystemSignatureReader(), ModuleFileName(), copy);
 }
 
 bool MoveIntoPlace(const std::string& folder) {

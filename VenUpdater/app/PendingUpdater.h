@@ -9,7 +9,7 @@
 namespace PendingUpdater {
 
 // True when `folder` (with its trailing backslash) holds a whole program in temp\VenUpdater.exe that
-// differs from its VenUpdater.exe.
+// differs from its VenUpdater.exe and comes from this updater's own publisher.
 bool IsWaiting(const std::string& folder);
 
 // Puts the waiting copy in place; false (and the installed updater as it was) when that fails.

@@ -403,7 +403,7 @@ TEST_F(UpdaterTest, AClosedProgramFolderGoesToOneElevatedCopyAndStaysAsItWasWhen
     OfferNewerBrowser();
     const std::string installedUpdater = TestInstall::ReadFile(folder + "VenUpdater.exe");
     // A new updater delivered earlier waits in temp (which stays writable): the browser may not move it.
-    const std::string waiting = WithVersion(installedUpdater, "1, 0, 0, 1", "1, 0, 0, 2");
+    const std::string waiting = TestInstall::ReadFile(TestInstall::SignedProgram("updater-newer.exe"));
     ::CreateDirectoryA((folder + "temp").c_str(), nullptr);
     ASSERT_TRUE(TestInstall::WriteFile(folder + "temp\\VenUpdater.exe", waiting));
     ASSERT_TRUE(DevService::LockFolder(folder));
@@ -446,17 +446,26 @@ TEST_F(UpdaterTest, TheElevatedCopyDoesOnlyThePassAndTellsItsResultByItsExitCode
     EXPECT_EQ(broken.ExitCode(), 1u);
     EXPECT_TRUE(TestInstall::ReadFile(folder + "FoldVenBrowser.exe") == installedBrowser);
 
+    // A waiting updater of another publisher stays where it is, however it came there.
+    const std::string installedUpdater = TestInstall::ReadFile(folder + "VenUpdater.exe");
+    ::CreateDirectoryA((folder + "temp").c_str(), nullptr);
+    ASSERT_TRUE(::CopyFileA(TestInstall::SignedProgram("updater-newer-other.exe").c_str(),
+                            (folder + "temp\\VenUpdater.exe").c_str(), FALSE));
+    CTestProcess refusing;
+    ASSERT_TRUE(refusing.Start(folder + "VenUpdater.exe", {"/elevatedpass"}, folder, host));
+    ASSERT_TRUE(refusing.WaitForExit(kWait));
+    EXPECT_EQ(refusing.ExitCode(), 0u);
+    EXPECT_TRUE(TestInstall::ReadFile(folder + "FoldVenBrowser.exe") == offeredBrowser);
+    EXPECT_TRUE(TestInstall::ReadFile(folder + "VenUpdater.exe") == installedUpdater);
+
     // A new updater whose move the browser could not make waits in temp: the copy, running from the
     // installed updater, puts it in place too.
-    const std::string waiting =
-        WithVersion(TestInstall::ReadFile(folder + "VenUpdater.exe"), "1, 0, 0, 1", "1, 0, 0, 2");
-    ::CreateDirectoryA((folder + "temp").c_str(), nullptr);
+    const std::string waiting = TestInstall::ReadFile(TestInstall::SignedProgram("updater-newer.exe"));
     ASSERT_TRUE(TestInstall::WriteFile(folder + "temp\\VenUpdater.exe", waiting));
     CTestProcess copy;
     ASSERT_TRUE(copy.Start(folder + "VenUpdater.exe", {"/elevatedpass"}, folder, host));
     ASSERT_TRUE(copy.WaitForExit(kWait));
     EXPECT_EQ(copy.ExitCode(), 0u);
-    EXPECT_TRUE(TestInstall::ReadFile(folder + "FoldVenBrowser.exe") == offeredBrowser);
     EXPECT_TRUE(TestInstall::ReadFile(folder + "VenUpdater.exe") == waiting);
     EXPECT_FALSE(TestInstall::FileExists(folder + "temp\\VenUpdater.exe"));
     EXPECT_TRUE(ProcessIdsNamed("FoldVenBrowser.exe").empty());
