@@ -1,7 +1,5 @@
 #include <windows.h>
 
-#include <tlhelp32.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
@@ -11,6 +9,7 @@
 #include <vector>
 
 #include "FoldVenBrowser/res/resource.h"
+#include "tests/e2e/support/TestProcess.h"
 
 // Start-up times of the programs as a user meets them, under Wine, against devservice:
 //   bench_startup ROUNDS FOLDER TRACE_FILE
@@ -59,17 +58,7 @@ bool MutexExists(const char* name) {
 }
 
 bool ProcessRuns(const char* exeName) {
-    HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE)
-        return false;
-    PROCESSENTRY32 entry{};
-    entry.dwSize = sizeof(entry);
-    bool found = false;
-    for (BOOL more = ::Process32First(snapshot, &entry); more && !found;
-         more = ::Process32Next(snapshot, &entry))
-        found = ::lstrcmpiA(entry.szExeFile, exeName) == 0;
-    ::CloseHandle(snapshot);
-    return found;
+    return !ProcessIdsNamed(exeName).empty();
 }
 
 struct Mark {
@@ -110,31 +99,12 @@ bool RunUntil(const std::string& commandLine, const std::string& folder, const s
     return true;
 }
 
-// Ends every running process of the program, so that no round meets one of an earlier round: a browser
-// left running keeps the next one from starting (it only brings the running one forward). Found by name,
-// not by window: the browser's main window is briefly invisible while it is set up.
-void EndEvery(const char* exeName) {
-    HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE)
-        return;
-    PROCESSENTRY32 entry{};
-    entry.dwSize = sizeof(entry);
-    for (BOOL more = ::Process32First(snapshot, &entry); more; more = ::Process32Next(snapshot, &entry)) {
-        if (::lstrcmpiA(entry.szExeFile, exeName) != 0)
-            continue;
-        HANDLE process = ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID);
-        if (process) {
-            ::TerminateProcess(process, 0);
-            ::WaitForSingleObject(process, 10000);
-            ::CloseHandle(process);
-        }
-    }
-    ::CloseHandle(snapshot);
-}
-
+// Ends every running updater and browser (by name, not by window: the browser's main window is briefly
+// invisible while it is set up), so that no round meets one of an earlier round: a browser left running
+// keeps the next one from starting (it only brings the running one forward).
 void EndPrograms() {
-    EndEvery("VenUpdater.exe");
-    EndEvery("FoldVenBrowser.exe");
+    KillProcessesNamed("VenUpdater.exe");
+    KillProcessesNamed("FoldVenBrowser.exe");
 }
 
 void SetSavedLogin(bool saved) {
