@@ -78,8 +78,9 @@ echo "== Windows tests under Wine"
 # The tests mostly wait for programs under Wine, so they run in two Wine sessions side by side, each with
 # its own prefix, Xvfb display and devservice (the tests reset and set up devservice as they go, find
 # windows by class and own named objects, so one session holds one test at a time). The second session
-# takes the long end-to-end tests named below; every other test runs in the first.
-second_session='^e2e_(login_dialog|updater|main_window|browser_startup)_test$'
+# takes the end-to-end tests named below (about half of the time in all); every other test runs in the
+# first.
+second_session='^e2e_(login_dialog|updater|main_window|browser_startup|waits)_test$'
 run_wine_session() {  # name, ctest selection...
     local name=$1
     shift
