@@ -14,6 +14,7 @@
 #include "FoldVenBrowser/update/InstallPaths.h"
 #include "FoldVenBrowser/update/VersionText.h"
 #include "net/ServiceHosts.h"
+#include "pe/ProgramImage.h"
 
 namespace {
 
@@ -106,10 +107,9 @@ void CFileUpdateDlg::DownloadUpdateFile(int kind) {
     ::DeleteUrlCacheEntryA(url.c_str());
     CDownloadProgressCallback progress(this);
     const HRESULT hr = ::URLDownloadToFileA(nullptr, url.c_str(), m_strInstallerFile.c_str(), 0, &progress);
-    // The URL download also "succeeds" with a server's error page; only a Windows program is an installer.
-    std::string head;
-    const bool program =
-        SUCCEEDED(hr) && InstallPaths::ReadFileHead(m_strInstallerFile, 2, head) && head == "MZ";
+    // The URL download also "succeeds" with a server's error page or a transfer cut short; only a whole
+    // Windows program is an installer.
+    const bool program = SUCCEEDED(hr) && IsCompleteProgramFile(m_strInstallerFile);
     Post(kInstallerDownloadedMessage, program ? 1 : 0);
 }
 
