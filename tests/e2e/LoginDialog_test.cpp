@@ -189,15 +189,19 @@ TEST_F(LoginDialogTest, DashRShowsTheDialogFilledInWithoutLoggingIn) {
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(TextOf(::GetDlgItem(dialog, 1001)), "tester");
     EXPECT_EQ(TextOf(::GetDlgItem(dialog, 1002)), "test1234");
+    // The boxes show the saved choices.
     EXPECT_EQ(::SendMessageA(::GetDlgItem(dialog, 1003), BM_GETCHECK, 0, 0), BST_CHECKED);
-    EXPECT_EQ(::SendMessageA(::GetDlgItem(dialog, 1004), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(::SendMessageA(::GetDlgItem(dialog, 1004), BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_EQ(DevService::CountRequests("/login.aspx"), 0);
 
     ClickControl(ChildWithText(dialog, "취소"));
     EXPECT_TRUE(browser.WaitForExit(kWait));
 }
 
-TEST_F(LoginDialogTest, AFailedAutomaticLoginOpensTheDialog) {
+// A saved password gone out of date: the failed automatic login opens the dialog with automatic login
+// still chosen; logging in there with the right password saves that one, so the next start logs in by
+// itself without an error.
+TEST_F(LoginDialogTest, AStalePasswordIsReplacedByTheOneThatWorked) {
     TestInstall::SaveCredentials(1, "tester", 1, "no-longer-valid");
     CTestProcess browser;
     ASSERT_TRUE(Start(browser, {kToken}));
@@ -208,6 +212,57 @@ TEST_F(LoginDialogTest, AFailedAutomaticLoginOpensTheDialog) {
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(TextOf(::GetDlgItem(dialog, 1001)), "tester");
     EXPECT_EQ(DevService::CountRequests("/login.aspx?UID=tester&"), 3);
+    EXPECT_EQ(::SendMessageA(::GetDlgItem(dialog, 1004), BM_GETCHECK, 0, 0), BST_CHECKED);
+
+    Type(dialog, 1002, "test1234");  // the boxes left as they are
+    PressLogin(dialog);
+    ASSERT_NE(WaitForMainWindow(browser), nullptr);
+    EXPECT_EQ(ReadDword("bKeepPassword"), 1u);
+    EXPECT_EQ(ReadString("UserPW"), "test1234");
+    KillProcessesNamed("FoldVenBrowser.exe");
+
+    ASSERT_TRUE(DevService::Reset());
+    CTestProcess next;
+    ASSERT_TRUE(Start(next, {kToken}));
+    ASSERT_NE(WaitForMainWindow(next), nullptr);
+    EXPECT_EQ(DevService::CountRequests("/login.aspx?UID=tester&"), 1);
+    EXPECT_EQ(WaitForInfoBox(next, 0), nullptr);
+}
+
+// Unticking "자동으로 로그인하기" is kept: the next start asks again.
+TEST_F(LoginDialogTest, UntickingAutomaticLoginEndsIt) {
+    TestInstall::SaveCredentials(1, "tester", 1, "test1234");
+    CTestProcess browser;
+    ASSERT_TRUE(Start(browser, {kToken, "-r"}));
+    HWND dialog = WaitForLoginDialog(browser.Pid(), kWait);
+    ASSERT_NE(dialog, nullptr);
+    HWND automatic = ::GetDlgItem(dialog, 1004);
+    ClickControl(automatic);
+    ASSERT_TRUE(WaitUntil(
+        [automatic] { return ::SendMessageA(automatic, BM_GETCHECK, 0, 0) == BST_UNCHECKED; }, kWait));
+    PressLogin(dialog);
+    ASSERT_NE(WaitForMainWindow(browser), nullptr);
+    EXPECT_EQ(ReadDword("bKeepPassword"), 0u);
+    EXPECT_EQ(ReadDword("bSaveID"), 1u);
+}
+
+// The focus goes to the first field still to be filled in: the password when only the ID is saved.
+TEST_F(LoginDialogTest, WithOnlyTheIdSavedThePasswordFieldHasTheFocus) {
+    TestInstall::SaveCredentials(1, "tester", 0, "");
+    CTestProcess browser;
+    ASSERT_TRUE(Start(browser, {kToken}));
+    HWND dialog = WaitForLoginDialog(browser.Pid(), kWait);
+    ASSERT_NE(dialog, nullptr);
+    const auto focus = [dialog] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof(info);
+        ::GetGUIThreadInfo(::GetWindowThreadProcessId(dialog, nullptr), &info);
+        return info.hwndFocus;
+    };
+    EXPECT_TRUE(WaitUntil([&] { return focus() == ::GetDlgItem(dialog, 1002); }, 5000))
+        << "focus on control " << ::GetDlgCtrlID(focus());
+    ClickControl(ChildWithText(dialog, "취소"));
+    EXPECT_TRUE(browser.WaitForExit(kWait));
 }
 
 }  // namespace
