@@ -404,7 +404,7 @@ void CMainDlg::OnSearchFieldNotify(UINT code) {
                 ::SetWindowTextA(edit, shown.c_str());
             break;
         case EN_CHANGE:
-            m_searchField.OnChange();
+            m_searchField.OnChange(text);
             m_strSearchText = text;
             break;
         case EN_MAXTEXT:
