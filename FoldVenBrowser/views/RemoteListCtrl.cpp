@@ -163,6 +163,8 @@ void CRemoteListCtrl::GoUp() {
         m_pLocation->treeItem = tree->GetRootItem();
     if (tree && m_pLocation->level < 2)
         tree->GetLocation().CopyFrom(*m_pLocation);
+    // The parent shows the page it was left at, and the offset is that page's.
+    m_paging.Return();
     Populate();
 }
 
@@ -241,10 +243,8 @@ void CRemoteListCtrl::OnDoubleClick() {
         return;
     if (GetItemData(row) == ListRows::kParentRow) {
         // Whichever row shows "..": after a sort it need not be the first.
-        if (m_pLocation->level > 0) {
+        if (m_pLocation->level > 0)
             GoUp();
-            m_paging.Rewind(*m_pLocation);
-        }
         return;
     }
     OpenRow(row);
