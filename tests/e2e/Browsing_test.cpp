@@ -161,20 +161,31 @@ TEST_F(BrowsingTest, BrowsesTheCatalogue) {
 
 // The page shown and the page offset never disagree: any way of opening a folder, the arrow keys in the
 // tree included, starts it at its first page; going back up with ".." returns to the page left.
-TEST_F(BrowsingTest, PagesFollowTheWayAFolderIsReached) {
-    ASSERT_NO_FATAL_FAILURE(StartBrowser());
-    const char* const firstPage = "PID=101&cate1=movie&cate2=mo001&start=0 ";
-    ASSERT_TRUE(RowsBecome([](const std::vector<std::string>& rows) { return !rows.empty(); }));
-    OpenRow("영화");
-    ASSERT_TRUE(FirstRowBecomes(".."));
-    OpenRow("한국영화");
-    ASSERT_TRUE(WaitUntil([&] { return Requests(firstPage) == 1; }, kWait));
-    PressPageButton(11);
-    ASSERT_TRUE(WaitUntil([] { return Requests("&start=30 ") == 1; }, kWait));
-    PressPageButton(11);
-    ASSERT_TRUE(WaitUntil([] { return Requests("&start=60 ") == 1; }, kWait));
-    ASSERT_TRUE(RowsBecome([](const std::vector<std::string>& rows) { return rows.size() == 6; }));
+class PagingTest : public BrowsingTest {
+protected:
+    static constexpr const char* kFirstPage = "PID=101&cate1=movie&cate2=mo001&start=0 ";
 
+    // 영화 > 한국영화 (65 entries) at its third page, start=60.
+    void OpenThirdPageOfKoreanMovies() {
+        ASSERT_NO_FATAL_FAILURE(StartBrowser());
+        ASSERT_TRUE(RowsBecome([](const std::vector<std::string>& rows) { return !rows.empty(); }));
+        OpenRow("영화");
+        ASSERT_TRUE(FirstRowBecomes(".."));
+        OpenRow("한국영화");
+        ASSERT_TRUE(WaitUntil([] { return Requests(kFirstPage) == 1; }, kWait));
+        PressPageButton(11);
+        ASSERT_TRUE(WaitUntil([] { return Requests("&start=30 ") == 1; }, kWait));
+        PressPageButton(11);
+        ASSERT_TRUE(WaitUntil([] { return Requests("&start=60 ") == 1; }, kWait));
+        ASSERT_TRUE(RowsBecome([](const std::vector<std::string>& rows) { return rows.size() == 6; }));
+    }
+    static bool Shows(const std::vector<std::string>& rows, const std::string& name) {
+        return std::find(rows.begin(), rows.end(), name) != rows.end();
+    }
+};
+
+TEST_F(PagingTest, TheArrowKeysInTheTreeOpenAFolderAtItsFirstPage) {
+    ASSERT_NO_FATAL_FAILURE(OpenThirdPageOfKoreanMovies());
     // The tree's selection is put on 외국영화 (the program does nothing about such a change); the up arrow
     // moves it to 한국영화, which opens at its first page.
     const auto next = [this](HTREEITEM item, UINT how) {
@@ -187,37 +198,34 @@ TEST_F(BrowsingTest, PagesFollowTheWayAFolderIsReached) {
     ::SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(foreign));
     ::PostMessageA(tree, WM_KEYDOWN, VK_UP, 1);
     ::PostMessageA(tree, WM_KEYUP, VK_UP, 0xC0000001);
-    ASSERT_TRUE(WaitUntil([&] { return Requests(firstPage) == 2; }, kWait));
+    ASSERT_TRUE(WaitUntil([] { return Requests(kFirstPage) == 2; }, kWait));
     ASSERT_TRUE(RowsBecome([](const std::vector<std::string>& rows) { return rows.size() == 31; }));
     PressPageButton(11);
     ASSERT_TRUE(WaitUntil([] { return Requests("&start=30 ") == 2; }, kWait));
     EXPECT_EQ(0, Requests("&start=90 "));
+}
 
+TEST_F(PagingTest, GoingUpReturnsToThePageLeftAndOpeningAgainStartsAtTheFirst) {
+    ASSERT_NO_FATAL_FAILURE(OpenThirdPageOfKoreanMovies());
     // Into a level-3 folder of the third page and back: the third page, and "이전" goes to the second.
-    PressPageButton(11);
-    ASSERT_TRUE(WaitUntil([] { return Requests("&start=60 ") == 2; }, kWait));
-    ASSERT_TRUE(RowsBecome([](const std::vector<std::string>& rows) { return rows.size() == 6; }));
     OpenRow("한국 단편선 30 (감독판)");
     ASSERT_TRUE(RowsBecome([](const std::vector<std::string>& rows) {
-        return !rows.empty() && rows[0] == ".." &&
-               std::find(rows.begin(), rows.end(), "한국 단편선 26.avi") == rows.end();
+        return !rows.empty() && rows[0] == ".." && !Shows(rows, "한국 단편선 26.avi");
     }));
     OpenRow("..");
-    ASSERT_TRUE(RowsBecome([](const std::vector<std::string>& rows) {
-        return std::find(rows.begin(), rows.end(), "한국 단편선 26.avi") != rows.end();
-    }));
+    ASSERT_TRUE(
+        RowsBecome([](const std::vector<std::string>& rows) { return Shows(rows, "한국 단편선 26.avi"); }));
     PressPageButton(10);
-    ASSERT_TRUE(WaitUntil([] { return Requests("&start=30 ") == 3; }, kWait));
+    ASSERT_TRUE(WaitUntil([] { return Requests("&start=30 ") == 2; }, kWait));
 
     // Left at its second page and opened again: its first page.
     ASSERT_TRUE(RowsBecome([](const std::vector<std::string>& rows) { return rows.size() == 31; }));
     OpenRow("..");
     ASSERT_TRUE(RowsBecome([](const std::vector<std::string>& rows) { return rows.size() == 5; }));
     OpenRow("한국영화");
-    ASSERT_TRUE(WaitUntil([&] { return Requests(firstPage) == 3; }, kWait));
-    ASSERT_TRUE(RowsBecome([](const std::vector<std::string>& rows) {
-        return std::find(rows.begin(), rows.end(), "서울의 밤 (2000)") != rows.end();
-    }));
+    ASSERT_TRUE(WaitUntil([] { return Requests(kFirstPage) == 2; }, kWait));
+    ASSERT_TRUE(
+        RowsBecome([](const std::vector<std::string>& rows) { return Shows(rows, "서울의 밤 (2000)"); }));
     PressPageButton(10);
     EXPECT_EQ("처음 페이지 입니다.!!!", TakeMessage());
 }
