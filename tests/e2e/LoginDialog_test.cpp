@@ -83,6 +83,18 @@ protected:
         EXPECT_FALSE(::IsWindow(dialog));
         EXPECT_EQ(DevService::CountRequests("/login.aspx?UID=tester&"), 1);
     }
+    // The browser started again logs in once with the saved password, without dialog or error.
+    void ExpectTheNextStartToLogInByItself() {
+        KillProcessesNamed("FoldVenBrowser.exe");
+        ASSERT_TRUE(DevService::Reset());
+        CTestProcess next;
+        ASSERT_TRUE(Start(next, {kToken}));
+        ASSERT_NE(WaitForMainWindow(next), nullptr);
+        EXPECT_EQ(DevService::CountRequests("/login.aspx?UID=tester&"), 1);
+        EXPECT_EQ(DevService::CountRequests("/login.aspx?UID=tester&PWD=test1234&"), 1);
+        EXPECT_EQ(DevService::CountRequests("/notice.aspx"), 0);  // no dialog was opened
+        EXPECT_EQ(WaitForInfoBox(next, 0), nullptr);
+    }
 };
 
 // One start: the notices, then an empty ID and an empty password refused in the message dialog.
@@ -171,14 +183,7 @@ TEST_F(LoginDialogTest, AutomaticLoginSkipsTheDialogOnTheNextStart) {
     EXPECT_EQ(ReadString("strSaveID"), "tester");
     EXPECT_EQ(ReadDword("bKeepPassword"), 1u);
     EXPECT_EQ(ReadString("UserPW"), "test1234");
-    KillProcessesNamed("FoldVenBrowser.exe");
-
-    ASSERT_TRUE(DevService::Reset());
-    CTestProcess next;
-    ASSERT_TRUE(Start(next, {kToken}));
-    ASSERT_NE(WaitForMainWindow(next), nullptr);
-    EXPECT_EQ(DevService::CountRequests("/login.aspx?UID=tester&PWD=test1234&"), 1);
-    EXPECT_EQ(DevService::CountRequests("/notice.aspx"), 0);  // no dialog was opened
+    ExpectTheNextStartToLogInByItself();
 }
 
 TEST_F(LoginDialogTest, DashRShowsTheDialogFilledInWithoutLoggingIn) {
@@ -219,14 +224,7 @@ TEST_F(LoginDialogTest, AStalePasswordIsReplacedByTheOneThatWorked) {
     ASSERT_NE(WaitForMainWindow(browser), nullptr);
     EXPECT_EQ(ReadDword("bKeepPassword"), 1u);
     EXPECT_EQ(ReadString("UserPW"), "test1234");
-    KillProcessesNamed("FoldVenBrowser.exe");
-
-    ASSERT_TRUE(DevService::Reset());
-    CTestProcess next;
-    ASSERT_TRUE(Start(next, {kToken}));
-    ASSERT_NE(WaitForMainWindow(next), nullptr);
-    EXPECT_EQ(DevService::CountRequests("/login.aspx?UID=tester&"), 1);
-    EXPECT_EQ(WaitForInfoBox(next, 0), nullptr);
+    ExpectTheNextStartToLogInByItself();
 }
 
 // Unticking "자동으로 로그인하기" is kept: the next start asks again.
