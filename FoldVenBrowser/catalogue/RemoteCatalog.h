@@ -24,7 +24,8 @@ public:
     // The view becomes folder's cached children: folders then files, each sorted by name without case;
     // at the root ".waste_basket" comes first.
     void ShowChildren(const CRemoteItem& folder);
-    // Switches the view from cur to target; cur takes target unless target is the root.
+    // Switches the view from cur to target; cur takes target unless target is the root. Another folder
+    // opens at its first page; a page the cache does not hold is fetched.
     bool ShowFolder(CRemoteLocation& cur, const CRemoteLocation& target);
     // Moves loc to its parent and shows the parent's children. Going back is no new opening: loc takes
     // the page offset of the parent's cached page, the one shown.
