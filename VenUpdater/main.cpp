@@ -1,9 +1,11 @@
 #include <windows.h>
 
+#include "VenUpdater/app/ElevatedPass.h"
 #include "VenUpdater/app/VenUpdaterApp.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     CVenUpdaterApp app;
+    app.m_elevatedCopy = ElevatedPass::IsElevatedCopy(commandLine);
     app.InitInstance();
-    return 0;
+    return static_cast<int>(app.m_exitCode);
 }

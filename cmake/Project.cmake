@@ -2,6 +2,11 @@
 
 set(FV_WINDOWS ${WIN32})
 set(FV_DIST_DIR ${CMAKE_BINARY_DIR}/dist/FoldVen)
+# Signs programs in place (Authenticode, SHA-256): tools/signing/sign.sh says where the certificate comes from.
+set(FV_SIGN ${CMAKE_CURRENT_LIST_DIR}/../tools/signing/sign.sh)
+if(FV_WINDOWS)
+    find_program(FV_OSSLSIGNCODE osslsigncode REQUIRED)
+endif()
 
 # GoogleTest is built from Debian's sources so that the same framework serves the native, sanitizer
 # and mingw builds.
@@ -49,7 +54,7 @@ function(fv_test name)
     set_tests_properties(${name} PROPERTIES LABELS ${A_LABEL} TIMEOUT 600)
 endfunction()
 
-# Copies a program into the install-folder image dist/FoldVen/ after it is linked.
+# Copies a program into the install-folder image dist/FoldVen/ after it is linked, and signs the copy.
 function(fv_install_to_dist target)
     cmake_parse_arguments(A "" "SUBDIR" "" ${ARGN})
     set(dest ${FV_DIST_DIR})
@@ -59,7 +64,8 @@ function(fv_install_to_dist target)
     # The build keeps its debug information; what users download and install goes without it.
     add_custom_command(TARGET ${target} POST_BUILD
         COMMAND ${CMAKE_COMMAND} -E make_directory ${dest}
-        COMMAND ${CMAKE_STRIP} --strip-debug -o ${dest}/$<TARGET_FILE_NAME:${target}> $<TARGET_FILE:${target}>)
+        COMMAND ${CMAKE_STRIP} --strip-debug -o ${dest}/$<TARGET_FILE_NAME:${target}> $<TARGET_FILE:${target}>
+        COMMAND ${FV_SIGN} ${dest}/$<TARGET_FILE_NAME:${target}>)
 endfunction()
 
 # Resource scripts are written in UTF-8 like every source; every .rc piece of the folder is converted to

@@ -7,6 +7,7 @@
 #include "net/ProxySettings.h"
 #include "net/ReplyReaders.h"
 #include "net/ServiceHosts.h"
+#include "platform/UiHooks.h"
 
 namespace {
 
@@ -48,7 +49,7 @@ std::string RequestPrefix(const std::string& host) {
     return "GET ";
 }
 
-CHttpClient::CHttpClient(IUiHooks* ui, unsigned watchdogMs) : m_socket(ui, watchdogMs) {}
+CHttpClient::CHttpClient(IUiHooks* ui, unsigned watchdogMs) : m_pUi(ui), m_socket(ui, watchdogMs) {}
 
 bool CHttpClient::Connect(const std::string& host, unsigned port) {
     m_socket.ArmWatchdog();
@@ -138,7 +139,8 @@ bool CHttpClient::Receive(std::string& reply, char* buffer, unsigned size) {
         if (headerSeen ? total - headerEnd - 4 >= contentLength : total >= static_cast<long long>(size))
             break;
         m_socket.ArmWatchdog();
-        n = m_socket.Receive(buffer, static_cast<int>(size));
+        // A reply that keeps coming, slowly or without end, may not outlast the request's limit.
+        n = m_socket.RequestLimitPassed() ? -1 : m_socket.Receive(buffer, static_cast<int>(size));
     }
     m_socket.DisarmWatchdog();
 
@@ -154,10 +156,10 @@ bool CHttpClient::Receive(std::string& reply, char* buffer, unsigned size) {
         m_strError = kReceiveFailed;
         return false;
     }
-    if (reply.empty())
-        return false;
-    if (status == "200")
-        return true;
+    // An error status fails the request also when its body is empty; an empty reply without one (the
+    // peer closed at once) leaves the caller to judge it.
+    if (status == "200" || (reply.empty() && status.empty()))
+        return !reply.empty();
     // A text of its own, so the message never shows an earlier attempt's unrelated failure.
     m_nError = kStatus;
     m_strError = kBadStatus;
@@ -188,9 +190,12 @@ bool CHttpClient::Exchange(std::string& reply, const std::string& host, unsigned
                            const std::string& requestLine, const std::string& body, bool form,
                            unsigned bufferSize) {
     m_nError = kNone;
+    CUiBusy busy(m_pUi);
     std::vector<char> buffer(bufferSize + 1, 0);
+    m_socket.ArmRequestLimit();
     const bool ok = Connect(host, port) && Send(host, requestLine, body, form) &&
                     Receive(reply, buffer.data(), bufferSize);
+    m_socket.DisarmRequestLimit();
     m_socket.Close();
     return ok;
 }

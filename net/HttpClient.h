@@ -29,8 +29,8 @@ public:
         kStatus = 6
     };
 
-    // `ui` keeps the windows painted while a step blocks (may be null); each connect, send and receive
-    // step may take `watchdogMs` at most.
+    // `ui` keeps the windows alive while a step blocks (may be null); each connect, send and receive
+    // step, and the whole request with its name lookup, may take `watchdogMs` at most.
     explicit CHttpClient(IUiHooks* ui = nullptr, unsigned watchdogMs = CWatchdog::kDefaultPeriodMs);
 
     void SetCookie(const std::string& value) { m_strCookie = value; }
@@ -62,6 +62,7 @@ private:
     bool Exchange(std::string& reply, const std::string& host, unsigned port, const std::string& requestLine,
                   const std::string& body, bool form, unsigned bufferSize);
 
+    IUiHooks* m_pUi;
     CHttpSocket m_socket;
     int m_nError = kNone;
     std::string m_strError;

@@ -3,7 +3,8 @@
 #include "net/ProxySettings.h"
 #include "platform/UiHooks.h"
 
-CHttpSocket::CHttpSocket(IUiHooks* ui, unsigned watchdogMs) : m_pUi(ui), m_watchdog(watchdogMs) {}
+CHttpSocket::CHttpSocket(IUiHooks* ui, unsigned watchdogMs)
+    : m_pUi(ui), m_watchdog(watchdogMs), m_requestLimit(watchdogMs) {}
 
 bool CHttpSocket::Connect(const std::string& host, unsigned port) {
     if (ProxySettings.enabled) {
@@ -17,8 +18,14 @@ void CHttpSocket::ArmWatchdog() {
     m_watchdog.Arm();
 }
 
+bool CHttpSocket::RequestLimitPassed() {
+    if (m_requestLimit.HasExpired())
+        m_bTimedOut = true;
+    return m_bTimedOut;
+}
+
 bool CHttpSocket::OnMessagePending() {
-    if (m_watchdog.HasExpired()) {
+    if (m_watchdog.HasExpired() || m_requestLimit.HasExpired()) {
         m_bTimedOut = true;
         return false;
     }

@@ -8,7 +8,7 @@
 class IUiHooks;
 
 // The engine's socket: applies the process-wide proxy settings on every connect, keeps the windows
-// painted while a call blocks, and cancels a call whose step outlives the watchdog.
+// alive while a call blocks, and cancels a call whose step, or whose whole request, outlives its limit.
 class CHttpSocket : public CProxySocket {
 public:
     explicit CHttpSocket(IUiHooks* ui = nullptr, unsigned watchdogMs = CWatchdog::kDefaultPeriodMs);
@@ -18,6 +18,11 @@ public:
     bool IsTimedOut() const { return m_bTimedOut; }
     void ArmWatchdog();
     void DisarmWatchdog() { m_watchdog.Disarm(); }
+    // The limit of the whole request (name lookup, connect, send and every receive), armed once.
+    void ArmRequestLimit() { m_requestLimit.Arm(); }
+    void DisarmRequestLimit() { m_requestLimit.Disarm(); }
+    // True, and the socket counts as timed out, once the whole request's limit has passed.
+    bool RequestLimitPassed();
 
 protected:
     bool OnMessagePending() override;
@@ -25,5 +30,6 @@ protected:
 private:
     IUiHooks* m_pUi;
     CWatchdog m_watchdog;
+    CWatchdog m_requestLimit;
     bool m_bTimedOut = false;
 };

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "net/NameLookup.h"
+
 namespace {
 
 std::uint16_t ToNetworkOrder(unsigned port) {
@@ -42,10 +44,8 @@ bool CProxySocket::ConnectByName(const std::string& host, unsigned port) {
     if (!m_socket)
         return false;
     std::uint32_t address = 0;
-    if (port == 0 || port > 65535 || !ResolveIPv4(host, address)) {
-        m_socket->SetLastError(kSocketErrorHostNotFound);
+    if (!Resolve(host, port == 0 || port > 65535, address, kSocketErrorHostNotFound))
         return false;
-    }
     return m_socket->Connect(address, ToNetworkOrder(port));
 }
 
@@ -55,11 +55,17 @@ bool CProxySocket::Connect(const std::string& host, unsigned port) {
     if (m_nProxyKind == kDirect)
         return ConnectByName(host, port);
     std::uint32_t address = 0;
-    if (port > 65535 || !ResolveIPv4(host, address)) {
-        m_socket->SetLastError(kSocketErrorInvalid);
+    if (!Resolve(host, port > 65535, address, kSocketErrorInvalid))
         return false;
-    }
     return ConnectAddress(address, ToNetworkOrder(port));
+}
+
+bool CProxySocket::Resolve(const std::string& host, bool badPort, std::uint32_t& address, int notFoundError) {
+    const LookupResult result = badPort ? LookupResult::kNotFound : LookUpIPv4(host, address, *this);
+    if (result == LookupResult::kFound)
+        return true;
+    m_socket->SetLastError(result == LookupResult::kCancelled ? kSocketErrorCancelled : notFoundError);
+    return false;
 }
 
 bool CProxySocket::ConnectAddress(std::uint32_t address, std::uint16_t port) {

@@ -39,6 +39,9 @@ protected:
 
 private:
     bool ConnectByName(const std::string& host, unsigned port);
+    // The name's address, looked up while the blocking hook keeps being asked; on failure the socket's
+    // error is `notFoundError`, or kSocketErrorCancelled when the hook ended the wait.
+    bool Resolve(const std::string& host, bool badPort, std::uint32_t& address, int notFoundError);
 
     std::unique_ptr<ISocket> m_socket;
     int m_nLastError = 0;

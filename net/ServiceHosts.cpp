@@ -4,9 +4,9 @@
 
 namespace {
 
-std::string FromEnvironment(const char* variable, const char* fallback) {
+std::string FromEnvironment(const char* variable, const std::string& fallback) {
     const char* value = std::getenv(variable);
-    return value && *value ? std::string(value) : std::string(fallback);
+    return value && *value ? std::string(value) : fallback;
 }
 
 }  // namespace
@@ -20,7 +20,7 @@ std::string WebHost() {
     return FromEnvironment("FOLDVEN_WEB_HOST", kDefaultWebHost);
 }
 std::string SearchHost() {
-    return FromEnvironment("FOLDVEN_SEARCH_HOST", kDefaultSearchHost);
+    return FromEnvironment("FOLDVEN_SEARCH_HOST", ApiHost());
 }
 
 }  // namespace ServiceHosts

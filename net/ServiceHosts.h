@@ -4,11 +4,11 @@
 
 // The service's host names as "host" or "host:port". The compiled-in values are the service's own;
 // FOLDVEN_API_HOST, FOLDVEN_WEB_HOST and FOLDVEN_SEARCH_HOST replace them for development and tests.
+// The search goes to the API host unless FOLDVEN_SEARCH_HOST names another.
 namespace ServiceHosts {
 
 constexpr const char* kDefaultApiHost = "api.foldven.co.kr";
 constexpr const char* kDefaultWebHost = "www.foldven.co.kr";
-constexpr const char* kDefaultSearchHost = "127.0.0.1";
 
 std::string ApiHost();
 std::string WebHost();

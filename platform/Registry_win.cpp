@@ -55,7 +55,8 @@ public:
         std::vector<char> buffer(capacity + 1, '\0');
         DWORD type = 0, size = static_cast<DWORD>(capacity);
         if (RegQueryValueExA(k.get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()),
-                             &size) != ERROR_SUCCESS) {
+                             &size) != ERROR_SUCCESS ||
+            (type != REG_SZ && type != REG_EXPAND_SZ)) {
             return fallback;
         }
         // A value stored without its terminator still ends inside the buffer's spare byte.
@@ -79,6 +80,32 @@ public:
             return false;
         return RegSetValueExA(k.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                               static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
+    }
+
+    bool ReadBinary(Root root, const std::string& key, const std::string& name, std::size_t capacity,
+                    std::string& bytes) override {
+        CKey k(root, key, KEY_READ);
+        if (!k.get())
+            return false;
+        std::vector<char> buffer(capacity);
+        DWORD type = 0, size = static_cast<DWORD>(capacity);
+        if (RegQueryValueExA(k.get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()),
+                             &size) != ERROR_SUCCESS ||
+            type != REG_BINARY) {
+            return false;
+        }
+        bytes.assign(buffer.data(), size);
+        return true;
+    }
+
+    bool WriteBinary(Root root, const std::string& key, const std::string& name,
+                     const std::string& bytes) override {
+        CKey k(root, key, KEY_WRITE);
+        if (!k.get())
+            return false;
+        return RegSetValueExA(k.get(), name.c_str(), 0, REG_BINARY,
+                              reinterpret_cast<const BYTE*>(bytes.data()),
+                              static_cast<DWORD>(bytes.size())) == ERROR_SUCCESS;
     }
 };
 

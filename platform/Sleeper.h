@@ -7,5 +7,5 @@ public:
     virtual void Sleep(unsigned milliseconds) = 0;
 };
 
-// The program's sleeper: blocks the calling thread.
+// The program's sleeper: the user-interface thread's waiting loop (windows stay alive meanwhile).
 ISleeper& SystemSleeper();

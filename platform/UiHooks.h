@@ -18,8 +18,30 @@ public:
     virtual void ShowMessage(OwnerWindow owner, const std::string& text) = 0;
     // A text of the program's string table, by its ID.
     virtual std::string LoadString(unsigned id) = 0;
-    // Keeps windows painted while a request blocks the user-interface thread.
+    // Keeps the windows alive while a request blocks the user-interface thread.
     virtual void PumpMessages() = 0;
+    // A request with all its attempts runs between these two (they nest): the program shows the wait
+    // cursor and lets no input start other work until the outermost one ends.
+    virtual void BeginBusy() {}
+    virtual void EndBusy() {}
+};
+
+// BeginBusy and EndBusy of one scope; `ui` may be null.
+class CUiBusy {
+public:
+    explicit CUiBusy(IUiHooks* ui) : m_pUi(ui) {
+        if (m_pUi)
+            m_pUi->BeginBusy();
+    }
+    ~CUiBusy() {
+        if (m_pUi)
+            m_pUi->EndBusy();
+    }
+    CUiBusy(const CUiBusy&) = delete;
+    CUiBusy& operator=(const CUiBusy&) = delete;
+
+private:
+    IUiHooks* m_pUi;
 };
 
 // The MB_* values the core uses (same numbers as the Windows headers).

@@ -1,6 +1,8 @@
 #include <windows.h>
 
+#include "platform/MessageOwner.h"
 #include "platform/UiHooks.h"
+#include "platform/UiWait.h"
 
 namespace {
 
@@ -10,14 +12,16 @@ class CWin32UiHooks : public IUiHooks {
 public:
     int MessageBox(OwnerWindow owner, const std::string& text, const std::string& caption,
                    unsigned flags) override {
-        return ::MessageBoxA(reinterpret_cast<HWND>(owner), text.c_str(), caption.c_str(), flags);
+        return ::MessageBoxA(MessageOwnerFor(reinterpret_cast<HWND>(owner)), text.c_str(), caption.c_str(),
+                             flags);
     }
 
     void ShowMessage(OwnerWindow owner, const std::string& text) override {
+        HWND window = MessageOwnerFor(reinterpret_cast<HWND>(owner));
         if (g_messageDialog) {
-            g_messageDialog(owner, text);
+            g_messageDialog(reinterpret_cast<OwnerWindow>(window), text);
         } else {
-            ::MessageBoxA(reinterpret_cast<HWND>(owner), text.c_str(), "", MB_OK);
+            ::MessageBoxA(window, text.c_str(), "", MB_OK);
         }
     }
 
@@ -27,13 +31,10 @@ public:
         return std::string(buffer, n > 0 ? static_cast<std::size_t>(n) : 0);
     }
 
-    // Only painting, as a blocked socket call always allowed: input is not dispatched in the middle of a
-    // request.
-    void PumpMessages() override {
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE))
-            ::DispatchMessageA(&msg);
-    }
+    // The waiting loop: windows paint and answer, input starts nothing in the middle of a request.
+    void PumpMessages() override { UiWait::PumpOnce(); }
+    void BeginBusy() override { UiWait::BeginBusy(); }
+    void EndBusy() override { UiWait::EndBusy(); }
 };
 
 }  // namespace

@@ -19,16 +19,18 @@ headless=1
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then headless=0; fi
 [ "$headless" = 1 ] && FV_FORCE_XVFB=1 fv_start_xvfb
 
-# What the service offers: a newer browser (its FileVersion one step up) and a data file, delivered in
-# small paced pieces, so the updater has something to fetch and its progress bar is seen moving.
+# What the service offers: a newer browser (its FileVersion one step up, signed like the installed
+# programs, or the updater would refuse it) and a data file, delivered in small paced pieces, so the
+# updater has something to fetch and its progress bar is seen moving.
 updates="$fv_root/build/demo-update"
 mkdir -p "$updates/data"
-python3 - "$fv_root/build/win/dist/FoldVen/FoldVenBrowser.exe" "$updates/FoldVenBrowser.exe" <<'PY'
-import sys
-program = open(sys.argv[1], 'rb').read()
-old, new = '2, 3, 1, 2'.encode('utf-16-le'), '2, 3, 1, 3'.encode('utf-16-le')
-open(sys.argv[2], 'wb').write(program.replace(old, new))
-PY
+(
+    source "$fv_root/tools/signing/signing.sh"
+    fv_build_cert
+    fv_with_version "$fv_root/build/win/dist/FoldVen/FoldVenBrowser.exe" "$updates/FoldVenBrowser.exe" \
+        "2, 3, 1, 2" "2, 3, 1, 3"
+    fv_sign_with "$fv_cert" "$fv_key" "$updates/FoldVenBrowser.exe" "$updates/FoldVenBrowser.exe"
+)
 [ -f "$updates/data/sample.pak" ] || head -c $((24 * 1024 * 1024)) /dev/urandom > "$updates/data/sample.pak"
 
 state="$fv_root/build/devservice-demo"

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev googletest libbenchmark-dev mingw-w64
           wine wine64 xvfb xauth x11-utils xdotool fonts-nanum imagemagick locales
-          dante-server tinyproxy curl procps python3 nsis)
+          dante-server tinyproxy curl procps python3 nsis osslsigncode openssl util-linux)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

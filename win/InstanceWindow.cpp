@@ -11,13 +11,19 @@ bool RegisterDialogClass(const char* className) {
     return ::RegisterClassA(&wc) != 0;
 }
 
+void BringWindowBack(HWND window) {
+    if (::IsIconic(window))
+        ::ShowWindow(window, SW_RESTORE);  // also shows a window hidden while minimised
+    else if (!::IsWindowVisible(window))
+        ::ShowWindow(window, SW_SHOW);
+    HWND popup = ::GetLastActivePopup(window);
+    ::SetForegroundWindow(popup ? popup : window);
+}
+
 bool ActivateWindowOfClass(const char* className) {
     HWND previous = ::FindWindowA(className, nullptr);
     if (!previous)
         return false;
-    HWND popup = ::GetLastActivePopup(previous);
-    if (::IsIconic(previous))
-        ::ShowWindow(previous, SW_RESTORE);
-    ::SetForegroundWindow(popup ? popup : previous);
+    BringWindowBack(previous);
     return true;
 }

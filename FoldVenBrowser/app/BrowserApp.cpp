@@ -12,6 +12,7 @@
 #include "FoldVenBrowser/ui/MainDlg.h"
 #include "FoldVenBrowser/ui/MessageDlg.h"
 #include "FoldVenBrowser/update/UpdaterRefresh.h"
+#include "net/ProxySettings.h"
 #include "net/ServiceHosts.h"
 #include "platform/Registry.h"
 #include "platform/Sleeper.h"
@@ -69,6 +70,8 @@ bool CBrowserApp::InitInstance() {
     m_nColorDepth = QueryColorDepth();
 
     m_settings.LoadSettings(SystemRegistry());
+    // Login and notices are the run's first requests: they too go through the configured proxy.
+    DetectProxy(SystemRegistry());
     CreateCallbackWindow();
     m_nColorDepth = AdjustColorDepthForComCtl(m_nColorDepth, m_dwComCtlVersion);
     RefreshUpdater();
@@ -129,16 +132,6 @@ void CBrowserApp::CommitLoginOptions() {
     m_pLoginDlg->CopyOptionsInto(m_settings);
     m_settings.SaveSettings(SystemRegistry());
     m_pLoginDlg->Post(WM_COMMAND, IDOK);
-}
-
-bool CBrowserApp::FetchNotices() {
-    CServiceClient client(reinterpret_cast<OwnerWindow>(GetMainWnd()), m_session, SystemUiHooks(),
-                          SystemSleeper());
-    if (!client.RequestNotices())
-        return false;
-    if (m_pLoginDlg)
-        m_pLoginDlg->m_strNoticeReply = client.GetReply();
-    return true;
 }
 
 int CBrowserApp::ActivatePreviousInstance() {

@@ -38,8 +38,6 @@ public:
     bool InitInstance();
     bool Login(const std::string& userId, const std::string& password);
     void CommitLoginOptions();
-    // Asks the service for its notices and hands the reply to the login dialog.
-    bool FetchNotices();
     int ActivatePreviousInstance();
     void RefreshUpdater();
 

@@ -204,14 +204,14 @@ bool CSelectFolderDialog::OnSelect() {
     if (path.empty())
         path = CurrentFolder();
     if (path.find("\\\\") != std::string::npos) {
-        ::MessageBoxA(nullptr, "잘못된 경로입니다.", kCaption, MB_ICONERROR);
+        ::MessageBoxA(m_hFrame, "잘못된 경로입니다.", kCaption, MB_ICONERROR);
         return false;
     }
     if (!path.empty() && path.back() == '\\')
         path.pop_back();
     // A file of that name is no folder to save into either.
     if (path.empty() || !IsFolder(path)) {
-        ::MessageBoxA(nullptr, "존재하지 않는 경로입니다", kCaption, MB_ICONERROR);
+        ::MessageBoxA(m_hFrame, "존재하지 않는 경로입니다", kCaption, MB_ICONERROR);
         return false;
     }
     m_strSelectedPath = path + "\\";

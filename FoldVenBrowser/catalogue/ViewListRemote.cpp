@@ -84,6 +84,10 @@ void CViewListRemote::ShowPanel(int mode) {
         panel->Show(SW_SHOW);
 }
 
+bool CViewListRemote::TranslateWebPageKey(MSG& msg) const {
+    return m_nMode == kWebPage && m_pWebPanel && m_pWebPanel->TranslatePageKey(msg);
+}
+
 void CViewListRemote::ShowSearch() {
     if (m_nMode != kSearch) {
         if (CDialog* current = GetPanelOf(m_nMode); current && current->GetSafeHwnd())

@@ -34,6 +34,8 @@ public:
     void ShowPanel(int mode);
     // Shows the search panel and starts its search.
     void ShowSearch();
+    // Gives a key message for the web page to its browser control; true when it took it.
+    bool TranslateWebPageKey(MSG& msg) const;
 
     HWND m_pParent = nullptr;
 

@@ -63,6 +63,8 @@ CSearchRequest::Outcome CSearchRequest::Run(CHttpClient& client, const CSessionI
     std::string reply;
     const bool ok = client.Request(reply, host, CServiceClient::kServicePort,
                                    RequestLine(host, session, query), std::string(), false);
+    if (!ok && client.IsNetworkError())
+        return client.GetError() == CHttpClient::kStatus ? kNotAList : kUnreachable;
     return ParseReply(reply, ok, deliver);
 }
 
@@ -71,4 +73,10 @@ void CSearchRequest::ShowOutcome(IUiHooks& ui, Outcome outcome) {
         InfoBox(ui, kForbiddenKeywordText, std::string(), MessageFlags::kIconInformation);
     else if (outcome == kNothingFound)
         InfoBox(ui, kNoMatchText, std::string(), MessageFlags::kIconExclamation);
+    else if (outcome == kUnreachable)
+        InfoBox(ui, 0, kUnreachableText, MessageFlags::kIconExclamation);
+    else if (outcome == kFailed)
+        InfoBox(ui, 0, kFailedText, MessageFlags::kIconExclamation);
+    else if (outcome == kNotAList)
+        InfoBox(ui, 0, kInvalidReplyText, MessageFlags::kIconExclamation);
 }

@@ -23,8 +23,14 @@ public:
     static constexpr unsigned kForbiddenKeywordText = 128;  // "검색 금지어 입니다."
     static constexpr unsigned kNoMatchText = 129;  // "일치하는 파일이 존재 하지 않습니다.!!!"
 
-    // How a search ended; only kRefused and kNothingFound have a message of their own.
-    enum Outcome { kFailed, kRefused, kNotAList, kNothingFound, kDelivered };
+    // How a search ended: kUnreachable when the search host could not be reached or did not answer in
+    // time, kFailed and kNotAList when its reply was no valid result. Each but kDelivered has a message.
+    enum Outcome { kFailed, kRefused, kNotAList, kNothingFound, kDelivered, kUnreachable };
+    static constexpr const char* kUnreachableText =
+        "검색 서버에 연결할 수 없습니다.\n잠시 후 다시 시도해 주십시오.";
+    static constexpr const char* kFailedText = "검색에 실패했습니다.\n잠시 후 다시 시도해 주십시오.";
+    static constexpr const char* kInvalidReplyText =
+        "검색 서버의 응답이 올바르지 않습니다.\n잠시 후 다시 시도해 주십시오.";
 
     using Deliver = std::function<void(const CRemoteItem&)>;
 

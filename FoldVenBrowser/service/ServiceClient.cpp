@@ -67,6 +67,7 @@ bool CServiceClient::RequestWithRetry(CHttpClient& client, std::string& reply, c
 
 bool CServiceClient::RunAttempts(CHttpClient& client, std::string& reply, unsigned stepMs,
                                  const std::function<bool()>& attemptOnce) {
+    CUiBusy busy(&m_ui);
     for (int attempt = 0; attempt < 3; ++attempt) {
         const unsigned delay = static_cast<unsigned>(attempt + 1) * stepMs;
         if (!attemptOnce() && client.IsNetworkError()) {

@@ -61,9 +61,9 @@ bool CSkinButton::Create(HWND owner, int x, int y, int command, HBITMAP normal, 
     m_command = command;
     m_width = size.cx;
     m_height = size.cy;
-    HWND hwnd =
-        ::CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, x, y,
-                          m_width, m_height, owner, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    HWND hwnd = ::CreateWindowExA(0, "BUTTON", "",
+                                  WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, x,
+                                  y, m_width, m_height, owner, nullptr, ::GetModuleHandleA(nullptr), nullptr);
     if (!hwnd)
         return false;
     TakeBitmaps(normal, hover, pressed, disabled);
@@ -72,7 +72,7 @@ bool CSkinButton::Create(HWND owner, int x, int y, int command, HBITMAP normal, 
         return false;
     }
     const LONG_PTR style = ::GetWindowLongPtrA(hwnd, GWL_STYLE);
-    ::SetWindowLongPtrA(hwnd, GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_BORDER | WS_TABSTOP));
+    ::SetWindowLongPtrA(hwnd, GWL_STYLE, (style & ~static_cast<LONG_PTR>(WS_BORDER)) | WS_TABSTOP);
     ::SetWindowPos(hwnd, nullptr, x, y, m_width, m_height, SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     return true;
 }
@@ -103,13 +103,15 @@ void CSkinButton::OnSubclassed() {
     if ((style & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
         m_hover = true;
     ::SetWindowLongPtrA(m_hWnd, GWL_STYLE,
-                        (style & ~static_cast<LONG_PTR>(BS_TYPEMASK | WS_TABSTOP)) | BS_OWNERDRAW);
+                        (style & ~static_cast<LONG_PTR>(BS_TYPEMASK)) | BS_OWNERDRAW | WS_TABSTOP);
     m_cursor.Load();
 }
 
 void CSkinButton::SetToolTip(const char* text, bool activate) {
     if (!text || !m_hWnd)
         return;
+    if (::GetWindowTextLengthA(m_hWnd) == 0)
+        ::SetWindowTextA(m_hWnd, text);
     if (!m_hToolTip) {
         m_hToolTip = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd,
@@ -154,6 +156,14 @@ void CSkinButton::Draw(const DRAWITEMSTRUCT& item) const {
         look = kDisabled;
     if (m_bitmaps[look])
         BitmapDraw::DrawTransparent(item.hDC, m_bitmaps[look], item.rcItem.left, item.rcItem.top);
+    // The system's dotted mark, shown once the user works with the keyboard (as on system buttons).
+    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
+        RECT mark = item.rcItem;
+        ::InflateRect(&mark, -2, -2);
+        ::SetTextColor(item.hDC, RGB(0, 0, 0));
+        ::SetBkColor(item.hDC, RGB(255, 255, 255));
+        ::DrawFocusRect(item.hDC, &mark);
+    }
 }
 
 void CSkinButton::OnMouseMove(WPARAM keys) {
@@ -178,21 +188,54 @@ void CSkinButton::OnMouseMove(WPARAM keys) {
 }
 
 LRESULT CSkinButton::OnLeftButtonUp(WPARAM wParam, LPARAM lParam) {
-    HWND hwnd = m_hWnd;
     const POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
     const RECT client = GetClientRect();
-    if (::PtInRect(&client, point)) {
-        if (m_sticky)
-            m_selected = true;
-        m_hover = false;
-        Repaint();
-        // The owner may close its window, and with it this button, while it handles the click.
-        ::SendMessageA(m_hOwner, kClickMessage, static_cast<WPARAM>(m_command),
-                       reinterpret_cast<LPARAM>(hwnd));
-    }
-    if (!::IsWindow(hwnd))
+    if (::PtInRect(&client, point) && !Click())
         return 0;
     return Default(WM_LBUTTONUP, wParam, lParam);
+}
+
+bool CSkinButton::Click() {
+    HWND hwnd = m_hWnd;
+    if (m_sticky)
+        m_selected = true;
+    m_hover = false;
+    Repaint();
+    // The owner may close its window, and with it this button, while it handles the click.
+    ::SendMessageA(m_hOwner, kClickMessage, static_cast<WPARAM>(m_command), reinterpret_cast<LPARAM>(hwnd));
+    return ::IsWindow(hwnd) != FALSE;
+}
+
+// Space presses while held and clicks when let go; Enter clicks at once. The button class alone would
+// tell its parent with WM_COMMAND, which the owner does not read.
+bool CSkinButton::OnKey(UINT message, WPARAM key, LPARAM lParam) {
+    if (message == WM_KEYDOWN && key == VK_SPACE) {
+        if (!(lParam & 0x40000000))  // not a repeat
+            ::SendMessageA(m_hWnd, BM_SETSTATE, TRUE, 0);
+        return true;
+    }
+    if (message == WM_KEYUP && key == VK_SPACE) {
+        const bool pressed = (::SendMessageA(m_hWnd, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
+        ::SendMessageA(m_hWnd, BM_SETSTATE, FALSE, 0);
+        if (pressed)
+            Click();
+        return true;
+    }
+    if (message == WM_KEYDOWN && key == VK_RETURN) {
+        Click();
+        return true;
+    }
+    // The characters of these keys would only beep.
+    return message == WM_CHAR && (key == ' ' || key == '\r');
+}
+
+// Enter reaches the button instead of pressing the dialog's default button.
+LRESULT CSkinButton::OnGetDlgCode(WPARAM wParam, LPARAM lParam) {
+    const auto* msg = reinterpret_cast<const MSG*>(lParam);
+    const LRESULT code = Default(WM_GETDLGCODE, wParam, lParam);
+    const bool enter =
+        msg && (msg->message == WM_KEYDOWN || msg->message == WM_CHAR) && msg->wParam == VK_RETURN;
+    return enter ? code | DLGC_WANTMESSAGE : code;
 }
 
 LRESULT CSkinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -212,6 +255,14 @@ LRESULT CSkinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_LBUTTONUP:
             return OnLeftButtonUp(wParam, lParam);
+        case WM_KEYDOWN:
+        case WM_KEYUP:
+        case WM_CHAR:
+            if (OnKey(message, wParam, lParam))
+                return 0;
+            break;
+        case WM_GETDLGCODE:
+            return OnGetDlgCode(wParam, lParam);
         case WM_KILLFOCUS:
             m_hover = false;
             Repaint();

@@ -7,7 +7,8 @@
 
 // An owner-drawn push button showing one of four bitmaps (normal, hover, pressed, disabled). It takes
 // the mouse capture while hovered and tells its owner about a click with kClickMessage, wParam = the
-// command value, lParam = the button.
+// command value, lParam = the button. It is a tab stop, carries its caption as window text (for screen
+// readers; the tooltip's text when it has no other), draws a focus mark and is pressed by Space and Enter.
 class CSkinButton : public CSubclassWindow {
 public:
     static constexpr UINT kClickMessage = WM_USER + 500;
@@ -45,6 +46,10 @@ private:
 
     void Draw(const DRAWITEMSTRUCT& item) const;
     void OnMouseMove(WPARAM keys);
+    // Tells the owner; false when the owner closed the window and with it this button.
+    bool Click();
+    bool OnKey(UINT message, WPARAM key, LPARAM lParam);
+    LRESULT OnGetDlgCode(WPARAM wParam, LPARAM lParam);
     LRESULT OnLeftButtonUp(WPARAM wParam, LPARAM lParam);
     void Repaint() const { ::InvalidateRect(m_hWnd, nullptr, FALSE); }
     void TakeBitmaps(HBITMAP normal, HBITMAP hover, HBITMAP pressed, HBITMAP disabled);

@@ -26,7 +26,7 @@ bool CSystemTray::Create(HWND owner, UINT callbackMessage, const std::string& ti
     m_hWnd = ::CreateWindowExA(0, kClassName, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                ::GetModuleHandleA(nullptr), nullptr);
     m_data = NOTIFYICONDATAA{};
-    m_data.cbSize = kRecordSize;
+    m_data.cbSize = sizeof(m_data);  // the record as this program fills it, on x64 too
     m_data.hWnd = owner ? owner : m_hWnd;
     m_data.uID = iconId;
     m_data.uCallbackMessage = callbackMessage;
@@ -35,6 +35,18 @@ bool CSystemTray::Create(HWND owner, UINT callbackMessage, const std::string& ti
     // The record's tip field holds 63 bytes and the terminator.
     std::strncpy(m_data.szTip, tip.c_str(), 63);
     m_data.szTip[63] = '\0';
+    m_added = ::Shell_NotifyIconA(NIM_ADD, &m_data) != FALSE;
+    return m_added;
+}
+
+UINT CSystemTray::TaskbarCreatedMessage() {
+    static const UINT message = ::RegisterWindowMessageA("TaskbarCreated");
+    return message;
+}
+
+bool CSystemTray::AddAgain() {
+    if (!m_data.hWnd)
+        return false;
     m_added = ::Shell_NotifyIconA(NIM_ADD, &m_data) != FALSE;
     return m_added;
 }

@@ -20,12 +20,13 @@ public:
     // Removes the icon (only once) and the hidden window.
     void Destroy();
     bool IsAdded() const { return m_added; }
+    // Explorer broadcasts this registered message when it starts again with an empty notification area.
+    static UINT TaskbarCreatedMessage();
+    // Adds the icon again after such a restart; false when no icon was created or the shell refused it.
+    bool AddAgain();
     HWND HiddenWindow() const { return m_hWnd; }
 
 private:
-    // The record's size in its first, 88-byte form, which every shell understands.
-    static constexpr DWORD kRecordSize = 88;
-
     NOTIFYICONDATAA m_data{};
     HWND m_hWnd = nullptr;
     bool m_added = false;

@@ -7,6 +7,7 @@
 #include "FoldVenBrowser/res/resource.h"
 #include "FoldVenBrowser/toolkit/Fonts.h"
 #include "FoldVenBrowser/ui/MessageDlg.h"
+#include "FoldVenBrowser/ui/NoticeFetch.h"
 #include "net/ServiceHosts.h"
 
 namespace {
@@ -99,8 +100,8 @@ BOOL CLoginDlg::OnInitDialog() {
     }
     m_eventLabel.SetText("진행중인 이벤트가 없습니다.");
 
-    if (app->FetchNotices())
-        ShowNotices();
+    // The notices come when they come: the dialog does not wait for them.
+    StartNoticeFetch(m_hWnd, kNoticesMessage);
     return TRUE;
 }
 
@@ -183,8 +184,12 @@ void CLoginDlg::OpenPage(const std::string& address) {
     ::ShellExecuteA(nullptr, "open", "iexplore.exe", address.c_str(), nullptr, SW_SHOWNORMAL);
 }
 
-bool CLoginDlg::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& result) {
+bool CLoginDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
     switch (message) {
+        case kNoticesMessage:
+            m_strNoticeReply = TakeNoticeReply(lParam);
+            ShowNotices();
+            return true;
         case WM_NCHITTEST:
             result = HTCAPTION;
             return true;

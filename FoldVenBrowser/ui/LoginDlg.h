@@ -40,6 +40,8 @@ protected:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
 private:
+    static constexpr UINT kNoticesMessage = WM_APP + 20;
+
     void CreateButtons();
     void ShowNotices();
     static void OpenPage(const std::string& address);

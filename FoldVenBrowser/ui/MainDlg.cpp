@@ -19,11 +19,11 @@
 #include "FoldVenBrowser/ui/MainBrowseHost.h"
 #include "FoldVenBrowser/ui/MemoBox.h"
 #include "FoldVenBrowser/ui/MessageDlg.h"
-#include "net/ProxySettings.h"
 #include "net/ServiceHosts.h"
 #include "platform/Registry.h"
 #include "platform/Sleeper.h"
 #include "platform/UiHooks.h"
+#include "win/InstanceWindow.h"
 
 CMainDlg* CMainDlg::s_pInstance = nullptr;
 
@@ -42,20 +42,21 @@ struct ButtonEntry {
     UINT normal, hover, pressed, disabled;
     bool sticky;
     const char* tip;
+    const char* label;  // the text the picture shows, the button's name for screen readers; else the tip
 };
 
 constexpr ButtonEntry kButtons[] = {
-    {CMainDlg::kCharge, 20, 7, true, 204, 203, 205, 204, true, "요금 충전 페이지로 가기"},
-    {CMainDlg::kDownload, 112, 7, true, 207, 206, 208, 207, true, "파일 다운로드"},
-    {CMainDlg::kSettings, 204, 7, true, 210, 209, 211, 210, true, "환경 설정"},
-    {CMainDlg::kMemo, 296, 7, true, 213, 212, 214, 213, true, "쪽지함 바로가기"},
-    {CMainDlg::kSearch, 798, 9, true, 222, 221, 223, 222, true, "파일 검색"},
-    {CMainDlg::kMinimize, 886, 13, false, 187, 186, 188, 187, false, "최소화하기"},
-    {CMainDlg::kMaximize, 907, 13, false, 190, 189, 191, 190, false, "최대화하기"},
-    {CMainDlg::kToTray, 928, 13, false, 184, 183, 185, 184, false, "트레이"},
-    {CMainDlg::kRefreshBalance, 300, 491, false, 248, 248, 245, 248, false, "포인트 새로고침"},
-    {CMainDlg::kChangeFolder, 825, 491, false, 246, 246, 247, 246, false, "다운로드 폴더 변경"},
-    {CMainDlg::kRefreshLink, 535, 492, false, 257, 257, 257, 257, false, "포인트 새로고침"},
+    {CMainDlg::kCharge, 20, 7, true, 204, 203, 205, 204, true, "요금 충전 페이지로 가기", "충전하기"},
+    {CMainDlg::kDownload, 112, 7, true, 207, 206, 208, 207, true, "파일 다운로드", "다운로드"},
+    {CMainDlg::kSettings, 204, 7, true, 210, 209, 211, 210, true, "환경 설정", "환경설정"},
+    {CMainDlg::kMemo, 296, 7, true, 213, 212, 214, 213, true, "쪽지함 바로가기", "쪽지함"},
+    {CMainDlg::kSearch, 798, 9, true, 222, 221, 223, 222, true, "파일 검색", "검색"},
+    {CMainDlg::kMinimize, 886, 13, false, 187, 186, 188, 187, false, "최소화하기", nullptr},
+    {CMainDlg::kMaximize, 907, 13, false, 190, 189, 191, 190, false, "최대화하기", nullptr},
+    {CMainDlg::kToTray, 928, 13, false, 184, 183, 185, 184, false, "트레이", nullptr},
+    {CMainDlg::kRefreshBalance, 300, 491, false, 248, 248, 245, 248, false, "포인트 새로고침", "새로고침"},
+    {CMainDlg::kChangeFolder, 825, 491, false, 246, 246, 247, 246, false, "다운로드 폴더 변경", "변경"},
+    {CMainDlg::kRefreshLink, 535, 492, false, 257, 257, 257, 257, false, "포인트 새로고침", nullptr},
 };
 
 const char* const kCategories[] = {"영화", "게임", "TV",   "애니", "만화", "휴대기기",
@@ -215,8 +216,6 @@ void CMainDlg::SetUp() {
     AddListPanels(*m_pListView);
     m_pTreeView = std::make_unique<CViewTreeWnd>();
 
-    DetectProxy(SystemRegistry());
-
     m_hMenuImages = ImageList_Create(32, 32, ILC_COLOR32 | ILC_MASK, 1, 1);
     ImageList_SetBkColor(m_hMenuImages, RGB(222, 219, 213));
     HICON download = static_cast<HICON>(::LoadImageA(
@@ -227,9 +226,11 @@ void CMainDlg::SetUp() {
     LayOutControls();
     BuildPanes();
     SetUpCatalogue();
+    ArrangeTabOrder();
     m_clientAtSetUp = GetClientRect();
     Send(WM_SETREDRAW, TRUE);
     ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+    ListRootAtStart();
 }
 
 void CMainDlg::CreateButtons() {
@@ -241,6 +242,8 @@ void CMainDlg::CreateButtons() {
         if (!button)
             continue;
         button->SetSticky(entry.sticky);
+        if (entry.label)
+            button->SetText(entry.label);
         button->SetToolTip(entry.tip);
         m_buttons.push_back(std::move(button));
     }
@@ -352,7 +355,7 @@ void CMainDlg::OnCancel() {
 bool CMainDlg::OnCommand(UINT code, UINT id, HWND control) {
     switch (id) {
         case ID_TRAY_OPEN:
-            Show(SW_SHOW);
+            BringWindowBack(m_hWnd);
             return true;
         case ID_TRAY_NO_AUTO_LOGIN:
             if (CBrowserApp* app = CBrowserApp::Get()) {
@@ -626,11 +629,10 @@ void CMainDlg::OnDestroy() {
 void CMainDlg::OnTrayNotify(LPARAM event) {
     switch (LOWORD(event)) {
         case WM_RBUTTONUP:
-            ::SetForegroundWindow(m_hWnd);
             Post(kTrayMenuMessage);
             break;
         case WM_LBUTTONDBLCLK:
-            Show(SW_SHOW);
+            BringWindowBack(m_hWnd);
             break;
         default:
             break;
@@ -643,7 +645,11 @@ void CMainDlg::ShowTrayMenu() {
         return;
     POINT cursor{};
     ::GetCursorPos(&cursor);
+    // The documented pattern for a notification-area menu: the owner in the foreground so that a click
+    // elsewhere closes the menu, and a message after it so that it opens again the next time.
+    ::SetForegroundWindow(m_hWnd);
     ::TrackPopupMenu(::GetSubMenu(menu, 0), TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, m_hWnd, nullptr);
+    Post(WM_NULL);
     ::DestroyMenu(menu);
 }
 
@@ -673,6 +679,11 @@ bool CMainDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& re
             result = 0;
             return true;
         default:
+            if (message == CSystemTray::TaskbarCreatedMessage()) {
+                m_tray.AddAgain();
+                result = 0;
+                return true;
+            }
             return CPaneDialog::OnMessage(message, wParam, lParam, result);
     }
 }
@@ -680,11 +691,13 @@ bool CMainDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& re
 bool CMainDlg::PreTranslateMessage(MSG& msg) {
     if (!m_hWnd || (msg.hwnd != m_hWnd && !::IsChild(m_hWnd, msg.hwnd)))
         return false;
+    if (TranslateWebPageKey(msg))
+        return true;
     if (IsSearchKey(msg)) {
         OnSearchCommand();
         return true;
     }
-    if (IsDialogKey(&msg))
+    if (KeepsKeyFromDialog(msg))
         return true;
     if (m_hToolTip && msg.message == WM_MOUSEMOVE)
         ::SendMessageA(m_hToolTip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));

@@ -120,6 +120,8 @@ private:
     void BuildPanes();
     // Steps 8 and 9 of the set-up: the catalogue controller and the tree and list controls.
     void SetUpCatalogue();
+    // The root's first listing, once the window can paint while it waits for the service.
+    void ListRootAtStart();
     // Button 11: downloads the selected rows of the remote list.
     void OnDownloadCommand();
     void PaintFrame(HDC dc) const;
@@ -129,6 +131,12 @@ private:
     void OnLabelClicked(UINT id);
     void OnSearchFieldNotify(UINT code);
     bool IsSearchKey(const MSG& msg) const;  // Enter in the search field
+    // Keyboard use (MainDlgKeyboard.cpp): the Tab order of the controls, and whether a key is kept from
+    // the dialog manager (Enter and Escape never close or hide the window; Enter goes to controls that
+    // take it), and keys for the web page.
+    void ArrangeTabOrder() const;
+    bool KeepsKeyFromDialog(const MSG& msg) const;
+    bool TranslateWebPageKey(MSG& msg) const;
     void SelectPageButton(CSkinButton* button);
     void SetShowState(UINT showCommand) const;
     void RefreshBalance();

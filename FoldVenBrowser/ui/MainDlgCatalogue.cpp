@@ -43,7 +43,14 @@ void CMainDlg::SetUpCatalogue() {
     list->Send(LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FLATSB, LVS_EX_FLATSB);
     list->SetOwner(m_pListView->GetSafeHwnd());
     tree->SetupImageList();
-    SetListViewMode(kReportView);
+}
+
+void CMainDlg::ListRootAtStart() {
+    CTreeRemoteCtl* tree = GetTreeCtrl();
+    CRemoteListCtrl* list = GetListCtrl();
+    if (!tree || !list || !m_pExplorer)
+        return;
+    SetListViewMode(kReportView);  // lists the root
     ReloadTree(TRUE);
     CRemoteLocation& root = tree->EnsureRootLocation();
     if (list->GetLocation().treeItem == 0)

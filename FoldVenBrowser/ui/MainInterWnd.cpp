@@ -20,6 +20,10 @@ bool CMainInterWnd::HasBrowser() const {
     return m_browser && m_browser->Exists();
 }
 
+bool CMainInterWnd::TranslatePageKey(MSG& msg) const {
+    return HasBrowser() && ::IsChild(m_hWnd, msg.hwnd) && m_browser->TranslateAccelerator(msg);
+}
+
 BOOL CMainInterWnd::OnInitDialog() {
     ::SetWindowLongA(m_hWnd, GWL_STYLE, ::GetWindowLongA(m_hWnd, GWL_STYLE) & ~WS_CLIPCHILDREN);
     ::UpdateWindow(m_hWnd);

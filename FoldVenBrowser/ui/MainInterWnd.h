@@ -18,6 +18,8 @@ public:
 
     static std::string MainPageAddress();
     bool HasBrowser() const;
+    // Gives a key message for a window of the page to the browser control; true when it took it.
+    bool TranslatePageKey(MSG& msg) const;
 
     // IBrowserEvents
     void OnDocumentComplete(IDispatch* frame) override;

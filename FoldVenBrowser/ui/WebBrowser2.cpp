@@ -149,6 +149,18 @@ IDispatch* CWebBrowser2::GetDocument() {
     return result.pdispVal;  // the reference passes to the caller
 }
 
+bool CWebBrowser2::TranslateKeyFor(IUnknown* object, MSG& msg) {
+    if (!object || msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST)
+        return false;
+    IOleInPlaceActiveObject* active = nullptr;
+    if (FAILED(object->QueryInterface(IID_IOleInPlaceActiveObject, reinterpret_cast<void**>(&active))) ||
+        !active)
+        return false;
+    const bool taken = active->TranslateAccelerator(&msg) == S_OK;
+    active->Release();
+    return taken;
+}
+
 void CWebBrowser2::MoveTo(const RECT& rect) {
     if (!m_object)
         return;

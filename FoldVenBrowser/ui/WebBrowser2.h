@@ -33,6 +33,11 @@ public:
     // The document's dispatch interface (dispatch ID 203), with a reference for the caller; null if none.
     IDispatch* GetDocument();
     void MoveTo(const RECT& rect);
+    // Gives a key message of the control's windows to the control first (Tab and editing keys inside a
+    // page); true when the control took it.
+    bool TranslateAccelerator(MSG& msg) const { return TranslateKeyFor(m_object, msg); }
+    // The same for any in-place object: keyboard messages go to its IOleInPlaceActiveObject.
+    static bool TranslateKeyFor(IUnknown* object, MSG& msg);
 
 private:
     HRESULT Call(DISPID id, WORD flags, VARIANT* args, UINT count, VARIANT* result);

@@ -6,17 +6,6 @@
 
 #include "FoldVenBrowser/update/FileUpdateDlg.h"
 
-HRESULT CDownloadProgressCallback::QueryInterface(REFIID riid, void** object) {
-    if (!object)
-        return E_POINTER;
-    if (::IsEqualIID(riid, IID_IUnknown) || ::IsEqualIID(riid, IID_IBindStatusCallback)) {
-        *object = static_cast<IBindStatusCallback*>(this);
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
 HRESULT CDownloadProgressCallback::OnProgress(ULONG progress, ULONG progressMax, ULONG, LPCWSTR) {
     char done[64] = "";
     char total[64] = "";

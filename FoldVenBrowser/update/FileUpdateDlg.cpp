@@ -10,17 +10,21 @@
 #include <cstdlib>
 
 #include "FoldVenBrowser/res/resource.h"
+#include "FoldVenBrowser/update/BoundedDownload.h"
 #include "FoldVenBrowser/update/DownloadProgressCallback.h"
 #include "FoldVenBrowser/update/InstallPaths.h"
 #include "FoldVenBrowser/update/VersionText.h"
 #include "net/ServiceHosts.h"
 #include "pe/ProgramImage.h"
+#include "pe/PublisherRule.h"
+#include "win/ModulePath.h"
 
 namespace {
 
 constexpr UINT_PTR kStartTimer = 1;
 constexpr UINT_PTR kResultTimer = 2;
 constexpr const char* kCaption = "알림";
+constexpr unsigned kVersionFileLimitMs = 60000;
 constexpr const char* kDownloadFailed = "업데이트 파일 다운로드에 실패 했습니다!   ";
 
 std::string WebAddress(const char* path) {
@@ -37,6 +41,7 @@ CFileUpdateDlg::~CFileUpdateDlg() {
     WaitForWorker();
     if (m_hInstaller)
         ::CloseHandle(m_hInstaller);
+    ReleaseInstallerLock();
     if (IsWindow())
         ::DestroyWindow(m_hWnd);
 }
@@ -95,7 +100,9 @@ void CFileUpdateDlg::DownloadUpdateFile(int kind) {
     if (kind == 1) {
         const std::string url = WebAddress("/rivi/ver.ini");
         ::DeleteUrlCacheEntryA(url.c_str());
-        if (FAILED(::URLDownloadToFileA(nullptr, url.c_str(), m_strServerVersionFile.c_str(), 0, nullptr))) {
+        // On the window's thread: the windows stay alive while it runs, and a server that never finishes
+        // cannot hold them for longer than the limit.
+        if (!DownloadWithinLimit(url, m_strServerVersionFile, kVersionFileLimitMs)) {
             m_ui.MessageBox(reinterpret_cast<OwnerWindow>(m_hWnd), kDownloadFailed, kCaption, MB_OK);
             OnCancel();
         }
@@ -110,7 +117,22 @@ void CFileUpdateDlg::DownloadUpdateFile(int kind) {
     // The URL download also "succeeds" with a server's error page or a transfer cut short; only a whole
     // Windows program is an installer.
     const bool program = SUCCEEDED(hr) && IsCompleteProgramFile(m_strInstallerFile);
-    Post(kInstallerDownloadedMessage, program ? 1 : 0);
+    // Only an installer of the browser's own publisher is started; any other is a failed download and
+    // does not stay behind. The file stays open for reading only from before the check until the installer
+    // has started, so that nothing can put another program in its place meanwhile.
+    HANDLE lock = program ? ::CreateFileA(m_strInstallerFile.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)
+                          : INVALID_HANDLE_VALUE;
+    const bool accepted = lock != INVALID_HANDLE_VALUE &&
+                          PublisherAcceptsFile(SystemSignatureReader(), ModuleFileName(), m_strInstallerFile);
+    if (accepted) {
+        m_hInstallerLock = lock;
+    } else {
+        if (lock != INVALID_HANDLE_VALUE)
+            ::CloseHandle(lock);
+        ::DeleteFileA(m_strInstallerFile.c_str());
+    }
+    Post(kInstallerDownloadedMessage, accepted ? 1 : 0);
 }
 
 unsigned __stdcall CFileUpdateDlg::DownloadThread(void* dialog) {
@@ -135,8 +157,10 @@ void CFileUpdateDlg::StartInstallerDownload() {
 }
 
 void CFileUpdateDlg::OnInstallerDownloaded(bool ok) {
-    if (m_state != State::Downloading)
+    if (m_state != State::Downloading) {
+        ReleaseInstallerLock();
         return;
+    }
     if (!ok) {
         Fail(kDownloadFailed);
         return;
@@ -148,7 +172,9 @@ void CFileUpdateDlg::OnInstallerDownloaded(bool ok) {
     info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
     info.lpFile = m_strInstallerFile.c_str();
     info.nShow = SW_SHOWNORMAL;
-    if (!::ShellExecuteExA(&info)) {
+    const BOOL started = ::ShellExecuteExA(&info);
+    ReleaseInstallerLock();
+    if (!started) {
         Fail("설치 프로그램을 실행하지 못했습니다.");
         return;
     }
@@ -187,6 +213,13 @@ void CFileUpdateDlg::OnInstallFinished(WPARAM code) {
     }
 }
 
+void CFileUpdateDlg::ReleaseInstallerLock() {
+    if (m_hInstallerLock) {
+        ::CloseHandle(m_hInstallerLock);
+        m_hInstallerLock = nullptr;
+    }
+}
+
 void CFileUpdateDlg::Fail(const std::string& text) {
     m_ui.MessageBox(reinterpret_cast<OwnerWindow>(m_hWnd), text, kCaption, MB_OK);
     OnCancel();
@@ -195,6 +228,7 @@ void CFileUpdateDlg::Fail(const std::string& text) {
 void CFileUpdateDlg::Finish(bool) {
     ::KillTimer(m_hWnd, kStartTimer);
     ::KillTimer(m_hWnd, kResultTimer);
+    ReleaseInstallerLock();
     if (m_hInstaller) {
         ::CloseHandle(m_hInstaller);
         m_hInstaller = nullptr;

@@ -54,6 +54,7 @@ private:
     void OnInstallerDownloaded(bool ok);
     void PollResultFile();
     void OnInstallFinished(WPARAM code);
+    void ReleaseInstallerLock();
     void Fail(const std::string& text);
     void Finish(bool ok);
     void WaitForWorker();
@@ -74,6 +75,7 @@ private:
     State m_state = State::Idle;
     HANDLE m_hWorker = nullptr;
     HANDLE m_hInstaller = nullptr;
+    HANDLE m_hInstallerLock = nullptr;  // the checked installer, open until it has started
     DWORD m_installerEndedAt = 0;
     std::atomic<bool> m_stop{false};
     std::mutex m_progressMutex;

@@ -7,6 +7,8 @@
 #include <iterator>
 
 #include "pe/ProgramImage.h"
+#include "pe/PublisherRule.h"
+#include "win/ModulePath.h"
 
 namespace {
 
@@ -52,7 +54,10 @@ void RefreshUpdaterIn(const std::string& folder) {
         return;
     }
     // A copy that is no whole program would leave an updater that cannot start, and only the updater
-    // starts the browser: such a copy is dropped and the installed updater stays.
-    if (!IsCompleteProgramFile(newCopy) || CopyOverUpdater(newCopy, installed))
+    // starts the browser: such a copy is dropped and the installed updater stays. So is a copy that is not
+    // signed by the browser's own publisher.
+    if (!IsCompleteProgramFile(newCopy) ||
+        !PublisherAcceptsFile(SystemSignatureReader(), ModuleFileName(), newCopy) ||
+        CopyOverUpdater(newCopy, installed))
         ::DeleteFileA(newCopy.c_str());
 }

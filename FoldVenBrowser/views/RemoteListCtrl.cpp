@@ -234,15 +234,19 @@ int CRemoteListCtrl::RowImage(LPARAM data) const {
 
 bool CRemoteListCtrl::OnParentNotify(NMHDR* header, LRESULT& result) {
     if (header->code == NM_DBLCLK) {
-        OnDoubleClick();
+        OpenOrGoUp(RowAtMessagePos());
+        result = 0;
+        return true;
+    }
+    if (header->code == NM_RETURN) {  // Enter opens the selected row as a double click does
+        OpenOrGoUp(static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED)));
         result = 0;
         return true;
     }
     return OnDisplayInfo(header);
 }
 
-void CRemoteListCtrl::OnDoubleClick() {
-    const int row = RowAtMessagePos();
+void CRemoteListCtrl::OpenOrGoUp(int row) {
     if (row < 0)
         return;
     if (GetItemData(row) == ListRows::kParentRow) {
@@ -296,6 +300,13 @@ LRESULT CRemoteListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
         case WM_CONTEXTMENU:
             OnContextMenu(lParam);
             return 0;
+        case WM_GETDLGCODE: {
+            // Enter reaches the list (which tells NM_RETURN) instead of the window's default button.
+            const auto* msg = reinterpret_cast<const MSG*>(lParam);
+            const LRESULT code = CSortListCtrl::WindowProc(message, wParam, lParam);
+            return msg && msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN ? code | DLGC_WANTMESSAGE
+                                                                                 : code;
+        }
         case WM_COMMAND:
             if (LOWORD(wParam) == ID_LIST_DOWNLOAD && lParam == 0) {
                 Download();

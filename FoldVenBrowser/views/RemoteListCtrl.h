@@ -52,7 +52,8 @@ protected:
 private:
     CRemoteCatalog* Catalog() const;
     void EnsureColumns();
-    void OnDoubleClick();
+    // Opens the row's folder or file, or goes up from "..".
+    void OpenOrGoUp(int row);
     void OnContextMenu(LPARAM screenPoint);
     void ScrollRows(int rows);
     void ShowMessage(const std::string& text) const;

@@ -238,9 +238,13 @@ void CTreeRemoteCtl::ExpandNode(HTREEITEM h, bool resetToRoot, bool forceReload)
     m_pLocation->path = GetItemPath(AsNode(m_pLocation->treeItem));
     if (m_pCatalog == nullptr || m_pCatalog->m_all.empty())
         return;
-    m_pCatalog->LoadChildren(*m_pLocation, true);  // the list's view stays as it is
-    if (m_pLocation->level > 1)
+    const bool loaded = m_pCatalog->LoadChildren(*m_pLocation, true);  // the list's view stays as it is
+    if (m_pLocation->level > 1) {
+        // A failed fetch has told the user so; showing the folder next must not run it a second time.
+        if (!loaded)
+            m_pLocation->listed = 1;
         return;
+    }
     m_pLocation->listed = 1;
     FillChildren(h, true);
 }

@@ -3,12 +3,15 @@
 #include <commctrl.h>
 #include <wininet.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "VenUpdater/app/FolderScan.h"
 #include "VenUpdater/update/DownloadPacer.h"
 #include "VenUpdater/update/TransferCheck.h"
 #include "pe/ProgramImage.h"
+#include "pe/PublisherRule.h"
+#include "win/ModulePath.h"
 
 namespace {
 
@@ -211,6 +214,10 @@ bool CFileDownloader::DownloadOne(const CUpdateFileEntry& entry) {
         ok = false;
         broken = true;
     }
+    // Nor may a program of another publisher, or one changed on the way.
+    const bool refused = ok && IsProgramName(entry.path) &&
+                         !PublisherAcceptsFile(SystemSignatureReader(), ModuleFileName(), partPath);
+    ok = ok && !refused;
     if (ok && !::MoveFileExA(partPath.c_str(), localPath.c_str(),
                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         ok = false;
@@ -220,8 +227,18 @@ bool CFileDownloader::DownloadOne(const CUpdateFileEntry& entry) {
         ::DeleteFileA(partPath.c_str());
         if (broken)
             ShowMessage(kBrokenMessageId);
+        if (refused)
+            ShowRefusal(entry.path);
     }
     return ok;
+}
+
+void CFileDownloader::ShowRefusal(const std::string& listedPath) {
+    std::string name = listedPath;
+    std::replace(name.begin(), name.end(), '/', '\\');
+    m_ui.MessageBox(reinterpret_cast<OwnerWindow>(m_hOwner),
+                    name + ": 다운로드한 파일의 디지털 서명을 확인하지 못해 설치하지 않았습니다.", "알림",
+                    MB_OK);
 }
 
 void CFileDownloader::ShowMessage(unsigned id) {

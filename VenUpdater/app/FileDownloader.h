@@ -9,8 +9,8 @@
 
 // The downloads of one update pass, on the worker thread, through WinInet. Each file arrives in a
 // temporary file beside its place and replaces the old one only when it is complete (the size the reply
-// announces, else the size the list gives; a program must also be a whole program image), so a broken
-// transfer leaves the old file as it was.
+// announces, else the size the list gives; a program must also be a whole program image signed by the
+// updater's own publisher), so a broken transfer leaves the old file as it was.
 class CFileDownloader {
 public:
     static constexpr unsigned kFileInUseMessageId = 107;
@@ -30,6 +30,8 @@ public:
 private:
     bool DownloadOne(const CUpdateFileEntry& entry);
     void ShowMessage(unsigned id);
+    // A downloaded program that the same-publisher rule refuses, named as the list gives it.
+    void ShowRefusal(const std::string& listedPath);
 
     const CUpdateFileList& m_files;
     std::string m_folder;

@@ -22,7 +22,7 @@ std::wstring WidePath(const std::string& path) {
 }  // namespace
 
 int CreateShortcut(const std::string& target, const std::string& folder, const std::string& linkName,
-                   const std::string& iconPath, const std::string& description) {
+                   const std::string& iconPath, const std::string& description, HWND owner) {
     const HRESULT init = ::CoInitialize(nullptr);
     IShellLinkA* link = nullptr;
     if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
@@ -40,7 +40,7 @@ int CreateShortcut(const std::string& target, const std::string& folder, const s
     if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
         const std::wstring wide = WidePath(folder + "\\" + linkName);
         if (wide.empty() || file->Save(wide.c_str(), TRUE) != S_OK)
-            ::MessageBoxA(nullptr, "Error", "", MB_OK);
+            ::MessageBoxA(owner, "Error", "", MB_OK);
         file->Release();
     }
     link->Release();

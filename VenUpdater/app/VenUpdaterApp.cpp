@@ -19,8 +19,9 @@ bool CVenUpdaterApp::InitInstance() {
     if (!m_ole.Start())
         return false;
 
-    m_hMutex = ::CreateMutexA(nullptr, TRUE, kMutexName);
-    if (::GetLastError() == ERROR_ALREADY_EXISTS) {
+    // The elevated copy runs while the user's updater holds the mutex and waits for it.
+    m_hMutex = m_elevatedCopy ? nullptr : ::CreateMutexA(nullptr, TRUE, kMutexName);
+    if (!m_elevatedCopy && ::GetLastError() == ERROR_ALREADY_EXISTS) {
         ActivateWindowOfClass(kWindowClass);
         ReleaseInstanceMutex();
         return false;

@@ -25,6 +25,10 @@ public:
     std::string m_strApiHost;
     std::string m_strFilesBaseUrl;
     std::array<std::string, 4> m_launchArguments;  // passed to the browser after the token; always empty
+    // The elevated copy that does one update pass for the user's updater (ElevatedPass): no single-instance
+    // check, no browser, no shortcut; its exit code tells the pass's result.
+    bool m_elevatedCopy = false;
+    DWORD m_exitCode = 0;
 
 private:
     HANDLE m_hMutex = nullptr;

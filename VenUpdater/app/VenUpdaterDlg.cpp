@@ -3,8 +3,10 @@
 #include <commctrl.h>
 #include <shlobj.h>
 
+#include "VenUpdater/app/ElevatedPass.h"
 #include "VenUpdater/app/FileDownloader.h"
 #include "VenUpdater/app/FolderScan.h"
+#include "VenUpdater/app/PendingUpdater.h"
 #include "VenUpdater/app/Shortcut.h"
 #include "VenUpdater/app/VenUpdaterApp.h"
 #include "VenUpdater/res/resource.h"
@@ -111,17 +113,21 @@ bool CVenUpdaterDlg::OnTimer(UINT_PTR) {
     if (m_busy.exchange(true))
         return true;
     const std::string reply = FetchUpdateList();
-    if (IsNothingToUpdate(reply)) {
-        LaunchBrowser();
+    // A new updater still waiting in temp (its move was denied) makes a pass even with nothing listed.
+    const bool nothingListed = IsNothingToUpdate(reply);
+    if (nothingListed && !PendingUpdater::IsWaiting(m_folder)) {
+        FinishPass(ElevatedPass::kPassDone);
         return true;
     }
-    m_files.ParseUpdateList(reply);
-    CreateListedFolders();
+    if (!nothingListed) {
+        m_files.ParseUpdateList(reply);
+        CreateListedFolders();
+    }
     HANDLE thread = ::CreateThread(nullptr, 0, &CVenUpdaterDlg::DownloadThread, this, 0, nullptr);
     if (thread) {
         ::CloseHandle(thread);
     } else {
-        LaunchBrowser();
+        FinishPass(ElevatedPass::kPassStopped);
     }
     return true;
 }
@@ -143,12 +149,40 @@ void CVenUpdaterDlg::CreateListedFolders() {
 }
 
 DWORD WINAPI CVenUpdaterDlg::DownloadThread(void* param) {
-    auto* self = static_cast<CVenUpdaterDlg*>(param);
-    CFileDownloader downloader(self->m_files, self->m_folder, self->m_app.m_strFilesBaseUrl,
-                               self->m_hProgress, self->m_hWnd, SystemUiHooks());
-    downloader.DownloadFiles();
-    self->LaunchBrowser();
+    static_cast<CVenUpdaterDlg*>(param)->RunPass();
     return 0;
+}
+
+void CVenUpdaterDlg::RunPass() {
+    using namespace ElevatedPass;
+    switch (ChooseRoute(m_files, m_folder, SystemElevation(), m_app.m_elevatedCopy)) {
+        case Route::kElevatedCopy:
+            HandOver(SystemElevation(), SystemUiHooks(), m_hWnd);
+            FinishPass(kPassDone);
+            return;
+        case Route::kDeniedHere:
+            FinishPass(kPassDenied);
+            return;
+        case Route::kHere:
+            break;
+    }
+    CFileDownloader downloader(m_files, m_folder, m_app.m_strFilesBaseUrl, m_hProgress, m_hWnd,
+                               SystemUiHooks());
+    const bool done = downloader.DownloadFiles();
+    // Where the user may write, the browser moves a new updater into place; the elevated copy does it here.
+    if (m_app.m_elevatedCopy && PendingUpdater::IsWaiting(m_folder))
+        PendingUpdater::MoveIntoPlace(m_folder);
+    FinishPass(done ? kPassDone : kPassStopped);
+}
+
+void CVenUpdaterDlg::FinishPass(DWORD exitCode) {
+    if (!m_app.m_elevatedCopy) {
+        LaunchBrowser();
+        return;
+    }
+    m_app.m_exitCode = exitCode;
+    m_closing = true;
+    Post(WM_CLOSE);
 }
 
 void CVenUpdaterDlg::LaunchBrowser() {
@@ -183,7 +217,7 @@ void CVenUpdaterDlg::CreateDesktopShortcut() {
     if (!::SHGetSpecialFolderPathA(nullptr, desktop, CSIDL_DESKTOPDIRECTORY, FALSE))
         return;
     CreateShortcut(std::string(kInstallFolder) + "VenUpdater.exe", desktop, "폴드벤 브라우져.Lnk",
-                   std::string(kInstallFolder) + "FoldVen.ico", "폴드벤 브라우져");
+                   std::string(kInstallFolder) + "FoldVen.ico", "폴드벤 브라우져", m_hWnd);
 }
 
 void CVenUpdaterDlg::OnOK() {

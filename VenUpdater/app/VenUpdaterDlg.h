@@ -39,6 +39,10 @@ private:
     std::string FetchUpdateList();
     void CreateListedFolders();
     static DWORD WINAPI DownloadThread(void* param);
+    // The pass on the worker: here, or handed to an elevated copy when the folder is closed to this one.
+    void RunPass();
+    // The end of the pass: the browser starts, or the elevated copy ends with `exitCode`.
+    void FinishPass(DWORD exitCode);
 
     CUpdateFileList m_files;
     HICON m_hIcon = nullptr;

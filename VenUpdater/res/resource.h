@@ -17,3 +17,6 @@
 #define IDS_CONNECT_FAILED 106
 #define IDS_FILE_IN_USE 107
 #define IDS_DOWNLOAD_BROKEN 108
+// Messages of an update that needed administrator rights (not in the original table)
+#define IDS_ELEVATION_DECLINED 109
+#define IDS_ELEVATION_FAILED 110

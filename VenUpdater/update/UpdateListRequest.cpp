@@ -83,8 +83,8 @@ CUpdateListRequest::Outcome CUpdateListRequest::Attempt(const std::string& apiHo
     if (framer.Response().empty())
         return Outcome::Retry;
     if (framer.Status() != "200") {
-        m_ui.MessageBox(0, ReplaceFirst(m_ui.LoadString(kStatusMessageId), "%1", framer.Status()), "알림",
-                        MessageFlags::kOk);
+        m_ui.MessageBox(m_owner, ReplaceFirst(m_ui.LoadString(kStatusMessageId), "%1", framer.Status()),
+                        "알림", MessageFlags::kOk);
         return Outcome::Retry;
     }
     if (!complete && (framer.Truncated() || framer.TooLarge() || !framer.HeaderComplete()))

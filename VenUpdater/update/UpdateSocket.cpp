@@ -15,6 +15,8 @@ int CUpdateSocket::Send(const char* data, int length) {
 }
 
 int CUpdateSocket::Receive(char* buffer, int size) {
+    if (m_socket.RequestLimitPassed())
+        return -1;
     m_socket.ArmWatchdog();
     const int received = m_socket.Receive(buffer, size);
     m_socket.DisarmWatchdog();

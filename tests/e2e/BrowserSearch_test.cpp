@@ -8,6 +8,7 @@
 #include "tests/e2e/support/BrowserTest.h"
 #include "tests/e2e/support/DevService.h"
 #include "tests/e2e/support/RemoteControls.h"
+#include "tests/e2e/support/ResponsivenessProbe.h"
 #include "tests/e2e/support/TestInstall.h"
 #include "tests/e2e/support/TestProcess.h"
 #include "tests/e2e/support/WindowFinder.h"
@@ -28,8 +29,8 @@ const char* const kSearchPath = "/getfilelist.aspx?step=2";
 // The browser logged in as "tester", its main window found.
 class BrowserSearchTest : public BrowserAgainstDevServiceTest {
 protected:
-    void StartBrowser() {
-        main = StartLoggedIn(browser);
+    void StartBrowser(const std::map<std::string, std::string>& environment = DevService::HostEnvironment()) {
+        main = StartLoggedIn(browser, "tester", "test1234", kWait, environment);
         ASSERT_NE(main, nullptr);
     }
     // Types `keyword`, picks category `category` and presses the search button.
@@ -86,12 +87,17 @@ TEST_F(BrowserSearchTest, KeywordAndCategoryFindRowsAndEachSearchShowsOnlyItsOwn
         std::string::npos)
         << DevService::Log();
 
-    // The next search (TV, held back by the service) empties the rows before its own arrive.
-    ASSERT_TRUE(DevService::Fault(kSearchPath, "delay", 1, "1500"));
+    // The next search (TV, held back by the service) empties the rows before its own arrive. Meanwhile
+    // every window of the program answers within a second whenever it is asked (every 100 ms).
+    ASSERT_TRUE(DevService::Fault(kSearchPath, "delay", 1, "3000"));
+    CResponsivenessProbe probe(browser.Pid(), 100);
     Search("서울", 2);
     ASSERT_TRUE(WaitUntil([&] { return DevService::CountRequests(kSearchPath) == 2; }, kWait));
     EXPECT_EQ(Count(list), 0);
     ASSERT_TRUE(WaitUntil([&] { return Count(list) == 4; }, kWait));
+    probe.Stop();
+    EXPECT_GT(probe.WindowsProbed(), 20);
+    EXPECT_LT(probe.LongestMs(), 1000u);
     Pause(300);
     EXPECT_EQ(RemoteControls::ListColumn(list, 0),
               (std::vector<std::string>{"더 킹 오브 서울 (전24화)", "더 킹 오브 서울 01화.avi",
@@ -106,6 +112,23 @@ TEST_F(BrowserSearchTest, KeywordAndCategoryFindRowsAndEachSearchShowsOnlyItsOwn
     EXPECT_EQ(InfoBoxText(), "Info|일치하는 파일이 존재 하지 않습니다.!!!");
     EXPECT_EQ(Count(list), 0);
     EXPECT_EQ(DevService::CountRequests(kSearchPath), 4);
+}
+
+TEST_F(BrowserSearchTest, WithoutItsOwnHostTheSearchGoesToTheApiHost) {
+    std::map<std::string, std::string> environment = DevService::HostEnvironment();
+    environment.erase("FOLDVEN_SEARCH_HOST");
+    ::SetEnvironmentVariableA("FOLDVEN_SEARCH_HOST", nullptr);
+    StartBrowser(environment);
+    Search("서울", 0);
+    EXPECT_TRUE(WaitUntil([] { return DevService::CountRequests(kSearchPath) == 1; }, kWait));
+}
+
+TEST_F(BrowserSearchTest, SearchHostThatRefusesIsSaid) {
+    std::map<std::string, std::string> environment = DevService::HostEnvironment();
+    environment["FOLDVEN_SEARCH_HOST"] = "127.0.0.1:1";  // nothing listens there
+    StartBrowser(environment);
+    Search("서울", 0);
+    EXPECT_EQ(InfoBoxText(), "Info|검색 서버에 연결할 수 없습니다.\n잠시 후 다시 시도해 주십시오.");
 }
 
 TEST_F(BrowserSearchTest, ClosingTheProgramDuringASlowSearchEndsItCleanly) {

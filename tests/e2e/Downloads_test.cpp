@@ -124,17 +124,23 @@ protected:
         WaitUntil([box] { return !::IsWindow(box); }, kWait);
         return text;
     }
-    // The version on the service differs from the installed one, and the build's installer is served in
-    // paced pieces so that a press during the download finds it running.
-    void OfferInstaller() {
+    // The version on the service differs from the installed one, and the build's installer (or the
+    // installer at Unix path `setup`) is served in paced pieces so that a press during the download finds
+    // it running.
+    void OfferInstaller(const std::string& setup = BuildSetup()) {
         ASSERT_TRUE(TestInstall::WriteFile(install + "ver.ini", "2.3.1.1"));
-        const char* dist = std::getenv("FV_DIST");
-        ASSERT_NE(dist, nullptr);
-        ASSERT_TRUE(DevService::Get("/_control/set?setup-file=" +
-                                    DevService::QueryEscape(std::string(dist) + "/../../setup.exe")));
+        ASSERT_TRUE(ServeSetup(setup));
         // About 60 pieces of the roughly 1 MB installer: its progress stays readable for seconds.
         ASSERT_TRUE(DevService::Fault("/rivi/setup.exe", "chunked-writes", -1, "16384"));
         ASSERT_TRUE(DevService::Fault("/rivi/setup.exe", "chunk-pause", -1, "100"));
+    }
+    static std::string BuildSetup() {
+        const char* dist = std::getenv("FV_DIST");
+        return dist ? std::string(dist) + "/../../setup.exe" : std::string();
+    }
+    static bool ServeSetup(const std::string& unixPath) {
+        return !unixPath.empty() &&
+               DevService::Get("/_control/set?setup-file=" + DevService::QueryEscape(unixPath));
     }
     bool InstallationEnds() {
         return WaitUntil([this] { return InstallerDialog() == nullptr; }, 60000) &&
@@ -204,6 +210,16 @@ TEST_F(DownloadsTest, HandsFilesToTheDownloaderAfterTheInstallerCheck) {
     PressDownload();
     EXPECT_EQ(TakeMessage(), kRefused);
     EXPECT_EQ(TakeNotice(), "업데이트 파일 다운로드에 실패 했습니다!   ");
+    // An installer signed by another publisher fails the same way: never started, not kept.
+    ASSERT_NO_FATAL_FAILURE(
+        OfferInstaller(DevService::UnixPathOf(TestInstall::SignedProgram("setup-other.exe"))));
+    PressDownload();
+    EXPECT_EQ(TakeMessage(), kRefused);
+    EXPECT_EQ(TakeNotice(), "업데이트 파일 다운로드에 실패 했습니다!   ");
+    EXPECT_FALSE(TestInstall::FileExists(TempFolder() + "setup.exe"));
+    EXPECT_FALSE(TestInstall::FileExists(TempFolder() + "install_result"));
+    EXPECT_EQ(TestInstall::ReadFile(install + "ver.ini"), "2.3.1.1");
+    ASSERT_TRUE(ServeSetup(BuildSetup()));
     PressDownload();
     EXPECT_EQ(TakeMessage(), kRefused);
     ASSERT_TRUE(InstallationEnds());

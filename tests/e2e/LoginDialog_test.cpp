@@ -174,7 +174,7 @@ TEST_F(LoginDialogTest, SavingTheIdLeavesThePasswordSettingsAlone) {
     EXPECT_EQ(ReadDword("bSaveID"), 1u);
     EXPECT_EQ(ReadString("strSaveID"), "tester");
     EXPECT_EQ(ReadDword("bKeepPassword"), 0u);
-    EXPECT_EQ(ReadString("UserPW"), "kept-elsewhere");
+    EXPECT_EQ(TestInstall::SavedPassword(), "kept-elsewhere");  // rewritten protected, not changed
 }
 
 TEST_F(LoginDialogTest, AutomaticLoginSkipsTheDialogOnTheNextStart) {
@@ -182,7 +182,8 @@ TEST_F(LoginDialogTest, AutomaticLoginSkipsTheDialogOnTheNextStart) {
     EXPECT_EQ(ReadDword("bSaveID"), 1u);
     EXPECT_EQ(ReadString("strSaveID"), "tester");
     EXPECT_EQ(ReadDword("bKeepPassword"), 1u);
-    EXPECT_EQ(ReadString("UserPW"), "test1234");
+    // Protected: the registry never holds it in plain text.
+    EXPECT_EQ(TestInstall::SavedPassword(), "test1234");
     ExpectTheNextStartToLogInByItself();
 }
 
@@ -198,9 +199,23 @@ TEST_F(LoginDialogTest, DashRShowsTheDialogFilledInWithoutLoggingIn) {
     EXPECT_EQ(::SendMessageA(::GetDlgItem(dialog, 1003), BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_EQ(::SendMessageA(::GetDlgItem(dialog, 1004), BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_EQ(DevService::CountRequests("/login.aspx"), 0);
+    // The plain text an earlier version saved is now stored protected.
+    EXPECT_EQ(TestInstall::SavedPassword(), "test1234");
 
     ClickControl(ChildWithText(dialog, "취소"));
     EXPECT_TRUE(browser.WaitForExit(kWait));
+}
+
+TEST_F(LoginDialogTest, ASavedPasswordThatCannotBeUnprotectedLeadsToTheDialog) {
+    TestInstall::SaveCredentials(1, "tester", 1, "");
+    TestInstall::SaveProtectedPassword(std::string("\x01\0\0\0damaged or another user's", 28));
+    CTestProcess browser;
+    ASSERT_TRUE(Start(browser, {kToken}));
+    HWND dialog = WaitForLoginDialog(browser.Pid(), kWait);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(TextOf(::GetDlgItem(dialog, 1001)), "tester");
+    EXPECT_EQ(TextOf(::GetDlgItem(dialog, 1002)), "");
+    EXPECT_EQ(DevService::CountRequests("/login.aspx"), 0);
 }
 
 // A saved password gone out of date: the failed automatic login opens the dialog with automatic login
@@ -223,7 +238,7 @@ TEST_F(LoginDialogTest, AStalePasswordIsReplacedByTheOneThatWorked) {
     PressLogin(dialog);
     ASSERT_NE(WaitForMainWindow(browser), nullptr);
     EXPECT_EQ(ReadDword("bKeepPassword"), 1u);
-    EXPECT_EQ(ReadString("UserPW"), "test1234");
+    EXPECT_EQ(TestInstall::SavedPassword(), "test1234");
     ExpectTheNextStartToLogInByItself();
 }
 

@@ -18,6 +18,9 @@ constexpr DWORD kWait = 30000;
 const std::string kUpdaterClass = "FoldVenUpdaterClass";
 const std::string kShortcutName = "폴드벤 브라우져.Lnk";
 const std::string kDecoyMarker = "C:\\fvtest\\decoy-ran.txt";
+// What the updater says of a downloaded program that the same-publisher rule refuses, after its name.
+const char* kRefusal = ": 다운로드한 파일의 디지털 서명을 확인하지 못해 설치하지 않았습니다.";
+const std::string kRefusedBrowser = "FoldVenBrowser.exe" + std::string(kRefusal);
 
 // The UTF-16 bytes of an ASCII text, as version resources store it.
 std::string Utf16(const std::string& ascii) {
@@ -107,9 +110,11 @@ protected:
         return program;
     }
 
-    // Offers a browser whose FileVersion "2, 3, 1, 2" reads "2, 3, 1, 3": newer than the installed one.
-    void OfferNewerBrowser() {
-        offeredBrowser = WithVersion(installedBrowser, "2, 3, 1, 2", "2, 3, 1, 3");
+    // Offers a browser whose FileVersion "2, 3, 1, 2" reads "2, 3, 1, 3": newer than the installed one,
+    // signed by the build's certificate unless `variant` names another of the signed test programs.
+    void OfferNewerBrowser(const std::string& variant = "browser-newer.exe") {
+        offeredBrowser = TestInstall::ReadFile(TestInstall::SignedProgram(variant));
+        ASSERT_FALSE(offeredBrowser.empty()) << variant;
         ASSERT_TRUE(TestInstall::WriteFile(updates + "\\FoldVenBrowser.exe", offeredBrowser));
     }
 
@@ -181,8 +186,7 @@ TEST_F(UpdaterTest, ANewerBrowserIsDownloadedReplacedAndStartedWithTheToken) {
 }
 
 TEST_F(UpdaterTest, ANewUpdaterDeliveredIntoTempIsMovedIntoPlaceByTheBrowser) {
-    const std::string offered =
-        WithVersion(TestInstall::ReadFile(folder + "VenUpdater.exe"), "1, 0, 0, 1", "1, 0, 0, 2");
+    const std::string offered = TestInstall::ReadFile(TestInstall::SignedProgram("updater-newer.exe"));
     ::CreateDirectoryA((updates + "\\temp").c_str(), nullptr);
     ASSERT_TRUE(TestInstall::WriteFile(updates + "\\temp\\VenUpdater.exe", offered));
     CTestProcess updater;
@@ -191,6 +195,61 @@ TEST_F(UpdaterTest, ANewUpdaterDeliveredIntoTempIsMovedIntoPlaceByTheBrowser) {
     EXPECT_TRUE(updater.WaitForExit(kWait));
     EXPECT_TRUE(TestInstall::ReadFile(folder + "VenUpdater.exe") == offered);
     EXPECT_FALSE(TestInstall::FileExists(folder + "temp\\VenUpdater.exe"));
+}
+
+TEST_F(UpdaterTest, AProgramOfAnotherPublisherChangedOrUnsignedIsRefusedAndTheOldOneStarts) {
+    for (const std::string variant :
+         {"browser-newer-other.exe", "browser-newer-flipped.exe", "browser-newer-unsigned.exe"}) {
+        ASSERT_NO_FATAL_FAILURE(OfferNewerBrowser(variant));
+        CTestProcess updater;
+        ASSERT_TRUE(StartUpdater(updater, folder));
+        AnswerMessageBox(updater.Pid(), kRefusedBrowser, "알림");
+        EXPECT_NE(WaitForBrowserLogin(), nullptr) << variant;
+        EXPECT_TRUE(updater.WaitForExit(kWait));
+        KillAll();
+        EXPECT_TRUE(TestInstall::ReadFile(folder + "FoldVenBrowser.exe") == installedBrowser) << variant;
+        EXPECT_FALSE(TestInstall::FileExists(folder + "FoldVenBrowser.exe.fvpart"));
+    }
+}
+
+TEST_F(UpdaterTest, AnUpdaterOfAnotherPublisherIsNeitherKeptNorMovedIn) {
+    const std::string installedUpdater = TestInstall::ReadFile(folder + "VenUpdater.exe");
+    const std::string other = TestInstall::ReadFile(TestInstall::SignedProgram("updater-newer-other.exe"));
+    // Offered by the service: refused by the updater's pass.
+    ::CreateDirectoryA((updates + "\\temp").c_str(), nullptr);
+    ASSERT_TRUE(TestInstall::WriteFile(updates + "\\temp\\VenUpdater.exe", other));
+    CTestProcess updater;
+    ASSERT_TRUE(StartUpdater(updater, folder));
+    AnswerMessageBox(updater.Pid(), "temp\\VenUpdater.exe" + std::string(kRefusal), "알림");
+    EXPECT_NE(WaitForBrowserLogin(), nullptr);
+    EXPECT_TRUE(updater.WaitForExit(kWait));
+    KillAll();
+    EXPECT_FALSE(TestInstall::FileExists(folder + "temp\\VenUpdater.exe"));
+    EXPECT_FALSE(TestInstall::FileExists(folder + "temp\\VenUpdater.exe.fvpart"));
+
+    // Found in temp\ by the browser (put there by other means): deleted, not moved in.
+    ASSERT_TRUE(TestInstall::WriteFile(folder + "temp\\VenUpdater.exe", other));
+    ::CreateDirectoryA((updates + "\\none").c_str(), nullptr);
+    ASSERT_TRUE(DevService::Reset() && DevService::SetUpdateDir(updates + "\\none"));
+    CTestProcess again;
+    ASSERT_TRUE(StartUpdater(again, folder));
+    EXPECT_NE(WaitForBrowserLogin(), nullptr);
+    EXPECT_TRUE(
+        WaitUntil([this] { return !TestInstall::FileExists(folder + "temp\\VenUpdater.exe"); }, kWait));
+    EXPECT_TRUE(TestInstall::ReadFile(folder + "VenUpdater.exe") == installedUpdater);
+}
+
+TEST_F(UpdaterTest, AnUnsignedInstallationStillUpdatesFromUnsignedFiles) {
+    ASSERT_TRUE(::CopyFileA(TestInstall::SignedProgram("updater-unsigned.exe").c_str(),
+                            (folder + "VenUpdater.exe").c_str(), FALSE));
+    ASSERT_TRUE(::CopyFileA(TestInstall::SignedProgram("browser-unsigned.exe").c_str(),
+                            (folder + "FoldVenBrowser.exe").c_str(), FALSE));
+    ASSERT_NO_FATAL_FAILURE(OfferNewerBrowser("browser-newer-unsigned.exe"));
+    CTestProcess updater;
+    ASSERT_TRUE(StartUpdater(updater, folder));
+    EXPECT_NE(WaitForBrowserLogin(), nullptr);
+    EXPECT_TRUE(updater.WaitForExit(kWait));  // no message held it
+    EXPECT_TRUE(TestInstall::ReadFile(folder + "FoldVenBrowser.exe") == offeredBrowser);
 }
 
 TEST_F(UpdaterTest, NotExistStartsTheBrowserAtOnceAndWritesTheShortcut) {
@@ -334,6 +393,73 @@ TEST_F(UpdaterTest, InAFolderWithBlanksTheTokenStaysTheFirstArgument) {
     for (const std::string& path : decoys)
         ::DeleteFileA(path.c_str());
     TestInstall::DeleteTree(spaced);
+}
+
+// On Windows the user's programs may not write into "C:\Program Files". Here the service closes the
+// folder to every program, so the copy started with "runas" (not elevated under Wine) finds it closed too:
+// the user is told, nothing changes, the browser starts (and keeps the waiting updater for a later
+// elevated pass) and no further copy is started.
+TEST_F(UpdaterTest, AClosedProgramFolderGoesToOneElevatedCopyAndStaysAsItWasWhenThatCannotWrite) {
+    OfferNewerBrowser();
+    const std::string installedUpdater = TestInstall::ReadFile(folder + "VenUpdater.exe");
+    // A new updater delivered earlier waits in temp (which stays writable): the browser may not move it.
+    const std::string waiting = WithVersion(installedUpdater, "1, 0, 0, 1", "1, 0, 0, 2");
+    ::CreateDirectoryA((folder + "temp").c_str(), nullptr);
+    ASSERT_TRUE(TestInstall::WriteFile(folder + "temp\\VenUpdater.exe", waiting));
+    ASSERT_TRUE(DevService::LockFolder(folder));
+    // The copy's list comes late, so that the user's updater is seen waiting for it.
+    ASSERT_TRUE(DevService::Fault("/update/ReturnFileUpdateList.aspx", "delay", 2, "3000"));
+    CTestProcess updater;
+    ASSERT_TRUE(StartUpdater(updater, folder));
+    HWND window = WaitForWindowOfClass(updater.Pid(), kUpdaterClass, kWait);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(WaitUntil([] { return ProcessIdsNamed("VenUpdater.exe").size() == 2; }, kWait));
+    DWORD_PTR answer = 0;
+    EXPECT_NE(::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &answer), 0)
+        << "the waiting updater does not answer";
+    AnswerMessageBox(updater.Pid(),
+                     "프로그램 폴더에 쓸 수 없어 업데이트하지 못했습니다.\n지금 설치된 버전으로 실행합니다.",
+                     "알림");
+    EXPECT_NE(WaitForBrowserLogin(), nullptr);
+    EXPECT_TRUE(updater.WaitForExit(kWait));
+    Pause(2000);  // room for a loop to show itself
+    EXPECT_TRUE(ProcessIdsNamed("VenUpdater.exe").empty());
+    // The user's updater and the one elevated copy each asked for the list; no file was fetched.
+    EXPECT_EQ(DevService::CountRequests("/update/ReturnFileUpdateList.aspx"), 2);
+    EXPECT_FALSE(FetchedAnyFile(DevService::Log()));
+    ASSERT_TRUE(DevService::LockFolder(folder, false));
+    EXPECT_TRUE(TestInstall::ReadFile(folder + "FoldVenBrowser.exe") == installedBrowser);
+    EXPECT_TRUE(TestInstall::ReadFile(folder + "VenUpdater.exe") == installedUpdater);
+    EXPECT_TRUE(TestInstall::ReadFile(folder + "temp\\VenUpdater.exe") == waiting);
+    EXPECT_FALSE(TestInstall::FileExists(folder + "FoldVenBrowser.exe.fvpart"));
+}
+
+// The copy that "runas" starts: the pass only, its result as exit code, never a browser.
+TEST_F(UpdaterTest, TheElevatedCopyDoesOnlyThePassAndTellsItsResultByItsExitCode) {
+    OfferNewerBrowser();
+    ASSERT_TRUE(DevService::Fault("/Update/files/FoldVenBrowser.exe", "close-during", 1));
+    const std::map<std::string, std::string> host = {{"FOLDVEN_API_HOST", DevService::Address()}};
+    CTestProcess broken;
+    ASSERT_TRUE(broken.Start(folder + "VenUpdater.exe", {"/elevatedpass"}, folder, host));
+    AnswerMessageBox(broken.Pid(), "Update중에 네트워크 불안으로 인해 서버와 접속이 끊어졌습니다. ", "알림");
+    ASSERT_TRUE(broken.WaitForExit(kWait));
+    EXPECT_EQ(broken.ExitCode(), 1u);
+    EXPECT_TRUE(TestInstall::ReadFile(folder + "FoldVenBrowser.exe") == installedBrowser);
+
+    // A new updater whose move the browser could not make waits in temp: the copy, running from the
+    // installed updater, puts it in place too.
+    const std::string waiting =
+        WithVersion(TestInstall::ReadFile(folder + "VenUpdater.exe"), "1, 0, 0, 1", "1, 0, 0, 2");
+    ::CreateDirectoryA((folder + "temp").c_str(), nullptr);
+    ASSERT_TRUE(TestInstall::WriteFile(folder + "temp\\VenUpdater.exe", waiting));
+    CTestProcess copy;
+    ASSERT_TRUE(copy.Start(folder + "VenUpdater.exe", {"/elevatedpass"}, folder, host));
+    ASSERT_TRUE(copy.WaitForExit(kWait));
+    EXPECT_EQ(copy.ExitCode(), 0u);
+    EXPECT_TRUE(TestInstall::ReadFile(folder + "FoldVenBrowser.exe") == offeredBrowser);
+    EXPECT_TRUE(TestInstall::ReadFile(folder + "VenUpdater.exe") == waiting);
+    EXPECT_FALSE(TestInstall::FileExists(folder + "temp\\VenUpdater.exe"));
+    EXPECT_TRUE(ProcessIdsNamed("FoldVenBrowser.exe").empty());
 }
 
 }  // namespace

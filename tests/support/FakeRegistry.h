@@ -9,7 +9,10 @@
 // An in-memory registry that records what was written, with the type of each value.
 class FakeRegistry : public IRegistry {
 public:
-    using Value = std::variant<std::uint32_t, std::string>;
+    struct Binary {
+        std::string bytes;
+    };
+    using Value = std::variant<std::uint32_t, std::string, Binary>;
     std::map<std::string, Value> values;  // "key\\name" -> value
     bool failWrites = false;
 
@@ -41,6 +44,22 @@ public:
         if (failWrites)
             return false;
         values[Path(key, name)] = value;
+        return true;
+    }
+    bool ReadBinary(Root, const std::string& key, const std::string& name, std::size_t capacity,
+                    std::string& bytes) override {
+        auto it = values.find(Path(key, name));
+        if (it == values.end() || !std::holds_alternative<Binary>(it->second) ||
+            std::get<Binary>(it->second).bytes.size() > capacity)
+            return false;
+        bytes = std::get<Binary>(it->second).bytes;
+        return true;
+    }
+    bool WriteBinary(Root, const std::string& key, const std::string& name,
+                     const std::string& bytes) override {
+        if (failWrites)
+            return false;
+        values[Path(key, name)] = Binary{bytes};
         return true;
     }
 };

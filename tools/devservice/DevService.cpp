@@ -121,6 +121,7 @@ CHttpResponse CDevService::Control(const CHttpRequest& request) {
     if (Is(path, "/_control/reset")) {
         m_faults.Reset();
         m_log.Clear();
+        m_folderLock.OpenAll();
         std::lock_guard<std::mutex> lock(m_mutex);
         m_settings = m_defaults;
         return ControlText(200, "OK\n");
@@ -134,6 +135,12 @@ CHttpResponse CDevService::Control(const CHttpRequest& request) {
         if (!m_faults.Add(q.Get("path"), q.Get("kind"), q.Get("arg"), count, error)) {
             return ControlText(400, error + "\n");
         }
+        return ControlText(200, "OK\n");
+    }
+    if (Is(path, "/_control/lock-folder")) {
+        std::string error;
+        if (!q.Has("dir") || !m_folderLock.Set(q.Get("dir"), q.GetInt("on", 1) != 0, error))
+            return ControlText(400, error.empty() ? "lock-folder needs dir\n" : error + "\n");
         return ControlText(200, "OK\n");
     }
     if (Is(path, "/_control/log")) {

@@ -5,6 +5,7 @@
 
 #include "tools/devservice/ApiPages.h"
 #include "tools/devservice/FaultPlan.h"
+#include "tools/devservice/FolderLock.h"
 #include "tools/devservice/HttpRequest.h"
 #include "tools/devservice/HttpResponse.h"
 #include "tools/devservice/RequestLog.h"
@@ -44,6 +45,7 @@ private:
     CApiPages m_api;
     CWebPages m_web;
     CFaultPlan m_faults;
+    CFolderLock m_folderLock;
     CRequestLog m_log;
     CRequestTrace m_trace;
     const CServiceSettings m_defaults;

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs setup.exe into a fresh Wine prefix as a user would, checks what it left, uninstalls it and
-# checks that nothing of it remains.   usage: check-setup.sh SETUP_EXE PREFIX
+# Installs setup.exe into a fresh Wine prefix as a user would, checks what it left (signed programs
+# included), uninstalls it and checks that nothing of it remains.   usage: check-setup.sh SETUP_EXE PREFIX
 # Needs DISPLAY (an Xvfb display will do). Exits non-zero and says why on the first difference.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -29,6 +29,9 @@ done
 [ "$(cat "$result")" = "0" ] || fail "install_result is missing or not 0"
 [ -f "$link" ] || fail "no desktop shortcut"
 grep -qa "$key" "$prefix/system.reg" || fail "no uninstall entry"
+# The installer, what it installed and the uninstaller it wrote all carry the build's signature.
+"$here/../signing/verify.sh" "$setup" "$folder/VenUpdater.exe" "$folder/FoldVenBrowser.exe" \
+    "$folder/FoldVenDown.exe" "$folder/uninstall.exe" >/dev/null || fail "a program is not signed"
 
 wine "C:\\Program Files\\FoldVen\\uninstall.exe" /S
 wineserver -w

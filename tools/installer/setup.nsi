@@ -1,7 +1,7 @@
 ; The FoldVen installer. It puts the install-folder image into "Program Files\FoldVen" and runs to the end
 ; without questions, showing its progress: the browser starts it unattended when the installation is out of
 ; date, and a new user runs the same file. Built by makensis with
-;   /DDIST=<install-folder image> /DVERSION_TEXT=<content of ver.ini> /DOUTFILE=<setup.exe>
+;   /DDIST=<install-folder image> /DVERSION_TEXT=<content of ver.ini> /DOUTFILE=<setup.exe> /DSIGN=<sign.sh>
 ; 64-bit like the programs it installs (and like the Wine we test under, which runs no 32-bit code).
 Target amd64-unicode
 ManifestDPIAware true
@@ -16,6 +16,10 @@ Name "${PRODUCT}"
 Caption "${PRODUCT} 설치"
 UninstallCaption "${PRODUCT} 제거"
 OutFile "${OUTFILE}"
+; The uninstaller is signed before it is packed into the installer, the installer once it is complete:
+; both carry the publisher's signature like the programs they install.
+!uninstfinalize '"${SIGN}" "%1"'
+!finalize '"${SIGN}" "%1"'
 InstallDir "$PROGRAMFILES64\FoldVen"
 AutoCloseWindow true
 ShowInstDetails show

@@ -142,6 +142,10 @@ TEST(Framing, StatusOtherThan200FailsWithCode6AndAText) {
     EXPECT_FALSE(out.ok);
     EXPECT_EQ(out.error, 6);
     EXPECT_FALSE(out.text.empty());
+    // Also with nothing in its body: an error status never passes for an empty answer.
+    out = Exchange({"HTTP/1.1 500 Server Error\r\nContent-Length: 0\r\n\r\n"});
+    EXPECT_FALSE(out.ok);
+    EXPECT_EQ(out.error, 6);
 
     // A header whose end never comes within the buffer's size, or before the peer closes.
     out = Exchange({std::string(5000, 'x')});
@@ -187,6 +191,22 @@ TEST(Watchdog, StalledReceiveIsCode5) {
     EXPECT_EQ(client.GetErrorText(),
               "서버에서 응답이 없습니다.\n 확인후 다시 시도하여 주십시오.(RECV TIME-OUT)");
     EXPECT_TRUE(client.IsNetworkError());
+}
+
+TEST(Watchdog, TricklingReplyEndsAtTheWholeRequestsLimit) {
+    // Every byte comes well within the step limit, but the reply would take 6 s in all.
+    LoopbackServer server([](LoopbackConnection& c) {
+        c.ReadRequest();
+        c.Write(kOkHeader + "Content-Length: 60\r\n\r\n");
+        for (int i = 0; i < 60; ++i) {
+            c.Pause(100);
+            c.Write("x");
+        }
+    });
+    CHttpClient client(nullptr, 1000);
+    std::string reply;
+    EXPECT_FALSE(client.Request(reply, server.HostSpec(), 80, "GET / HTTP/1.0\r\n", "", false));
+    EXPECT_EQ(client.GetError(), 5);
 }
 
 // A listener whose accept queue is full: further connects get no answer and stall.

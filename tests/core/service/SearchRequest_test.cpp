@@ -15,7 +15,10 @@ namespace {
 
 class SearchRequestTest : public ::testing::Test {
 protected:
-    void TearDown() override { ::unsetenv("FOLDVEN_SEARCH_HOST"); }
+    void TearDown() override {
+        ::unsetenv("FOLDVEN_SEARCH_HOST");
+        ::unsetenv("FOLDVEN_API_HOST");
+    }
 
     CSearchRequest::Outcome Search(const SearchQuery& query) {
         CHttpClient client;
@@ -46,6 +49,13 @@ TEST_F(SearchRequestTest, PlainRequestGoesToTheSearchHostWithItsOwnQuery) {
                   server.HostSpec() + "\r\nCookie: \r\n\r\n");
 }
 
+TEST_F(SearchRequestTest, WithoutItsOwnHostTheSearchGoesToTheApiHost) {
+    LoopbackServer api(LoopbackServer::Answer(HttpReply("S\t0\tS0\t0\t")));
+    ::setenv("FOLDVEN_API_HOST", api.HostSpec().c_str(), 1);
+    EXPECT_EQ(Search(SearchQuery()), CSearchRequest::kNothingFound);
+    EXPECT_EQ(api.Connections(), 1);
+}
+
 TEST_F(SearchRequestTest, KoreanKeywordThroughAnHttpProxy) {
     LoopbackServer proxy(LoopbackServer::Answer(HttpReply("S\t0\tS0\t0\t")));
     ProxyGuard guard(ProxySettingsRecord::kHttp, "127.0.0.1", static_cast<int>(proxy.Port()));
@@ -65,7 +75,7 @@ TEST_F(SearchRequestTest, KoreanKeywordThroughAnHttpProxy) {
     EXPECT_NE(request.find("Host: 127.0.0.1:9\r\n"), std::string::npos);
 }
 
-TEST_F(SearchRequestTest, RefusedKeywordAndNothingFoundHaveTheirMessages) {
+TEST_F(SearchRequestTest, EveryOutcomeButResultsHasItsMessage) {
     EXPECT_EQ(Parse("F\t901\t", false), CSearchRequest::kRefused);
     EXPECT_EQ(Parse("F\t105\t", false), CSearchRequest::kFailed);
     EXPECT_EQ(Parse("", false), CSearchRequest::kFailed);
@@ -78,9 +88,27 @@ TEST_F(SearchRequestTest, RefusedKeywordAndNothingFoundHaveTheirMessages) {
     CSearchRequest::ShowOutcome(ui, CSearchRequest::kNothingFound);
     CSearchRequest::ShowOutcome(ui, CSearchRequest::kFailed);
     CSearchRequest::ShowOutcome(ui, CSearchRequest::kDelivered);
-    EXPECT_EQ(ui.events, (std::vector<std::string>{"box Info|검색 금지어 입니다.|64",
-                                                   "box Info|일치하는 파일이 존재 하지 않습니다.!!!|48"}));
+    CSearchRequest::ShowOutcome(ui, CSearchRequest::kUnreachable);
+    CSearchRequest::ShowOutcome(ui, CSearchRequest::kNotAList);
+    const std::string again = "\n잠시 후 다시 시도해 주십시오.|48";
+    EXPECT_EQ(ui.events,
+              (std::vector<std::string>{
+                  "box Info|검색 금지어 입니다.|64", "box Info|일치하는 파일이 존재 하지 않습니다.!!!|48",
+                  "box Info|검색에 실패했습니다." + again, "box Info|검색 서버에 연결할 수 없습니다." + again,
+                  "box Info|검색 서버의 응답이 올바르지 않습니다." + again}));
     EXPECT_TRUE(found.empty());
+}
+
+TEST_F(SearchRequestTest, HostThatRefusesOrAnswersAnErrorIsNoSilentEmptyResult) {
+    {
+        LoopbackServer closed(LoopbackServer::Answer(HttpReply("")));
+        ::setenv("FOLDVEN_SEARCH_HOST", closed.HostSpec().c_str(), 1);
+        closed.Stop();  // nothing listens on its port any more
+        EXPECT_EQ(Search(SearchQuery()), CSearchRequest::kUnreachable);
+    }
+    LoopbackServer failing(LoopbackServer::Answer("HTTP/1.1 500 Error\r\nContent-Length: 0\r\n\r\n"));
+    ::setenv("FOLDVEN_SEARCH_HOST", failing.HostSpec().c_str(), 1);
+    EXPECT_EQ(Search(SearchQuery()), CSearchRequest::kNotAList);
 }
 
 TEST_F(SearchRequestTest, ResultLinesAreReadUntilTooLittleIsLeft) {

@@ -112,7 +112,7 @@ TEST(UpdateListRequest, StatusOtherThan200ShowsCodeOnEachOfTwoAttempts) {
     EXPECT_FALSE(request.Fetch("api", false, 0));
     EXPECT_EQ(request.Reply(), "");
     EXPECT_EQ(ui.events, (std::vector<std::string>{"box 알림|code 500|0", "box 알림|code 503|0"}));
-    EXPECT_EQ(ui.owners, (std::vector<OwnerWindow>{0, 0}));
+    EXPECT_EQ(ui.owners, (std::vector<OwnerWindow>{kOwner, kOwner}));  // never behind the topmost window
     EXPECT_EQ(socket.connects[0].second, 80u);
 }
 

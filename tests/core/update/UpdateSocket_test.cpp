@@ -8,7 +8,7 @@
 
 namespace {
 
-TEST(UpdateSocket, ASilentServerIsGivenUpOnAfterTheStepLimit) {
+TEST(UpdateSocket, SilentOrTricklingServersAreGivenUpOn) {
     // Accepts and reads the request, then never answers while the client waits.
     LoopbackServer silent([](LoopbackConnection& c) {
         c.ReadRequest();
@@ -21,6 +21,20 @@ TEST(UpdateSocket, ASilentServerIsGivenUpOnAfterTheStepLimit) {
     EXPECT_EQ(request.Reply(), "");
     EXPECT_TRUE(ui.events.empty());
     EXPECT_EQ(silent.Connections(), 2);
+
+    // Each byte well within the step limit, but the whole reply far beyond it: each attempt ends at it.
+    LoopbackServer trickling([](LoopbackConnection& c) {
+        c.ReadRequest();
+        c.Write("HTTP/1.1 200 OK\r\nContent-Length: 40\r\n\r\n");
+        for (int i = 0; i < 40; ++i) {
+            c.Pause(100);
+            c.Write("x");
+        }
+    });
+    CUpdateSocket limited(&ui, 1000);
+    CUpdateListRequest slow(limited, ui, 0);
+    EXPECT_FALSE(slow.Fetch(trickling.HostSpec(), false, 0));
+    EXPECT_EQ(slow.Reply(), "");
 }
 
 }  // namespace

@@ -26,11 +26,12 @@ protected:
 
     // Starts the browser of this test's folder with saved credentials, so that it logs in by itself; its
     // main window, or null when none showed within `milliseconds`.
-    HWND StartLoggedIn(CTestProcess& browser, const std::string& id = "tester",
-                       const std::string& password = "test1234", DWORD milliseconds = 30000) {
+    HWND StartLoggedIn(
+        CTestProcess& browser, const std::string& id = "tester", const std::string& password = "test1234",
+        DWORD milliseconds = 30000,
+        const std::map<std::string, std::string>& environment = DevService::HostEnvironment()) {
         TestInstall::SaveCredentials(1, id, 1, password);
-        if (!browser.Start(folder + "FoldVenBrowser.exe", {"qmtzvbka"}, folder,
-                           DevService::HostEnvironment()))
+        if (!browser.Start(folder + "FoldVenBrowser.exe", {"qmtzvbka"}, folder, environment))
             return nullptr;
         return WindowFinder::WaitForWindowOfClass(browser.Pid(), "FOldVenClass", milliseconds);
     }

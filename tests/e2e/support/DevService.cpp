@@ -60,6 +60,11 @@ bool Fault(const std::string& pathPrefix, const std::string& kind, int count, co
     return Get(target);
 }
 
+bool LockFolder(const std::string& windowsFolder, bool closed) {
+    return Get("/_control/lock-folder?dir=" + QueryEscape(UnixPathOf(windowsFolder)) +
+               "&on=" + (closed ? "1" : "0"));
+}
+
 std::string Log() {
     std::string text;
     Get("/_control/log", &text);

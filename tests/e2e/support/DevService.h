@@ -18,6 +18,9 @@ bool SetUpdateDir(const std::string& windowsFolder);
 // count < 0).
 bool Fault(const std::string& pathPrefix, const std::string& kind, int count = -1,
            const std::string& arg = "");
+// Closes a folder of the Wine prefix and the files directly in it to writing for every program, root's
+// too (`closed` false opens them again; a reset opens everything closed).
+bool LockFolder(const std::string& windowsFolder, bool closed = true);
 // The requests received since the last reset, as the service logs them.
 std::string Log();
 // How many logged request lines contain `text` (e.g. "/login.aspx?UID=tester&").

@@ -1,6 +1,7 @@
 #include "tests/e2e/support/RemoteControls.h"
 
 #include <cstring>
+#include <functional>
 
 namespace RemoteControls {
 
@@ -133,8 +134,11 @@ void SelectListRows(HWND list, const std::vector<int>& rows) {
         ::SendMessageA(list, LVM_SETITEMSTATE, row, block.At());
 }
 
-std::vector<std::string> TreeChildren(HWND tree, HTREEITEM parent) {
-    std::vector<std::string> texts;
+namespace {
+
+// Each child of a tree node (of the top level for null) with its text, until `visit` answers false.
+void ForEachTreeChild(HWND tree, HTREEITEM parent,
+                      const std::function<bool(HTREEITEM, const std::string&)>& visit) {
     RemoteBlock block(tree, sizeof(TVITEMA) + kTextSize);
     HTREEITEM node = reinterpret_cast<HTREEITEM>(::SendMessageA(
         tree, TVM_GETNEXTITEM, parent ? TVGN_CHILD : TVGN_ROOT, reinterpret_cast<LPARAM>(parent)));
@@ -150,9 +154,41 @@ std::vector<std::string> TreeChildren(HWND tree, HTREEITEM parent) {
         char text[kTextSize] = "";
         block.Read(text, kTextSize, sizeof(TVITEMA));
         text[kTextSize - 1] = '\0';
-        texts.push_back(text);
+        if (!visit(node, text))
+            return;
     }
+}
+
+}  // namespace
+
+std::vector<std::string> TreeChildren(HWND tree, HTREEITEM parent) {
+    std::vector<std::string> texts;
+    ForEachTreeChild(tree, parent, [&](HTREEITEM, const std::string& text) {
+        texts.push_back(text);
+        return true;
+    });
     return texts;
+}
+
+HTREEITEM TreeChildOf(HWND tree, HTREEITEM parent, const std::string& text) {
+    HTREEITEM found = nullptr;
+    ForEachTreeChild(tree, parent, [&](HTREEITEM node, const std::string& nodeText) {
+        if (nodeText == text)
+            found = node;
+        return found == nullptr;
+    });
+    return found;
+}
+
+RECT TreeItemRect(HWND tree, HTREEITEM node) {
+    RECT rc{};
+    RemoteBlock block(tree, sizeof(RECT));
+    std::memcpy(&rc, &node, sizeof(node));  // TVM_GETITEMRECT takes the item in the rectangle
+    block.Write(&rc, sizeof(rc));
+    if (::SendMessageA(tree, TVM_GETITEMRECT, TRUE, block.At()))
+        block.Read(&rc, sizeof(rc));
+    ::MapWindowPoints(tree, nullptr, reinterpret_cast<POINT*>(&rc), 2);
+    return rc;
 }
 
 POINT CentreOf(const RECT& rc) {

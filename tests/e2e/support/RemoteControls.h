@@ -26,6 +26,10 @@ void SelectListRows(HWND list, const std::vector<int>& rows);
 
 // The texts of the children of a tree node (of the top level for null).
 std::vector<std::string> TreeChildren(HWND tree, HTREEITEM parent = nullptr);
+// The child of `parent` (of the top level for null) showing `text`, or null; and a node's text rectangle
+// in screen coordinates.
+HTREEITEM TreeChildOf(HWND tree, HTREEITEM parent, const std::string& text);
+RECT TreeItemRect(HWND tree, HTREEITEM node);
 
 // A double click, a click, or a right click at a point of the screen, as the mouse gives it: the cursor
 // moves there and the messages are posted (a modal window they open does not block the test).

@@ -5,6 +5,9 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <vector>
+
+#include "platform/DataProtection.h"
 
 namespace TestInstall {
 
@@ -20,6 +23,14 @@ std::string FromUnixPath(const std::string& unixPath) {
 std::string DistFolder() {
     const char* dist = std::getenv("FV_DIST");
     return dist ? FromUnixPath(dist) : std::string();
+}
+
+std::string SignedProgram(const std::string& name) {
+    char self[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string folder = self;
+    folder = folder.substr(0, folder.find_last_of('\\'));
+    return folder.substr(0, folder.find_last_of('\\')) + "\\signed\\" + name;
 }
 
 bool DeleteTree(const std::string& folder) {
@@ -93,6 +104,21 @@ std::string ReadFile(const std::string& path) {
     return out.str();
 }
 
+std::string TempFolder(const std::string& name) {
+    char temp[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, temp);
+    const std::string folder = std::string(temp) + name + "-" + std::to_string(::GetCurrentProcessId());
+    DeleteTree(folder);
+    ::CreateDirectoryA(folder.c_str(), nullptr);
+    return folder + "\\";
+}
+
+std::string OwnProgramImage() {
+    char self[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, self, MAX_PATH);
+    return ReadFile(self);
+}
+
 bool WriteFile(const std::string& path, const std::string& content) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << content;
@@ -116,6 +142,29 @@ void SaveCredentials(unsigned long saveId, const std::string& id, unsigned long 
                      sizeof(DWORD));
     ::RegSetValueExA(key, "UserPW", 0, REG_SZ, reinterpret_cast<const BYTE*>(password.c_str()),
                      static_cast<DWORD>(password.size() + 1));
+    ::RegCloseKey(key);
+}
+
+std::string SavedPassword() {
+    std::vector<char> value(4096);
+    DWORD type = 0;
+    DWORD size = static_cast<DWORD>(value.size());
+    if (::RegGetValueA(HKEY_CURRENT_USER, "Software\\FoldVen", "UserPW", RRF_RT_ANY, &type, value.data(),
+                       &size) != ERROR_SUCCESS)
+        return "(missing)";
+    const std::string bytes(value.data(), size);
+    if (type != REG_BINARY)
+        return "(plain) " + std::string(bytes.c_str());
+    std::string password;
+    return SystemDataProtection().Unprotect(bytes, password) ? password : "(cannot unprotect)";
+}
+
+void SaveProtectedPassword(const std::string& blob) {
+    HKEY key = nullptr;
+    ::RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\FoldVen", 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+                      nullptr);
+    ::RegSetValueExA(key, "UserPW", 0, REG_BINARY, reinterpret_cast<const BYTE*>(blob.data()),
+                     static_cast<DWORD>(blob.size()));
     ::RegCloseKey(key);
 }
 

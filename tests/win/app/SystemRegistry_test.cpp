@@ -45,6 +45,18 @@ TEST_F(SystemRegistryTest, ValuesKeepTheirTypesAndOversizedStringsFallBack) {
     EXPECT_EQ(registry.ReadString(IRegistry::Root::CurrentUser, kTestKey, "long", 256, ""), "");
     // A DWORD read of a string value is not a number: the default comes back.
     EXPECT_EQ(registry.ReadDword(IRegistry::Root::CurrentUser, kTestKey, "long", 5), 5u);
+
+    // Binary values: bytes as written (zeros included), never read as strings, nor strings as binary.
+    const std::string bytes("\x01\0\xFFsecret", 9);
+    ASSERT_TRUE(registry.WriteBinary(IRegistry::Root::CurrentUser, kTestKey, "blob", bytes));
+    EXPECT_EQ(TypeOf("blob"), static_cast<DWORD>(REG_BINARY));
+    std::string read;
+    ASSERT_TRUE(registry.ReadBinary(IRegistry::Root::CurrentUser, kTestKey, "blob", 64, read));
+    EXPECT_EQ(read, bytes);
+    EXPECT_FALSE(registry.ReadBinary(IRegistry::Root::CurrentUser, kTestKey, "blob", 8, read));
+    EXPECT_EQ(registry.ReadString(IRegistry::Root::CurrentUser, kTestKey, "blob", 256, "none"), "none");
+    EXPECT_FALSE(registry.ReadBinary(IRegistry::Root::CurrentUser, kTestKey, "text", 256, read));
+    EXPECT_FALSE(registry.ReadBinary(IRegistry::Root::CurrentUser, kTestKey, "missing", 256, read));
 }
 
 }  // namespace

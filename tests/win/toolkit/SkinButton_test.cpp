@@ -47,6 +47,31 @@ TEST_F(SkinButtonTest, AReleaseOutsideSendsNothingAndKeepsTheSelection) {
     EXPECT_FALSE(button.IsSelected());
 }
 
+// Space clicks when let go (held repeats do nothing more), Enter at once; both answer like a click, and
+// the dialog manager is asked to hand Enter over instead of pressing a default button.
+TEST_F(SkinButtonTest, SpaceAndEnterPressItAndItIsANamedTabStop) {
+    EXPECT_TRUE(::GetWindowLongPtrA(button, GWL_STYLE) & WS_TABSTOP);
+    button.SetToolTip("파일 검색");
+    char text[32] = "";
+    ::GetWindowTextA(button, text, sizeof(text));
+    EXPECT_STREQ(text, "파일 검색");
+
+    ::SendMessageA(button, WM_KEYDOWN, VK_SPACE, 1);
+    ::SendMessageA(button, WM_KEYDOWN, VK_SPACE, 0x40000001);
+    EXPECT_EQ(parent.Count(CSkinButton::kClickMessage), 0u);
+    ::SendMessageA(button, WM_KEYUP, VK_SPACE, 0xC0000001);
+    EXPECT_EQ(parent.Count(CSkinButton::kClickMessage), 1u);
+    ::SendMessageA(button, WM_KEYUP, VK_SPACE, 0xC0000001);  // no press before it
+    EXPECT_EQ(parent.Count(CSkinButton::kClickMessage), 1u);
+
+    MSG enter{button, WM_KEYDOWN, VK_RETURN, 1, 0, {}};
+    EXPECT_TRUE(::SendMessageA(button, WM_GETDLGCODE, VK_RETURN, reinterpret_cast<LPARAM>(&enter)) &
+                DLGC_WANTMESSAGE);
+    ::SendMessageA(button, WM_KEYDOWN, VK_RETURN, 1);
+    ASSERT_EQ(parent.Count(CSkinButton::kClickMessage), 2u);
+    EXPECT_EQ(parent.received.back().wParam, 42u);
+}
+
 TEST_F(SkinButtonTest, AStickyButtonStaysSelectedAfterItsClick) {
     button.SetSticky(true);
     Press();

@@ -16,19 +16,10 @@ std::string PathOf(const std::string& request) {
     return request.substr(from, request.find(' ', from) - from);
 }
 
-std::string OwnImage() {
-    char self[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, self, MAX_PATH);
-    return TestInstall::ReadFile(self);
-}
-
 class FileDownloaderTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        char temp[MAX_PATH];
-        ::GetTempPathA(MAX_PATH, temp);
-        folder = std::string(temp) + "fv-down-" + std::to_string(::GetCurrentProcessId()) + "\\";
-        ::CreateDirectoryA(folder.c_str(), nullptr);
+        folder = TestInstall::TempFolder("fv-down");
         INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_PROGRESS_CLASS};
         ::InitCommonControlsEx(&icc);
         ui.strings = {{107, "in use"}, {108, "broken"}};
@@ -77,7 +68,7 @@ protected:
 // Replacing outdated files, a broken-off transfer and one without a length are driven end to end in the
 // updater's tests; here what only this level can set up.
 TEST_F(FileDownloaderTest, AProgramReplacesTheOldOneOnlyAsAWholeImage) {
-    const std::string image = OwnImage();
+    const std::string image = TestInstall::OwnProgramImage();
     ASSERT_FALSE(image.empty());
     Local("app.exe", "old program", "1");
     const std::string size = std::to_string(image.size());

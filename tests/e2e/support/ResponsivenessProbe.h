@@ -1,0 +1,35 @@
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+#include <thread>
+#include <vector>
+
+// Asks every top-level window of a program, every `periodMs`, to answer WM_NULL through
+// SendMessageTimeout, as Windows does before it calls a window "not responding", and keeps how long each
+// answer took. Runs on a thread of its own from construction until Stop.
+class CResponsivenessProbe {
+public:
+    CResponsivenessProbe(DWORD pid, DWORD periodMs);
+    ~CResponsivenessProbe() { Stop(); }
+
+    void Stop();
+    // The longest time any window took to answer (a window that never answered counts until Stop).
+    DWORD LongestMs() const { return m_longest; }
+    // The answer times in the order they were taken.
+    std::vector<DWORD> Samples() const;
+    int WindowsProbed() const { return m_probed; }
+
+private:
+    void Run();
+
+    DWORD m_pid;
+    DWORD m_periodMs;
+    std::atomic<bool> m_stop{false};
+    std::atomic<DWORD> m_longest{0};
+    std::atomic<int> m_probed{0};
+    mutable CRITICAL_SECTION m_lock;
+    std::vector<DWORD> m_samples;
+    std::thread m_thread;
+};
