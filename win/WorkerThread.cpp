@@ -71,18 +71,24 @@ BOOL CWorkerThread::Start() {
         m_nThreadId = 0;
         return FALSE;
     }
-    if (!::GetExitCodeThread(m_hThread, &m_dwExitCode)) {
-        // The thread has not run a single step yet: ending it leaves the job idle.
-        ::TerminateThread(m_hThread, 0);
-        ::CloseHandle(m_hThread);
-        m_hThread = nullptr;
-        m_nThreadId = 0;
-        m_dwExitCode = 0;
-        return FALSE;
-    }
-    const BOOL prioritySet = ::SetThreadPriority(m_hThread, THREAD_PRIORITY_BELOW_NORMAL);
-    ::ResumeThread(m_hThread);
-    return prioritySet;
+    if (!::GetExitCodeThread(m_hThread, &m_dwExitCode))
+        return AbandonSuspendedThread();
+    // The priority is a courtesy. Once the thread runs the job is its own (it may delete itself at any
+    // moment), so from then on the start is a success whether or not the priority could be set.
+    ::SetThreadPriority(m_hThread, THREAD_PRIORITY_BELOW_NORMAL);
+    if (::ResumeThread(m_hThread) == static_cast<DWORD>(-1))
+        return AbandonSuspendedThread();
+    return TRUE;
+}
+
+BOOL CWorkerThread::AbandonSuspendedThread() {
+    // The thread has not run a single step yet: ending it leaves the job idle and still the caller's.
+    ::TerminateThread(m_hThread, 0);
+    ::CloseHandle(m_hThread);
+    m_hThread = nullptr;
+    m_nThreadId = 0;
+    m_dwExitCode = 0;
+    return FALSE;
 }
 
 BOOL CWorkerThread::Terminate() {

@@ -31,7 +31,8 @@ public:
     CWorkerThread& operator=(const CWorkerThread&) = delete;
     virtual ~CWorkerThread();
 
-    // Starts the thread; TRUE also when it already runs (then nothing new starts).
+    // Starts the thread; TRUE also when it already runs (then nothing new starts). TRUE means the thread
+    // runs and the job belongs to it; only FALSE leaves the job to the caller.
     BOOL Start();
     // Kills a thread that still runs; only the destructor of such a job uses it.
     BOOL Terminate();
@@ -53,6 +54,7 @@ protected:
 private:
     static unsigned __stdcall ThreadMain(void* job);
     static void CallOnFinish(void* job);
+    BOOL AbandonSuspendedThread();
 
     HANDLE m_hEvent = nullptr;
     const BOOL m_bAutoDelete;

@@ -23,14 +23,24 @@ std::string FlatRateTip(const CSessionInfo& session) {
 
 }  // namespace MainLabels
 
-std::string CSearchPlaceholder::OnFocus(const std::string& text) const {
-    if (!m_edited && text == m_placeholder)
-        return std::string();
-    return text;
+std::string CSearchPlaceholder::OnFocus(const std::string& text) {
+    const bool shown = Shows(text);
+    m_shown = false;
+    return shown ? std::string() : text;
 }
 
-std::string CSearchPlaceholder::OnBlur(const std::string& text) const {
-    if (!m_edited && text.empty())
-        return m_placeholder;
-    return text;
+std::string CSearchPlaceholder::OnBlur(const std::string& text) {
+    if (!text.empty())
+        return text;
+    m_shown = true;
+    return m_placeholder;
+}
+
+void CSearchPlaceholder::OnChange(const std::string& text) {
+    if (!Shows(text))
+        m_shown = false;
+}
+
+std::string CSearchPlaceholder::Keyword(const std::string& text) const {
+    return Shows(text) ? std::string() : text;
 }

@@ -14,19 +14,24 @@ std::string BalanceTip(const CSessionInfo& session);
 std::string FlatRateTip(const CSessionInfo& session);
 }  // namespace MainLabels
 
-// The search field's placeholder rule: an untouched field shows the placeholder while it does not have
-// the focus. Any change of the text, also one the program makes, counts as an edit and ends the rule.
+// The search field's placeholder: shown while the field is empty and does not have the focus, gone as
+// soon as the user enters the field, and never taken as a keyword. Only a text the program put there as
+// the placeholder counts as it: the same words typed by the user are a keyword like any other.
 class CSearchPlaceholder {
 public:
     explicit CSearchPlaceholder(std::string placeholder) : m_placeholder(std::move(placeholder)) {}
 
     // The text the field is to show after it gets / loses the focus with `text` in it.
-    std::string OnFocus(const std::string& text) const;
-    std::string OnBlur(const std::string& text) const;
-    void OnChange() { m_edited = true; }
-    bool Edited() const { return m_edited; }
+    std::string OnFocus(const std::string& text);
+    std::string OnBlur(const std::string& text);
+    // Every change of the field's text, the program's own included.
+    void OnChange(const std::string& text);
+    // What a search takes from the field's text: nothing while the placeholder shows.
+    std::string Keyword(const std::string& text) const;
 
 private:
+    bool Shows(const std::string& text) const { return m_shown && text == m_placeholder; }
+
     std::string m_placeholder;
-    bool m_edited = false;
+    bool m_shown = false;
 };

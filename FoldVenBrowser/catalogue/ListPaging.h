@@ -19,8 +19,10 @@ public:
 
     // After the list shows a view: a short level-2 page that arrived is the last one.
     void OnShown(const CRemoteLocation& loc, std::size_t viewCount);
-    // Leaving the folder (going up, choosing a tree node): back to the first page.
+    // Opening a folder (from the list or the tree): back to the first page.
     void Rewind(CRemoteLocation& loc);
+    // Going back up to a page shown before: whether more pages follow is told anew when it shows.
+    void Return() { m_bMorePages = true; }
 
 private:
     bool m_bMorePages = true;

@@ -74,13 +74,25 @@ void CRemoteCatalog::PartitionView() {
 
 bool CRemoteCatalog::LoadChildren(CRemoteLocation& loc, bool keepView) {
     RemoveChildren(loc.id);
+    m_pageStart.erase(loc.id);
     if (!keepView)
         m_view.clear();
     if (m_source == nullptr || !m_source->RequestListing(*this, loc, keepView))
         return false;
     loc.listed = 1;
     SetListed(loc.id, 1, false);
+    if (loc.start != 0)
+        m_pageStart[loc.id] = loc.start;
     return true;
+}
+
+std::int32_t CRemoteCatalog::CachedPageStart(std::int32_t id) const {
+    const auto found = m_pageStart.find(id);
+    return found == m_pageStart.end() ? 0 : found->second;
+}
+
+bool CRemoteCatalog::HoldsPage(const CRemoteLocation& loc) const {
+    return loc.IsListed() && CachedPageStart(loc.id) == loc.start;
 }
 
 void CRemoteCatalog::ShowChildren(const CRemoteItem& folder) {
@@ -137,7 +149,9 @@ void CRemoteCatalog::ShowFromCache(Keep keep) {
 }
 
 bool CRemoteCatalog::ShowFolder(CRemoteLocation& cur, const CRemoteLocation& target) {
-    if (cur.id == target.id)
+    // The folder already shown stays as it is, unless the page shown is not cur's.
+    const bool sameFolder = cur.id == target.id;
+    if (sameFolder && CachedPageStart(cur.id) == cur.start)
         return true;
     m_view.clear();
     // The root is loaded on a copy: cur keeps its place (the caller moves it) and a folder that cur
@@ -146,9 +160,12 @@ bool CRemoteCatalog::ShowFolder(CRemoteLocation& cur, const CRemoteLocation& tar
     if (target.IsRoot())
         root = target;
     CRemoteLocation& shown = target.IsRoot() ? root : cur;
-    if (!target.IsRoot())
+    if (!target.IsRoot()) {
         cur.CopyFrom(target);
-    if (!shown.IsListed()) {
+        if (!sameFolder)
+            cur.start = 0;  // another folder opens at its first page
+    }
+    if (!HoldsPage(shown)) {
         LoadChildren(shown, false);
         return true;
     }
@@ -165,6 +182,7 @@ bool CRemoteCatalog::GoUp(CRemoteLocation& loc) {
         level = 1;
     } else {
         loc.SetFromItem(FindById(loc.parentId));
+        loc.start = CachedPageStart(loc.id);
     }
     m_view.clear();
     if (m_all.empty()) {
@@ -182,7 +200,7 @@ bool CRemoteCatalog::GoUp(CRemoteLocation& loc) {
 
 bool CRemoteCatalog::Refresh(CRemoteLocation& loc) {
     m_view.clear();
-    if (m_all.empty() || !loc.IsListed())
+    if (m_all.empty() || !HoldsPage(loc))
         return LoadChildren(loc, false);
     ShowChildren(loc.ToItem());
     return true;

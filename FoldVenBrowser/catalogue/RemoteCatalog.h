@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 
 #include "FoldVenBrowser/catalogue/ListingSink.h"
 #include "FoldVenBrowser/catalogue/ListingSource.h"
@@ -23,12 +24,16 @@ public:
     // The view becomes folder's cached children: folders then files, each sorted by name without case;
     // at the root ".waste_basket" comes first.
     void ShowChildren(const CRemoteItem& folder);
-    // Switches the view from cur to target; cur takes target unless target is the root.
+    // Switches the view from cur to target; cur takes target unless target is the root. Another folder
+    // opens at its first page; a page the cache does not hold is fetched.
     bool ShowFolder(CRemoteLocation& cur, const CRemoteLocation& target);
-    // Moves loc to its parent and shows the parent's children.
+    // Moves loc to its parent and shows the parent's children. Going back is no new opening: loc takes
+    // the page offset of the parent's cached page, the one shown.
     bool GoUp(CRemoteLocation& loc);
-    // Shows loc's children, from the cache when loc is listed.
+    // Shows loc's children, from the cache when it holds loc's page.
     bool Refresh(CRemoteLocation& loc);
+    // The page offset the cached children of folder `id` were fetched with (0 when none were).
+    std::int32_t CachedPageStart(std::int32_t id) const;
 
     void RemoveChildren(std::int32_t parentId);
     void SetListed(std::int32_t id, std::int32_t value, bool alsoInView);
@@ -52,5 +57,10 @@ private:
     template <typename Keep>
     void ShowFromCache(Keep keep);
 
+    // Whether the cache holds loc's children at loc's page offset. A paged folder's cache holds only
+    // the page fetched last, which need not be the page asked for.
+    bool HoldsPage(const CRemoteLocation& loc) const;
+
     IListingSource* m_source = nullptr;
+    std::unordered_map<std::int32_t, std::int32_t> m_pageStart;
 };

@@ -27,5 +27,6 @@ CRemoteExplorer::OpenResult CRemoteExplorer::OpenFromList(std::size_t viewIndex,
     if (!m_catalog.Refresh(folder))
         return OpenResult::kFailed;
     listLoc.CopyFrom(folder);
+    listLoc.start = folder.start;  // a folder opens at its first page
     return OpenResult::kOpened;
 }

@@ -24,8 +24,8 @@ public:
     void ShowChildrenOf(const CRemoteLocation& loc) { m_catalog.ShowChildren(loc.ToItem()); }
 
     // Opens the view's folder at viewIndex for the list: files are ignored, an adult-only folder is
-    // refused with string 118 (unless the account owns it), and on success listLoc takes the folder
-    // (all but its page offset).
+    // refused with string 118 (unless the account owns it), and on success listLoc takes the folder at
+    // its first page.
     OpenResult OpenFromList(std::size_t viewIndex, CRemoteLocation& listLoc, char accountAdultFlag,
                             const std::string& userId, IUiHooks& ui, OwnerWindow owner);
 

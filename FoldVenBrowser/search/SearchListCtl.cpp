@@ -201,7 +201,8 @@ std::string CSearchListCtl::CellText(int column, const CRemoteItem& item) {
         case 0:
             return item.name;
         case 2:
-            return FormatSize(item.size);
+            // A folder has no size of its own (the service sends -1 for it).
+            return item.size < 0 ? std::string() : FormatSize(item.size);
         default:
             return std::string();  // the modified date is not known
     }
@@ -226,7 +227,7 @@ void CSearchListCtl::DrawCell(HDC dc, int column, RECT cell, const CRemoteItem& 
             ::DrawTextA(dc, "", 0, &cell, DT_CENTER | kTextFormat);
             break;
         case 2: {
-            const std::string size = FormatSize(item.size);
+            const std::string size = CellText(column, item);
             ::DrawTextA(dc, size.c_str(), static_cast<int>(size.size()), &cell, DT_RIGHT | kTextFormat);
             break;
         }

@@ -142,7 +142,8 @@ void CSkinButton::SetSelected(bool selected) {
 }
 
 void CSkinButton::MoveTo(int x, int y) const {
-    ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // Drawn anew where it lands, never from pixels copied along (they may hold a moved sibling's).
+    ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
 }
 
 void CSkinButton::Draw(const DRAWITEMSTRUCT& item) const {

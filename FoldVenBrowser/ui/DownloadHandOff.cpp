@@ -41,7 +41,17 @@ bool AppendToFile(const std::string& path, const std::string& bytes) {
 
 CDownloadHandOff::CDownloadHandOff(HWND owner, IUiHooks& ui) : m_hOwner(owner), m_ui(ui) {}
 
-CDownloadHandOff::~CDownloadHandOff() = default;
+CDownloadHandOff::~CDownloadHandOff() {
+    // An installer download still running reads and posts through its dialog until its transfer ends,
+    // which a stalled server may put off for long. At the program's end the dialog's window goes, so the
+    // worker's posts fall on nothing, but the object is left to the end of the process rather than freed
+    // under the worker (or the exit held up waiting for it).
+    if (m_pFileUpdateDlg && m_pFileUpdateDlg->InstallationPending()) {
+        CFileUpdateDlg* running = m_pFileUpdateDlg.release();
+        if (HWND window = running->GetSafeHwnd())
+            ::DestroyWindow(window);
+    }
+}
 
 void CDownloadHandOff::BeginDownloadList() {
     // The check is skipped while the downloader runs (or is being started), and while an installation it

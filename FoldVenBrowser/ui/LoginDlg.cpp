@@ -60,6 +60,9 @@ void CLoginDlg::CopyOptionsInto(CBrowserSettings& settings) const {
     settings.bSaveID = m_saveIdBox.GetCheck() ? 1 : 0;
     if (settings.bSaveID)
         settings.strSaveID = id;
+    // The box shows the saved choice: left unchecked, automatic login is no longer wanted, and a saved
+    // password kept on would be tried (and fail, once out of date) at every start.
+    settings.bKeepPassword = 0;
 }
 
 BOOL CLoginDlg::OnInitDialog() {
@@ -83,6 +86,7 @@ BOOL CLoginDlg::OnInitDialog() {
     m_saveIdBox.SetBkColor(kBackground);
     m_autoLoginBox.SetBkColor(kBackground);
     m_saveIdBox.SetCheck(app->m_settings.bSaveID != 0);
+    m_autoLoginBox.SetCheck(app->m_settings.bKeepPassword != 0);
 
     m_eventLabel.SubclassDlgItem(m_hWnd, IDC_LOGIN_EVENT);
     m_noticeLabel1.SubclassDlgItem(m_hWnd, IDC_LOGIN_NOTICE1);
@@ -190,9 +194,11 @@ bool CLoginDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& r
             result = HTCAPTION;
             return true;
         case WM_SHOWWINDOW:
-            if (wParam && m_strId.empty())
-                ::PostMessageA(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(IDC_LOGIN_ID)),
-                               TRUE);
+            // The first field still to be filled in takes the focus.
+            if (wParam && (m_strId.empty() || m_strPassword.empty())) {
+                HWND field = GetDlgItem(m_strId.empty() ? IDC_LOGIN_ID : IDC_LOGIN_PASSWORD);
+                ::PostMessageA(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(field), TRUE);
+            }
             return false;
         case WM_ERASEBKGND:
             result = TRUE;  // OnPaint fills the whole client area

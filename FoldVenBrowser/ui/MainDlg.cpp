@@ -263,7 +263,9 @@ void CMainDlg::PlaceButton(int command, int x, int y) const {
 }
 
 void CMainDlg::PlaceControl(int id, int x, int y, int cx, int cy) const {
-    ::SetWindowPos(GetDlgItem(id), nullptr, x, y, cx, cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    // Drawn anew where it lands: copied pixels would carry along whatever a sibling moved before it had
+    // just drawn over it (the category list over the search field).
+    ::SetWindowPos(GetDlgItem(id), nullptr, x, y, cx, cy, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
 }
 
 void CMainDlg::LayOutControls() {
@@ -407,7 +409,7 @@ void CMainDlg::OnSearchFieldNotify(UINT code) {
                 ::SetWindowTextA(edit, shown.c_str());
             break;
         case EN_CHANGE:
-            m_searchField.OnChange();
+            m_searchField.OnChange(text);
             m_strSearchText = text;
             break;
         case EN_MAXTEXT:

@@ -10,8 +10,7 @@
 
 void CMainDlg::OnSearchCommand() {
     const std::string text = GetDlgItemText(IDC_MAIN_SEARCH_TEXT);
-    // The placeholder is no keyword.
-    m_pSearchResults->m_strKeyword = text == LoadResString(IDS_ENTER_KEYWORD) ? std::string() : text;
+    m_pSearchResults->m_strKeyword = m_searchField.Keyword(text);
     // The category's index in the list (0 영화 … 10 문서) is what the service takes as SEARCHTYPE.
     m_pSearchResults->m_nSearchType = std::max(0, ComboBox_GetCurSel(GetDlgItem(IDC_MAIN_CATEGORY)));
     if (CViewListRemote* view = GetListView())

@@ -15,6 +15,7 @@
 #include "FoldVenBrowser/update/InstallPaths.h"
 #include "FoldVenBrowser/update/VersionText.h"
 #include "net/ServiceHosts.h"
+#include "pe/ProgramImage.h"
 #include "pe/PublisherRule.h"
 #include "win/ModulePath.h"
 
@@ -113,10 +114,9 @@ void CFileUpdateDlg::DownloadUpdateFile(int kind) {
     ::DeleteUrlCacheEntryA(url.c_str());
     CDownloadProgressCallback progress(this);
     const HRESULT hr = ::URLDownloadToFileA(nullptr, url.c_str(), m_strInstallerFile.c_str(), 0, &progress);
-    // The URL download also "succeeds" with a server's error page; only a Windows program is an installer.
-    std::string head;
-    const bool program =
-        SUCCEEDED(hr) && InstallPaths::ReadFileHead(m_strInstallerFile, 2, head) && head == "MZ";
+    // The URL download also "succeeds" with a server's error page or a transfer cut short; only a whole
+    // Windows program is an installer.
+    const bool program = SUCCEEDED(hr) && IsCompleteProgramFile(m_strInstallerFile);
     // Only an installer of the browser's own publisher is started; any other is a failed download and
     // does not stay behind. The file stays open for reading only from before the check until the installer
     // has started, so that nothing can put another program in its place meanwhile.

@@ -2,6 +2,10 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
 #include "pe/ProgramImage.h"
 #include "pe/PublisherRule.h"
 #include "win/ModulePath.h"
@@ -23,6 +27,16 @@ bool CopyOverUpdater(const std::string& from, const std::string& to) {
     }
 }
 
+// Whether two files hold the same bytes; false when either cannot be read.
+bool SameContents(const std::string& a, const std::string& b) {
+    std::ifstream first(a, std::ios::binary);
+    std::ifstream second(b, std::ios::binary);
+    if (!first || !second)
+        return false;
+    return std::equal(std::istreambuf_iterator<char>(first), std::istreambuf_iterator<char>(),
+                      std::istreambuf_iterator<char>(second), std::istreambuf_iterator<char>());
+}
+
 }  // namespace
 
 void RefreshUpdaterIn(const std::string& folder) {
@@ -34,6 +48,11 @@ void RefreshUpdaterIn(const std::string& folder) {
     const DWORD attributes = ::GetFileAttributesA(newCopy.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
         return;
+    // The installed updater already is this copy: nothing to move, nothing to wait for.
+    if (SameContents(newCopy, installed)) {
+        ::DeleteFileA(newCopy.c_str());
+        return;
+    }
     // A copy that is no whole program would leave an updater that cannot start, and only the updater
     // starts the browser: such a copy is dropped and the installed updater stays. So is a copy that is not
     // signed by the browser's own publisher.

@@ -89,16 +89,20 @@ void CRemoteListCtrl::Populate() {
     std::vector<LPARAM> rows;
     rows.reserve(view.size() + 1);
     // The root has no parent row, unless it is empty.
-    if (m_pLocation->level > 0 || view.empty())
+    const std::size_t parentRows = m_pLocation->level > 0 || view.empty() ? 1 : 0;
+    if (parentRows)
         rows.push_back(ListRows::kParentRow);
     m_paging.OnShown(*m_pLocation, view.size());
     for (std::size_t i = 0; i < view.size(); ++i)
         rows.push_back(ListRows::DataOfViewIndex(i));
-    if (!SetRows(std::move(rows)) && !view.empty()) {
+    const std::size_t shown = SetRows(std::move(rows));
+    if (shown < view.size() + parentRows && !view.empty()) {
+        // The rows before it stay; the message names the first item that found no row.
+        const std::size_t failed = shown > parentRows ? shown - parentRows : 0;
         std::string text = m_pHost ? m_pHost->GetUi().LoadString(IDS_LIST_INSERT_FAILED) : std::string();
         const std::size_t at = text.find("%1");
         if (at != std::string::npos)
-            text.replace(at, 2, view[0].name);
+            text.replace(at, 2, view[failed].name);
         ::MessageBoxA(m_hWnd, text.c_str(), "알림", MB_OK);
     }
 }
@@ -163,6 +167,8 @@ void CRemoteListCtrl::GoUp() {
         m_pLocation->treeItem = tree->GetRootItem();
     if (tree && m_pLocation->level < 2)
         tree->GetLocation().CopyFrom(*m_pLocation);
+    // The parent shows the page it was left at, and the offset is that page's.
+    m_paging.Return();
     Populate();
 }
 
@@ -252,10 +258,8 @@ void CRemoteListCtrl::OpenOrGoUp(int row) {
         return;
     if (GetItemData(row) == ListRows::kParentRow) {
         // Whichever row shows "..": after a sort it need not be the first.
-        if (m_pLocation->level > 0) {
+        if (m_pLocation->level > 0)
             GoUp();
-            m_paging.Rewind(*m_pLocation);
-        }
         return;
     }
     OpenRow(row);

@@ -50,16 +50,22 @@ void CSortListCtrl::SetRowState(int row, UINT state, UINT mask) const {
     Send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
 }
 
-bool CSortListCtrl::SetRows(std::vector<LPARAM> rows) {
+std::size_t CSortListCtrl::SetRows(std::vector<LPARAM> rows) {
     SetRowState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
     m_rows = std::move(rows);
     if (!Send(LVM_SETITEMCOUNT, m_rows.size(), 0)) {
-        m_rows.clear();
-        Send(LVM_SETITEMCOUNT, 0, 0);
-        return false;
+        // The rows the control does take stay: the most it accepts, found by halving.
+        std::size_t taken = 0;
+        std::size_t refused = m_rows.size();
+        while (refused - taken > 1) {
+            const std::size_t middle = taken + (refused - taken) / 2;
+            (Send(LVM_SETITEMCOUNT, middle, 0) ? taken : refused) = middle;
+        }
+        m_rows.resize(taken);
+        Send(LVM_SETITEMCOUNT, taken, 0);
     }
     ::InvalidateRect(m_hWnd, nullptr, TRUE);
-    return true;
+    return m_rows.size();
 }
 
 bool CSortListCtrl::OnDisplayInfo(NMHDR* header) const {

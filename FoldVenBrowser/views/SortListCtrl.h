@@ -23,8 +23,9 @@ public:
     // Stable: rows of equal texts keep their order. A negative column does nothing.
     virtual void SortColumn(int column, bool ascending, int type);
 
-    // Replaces every row, with nothing selected; false when the control cannot take that many.
-    bool SetRows(std::vector<LPARAM> rows);
+    // Replaces every row, with nothing selected. Returns how many rows are shown: fewer than given when
+    // the control cannot take them all (the first ones are kept).
+    std::size_t SetRows(std::vector<LPARAM> rows);
     int GetItemCount() const { return static_cast<int>(m_rows.size()); }
     int GetColumnCount() const;
     LPARAM GetItemData(int row) const;

@@ -258,11 +258,10 @@ void CTreeRemoteCtl::SelectNode(HTREEITEM h) {
             m_pHost->OpenTreeSelection();
         return;
     }
-    if (m_pLocation->level == 2) {
-        m_pLocation->start = 0;
-        if (list)
-            list->GetPaging().Rewind(*m_pLocation);
-    }
+    // Opening a folder from the tree, by mouse or by keyboard, starts the list at its first page.
+    m_pLocation->start = 0;
+    if (list)
+        list->GetPaging().Rewind(list->GetLocation());
     if (m_bNoSelectionHandling)
         return;
     SetCurrentItem(h);
@@ -342,9 +341,6 @@ void CTreeRemoteCtl::OnLeftButtonDown(LPARAM point) {
     if (node == nullptr)
         return;
     m_hCurrentItem = node;
-    CRemoteListCtrl* list = m_pHost ? m_pHost->GetExplorer().ListControl() : nullptr;
-    if (list)
-        list->GetPaging().Rewind(list->GetLocation());
 }
 
 LRESULT CTreeRemoteCtl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -4,6 +4,10 @@
 
 namespace {
 
+// Where a new copy of the updater itself is delivered, and the installed updater it is moved over.
+constexpr const char* kUpdaterCopy = "temp\\venupdater.exe";
+constexpr const char* kInstalledUpdater = "VenUpdater.exe";
+
 // Splits at `separator`; runs of it count as one and empty pieces are dropped.
 std::vector<std::string> SplitRuns(const std::string& text, char separator) {
     std::vector<std::string> pieces;
@@ -78,9 +82,17 @@ bool CUpdateFileList::NeedsDownloadNumeric(const std::string& folder, const std:
 bool CUpdateFileList::Decide(const std::string& folder, const CUpdateFileEntry& serverEntry) const {
     if (serverEntry.kind != CUpdateFileEntry::kFile)
         return false;
+    // The updater's own new copy waits below "temp" only until the browser has moved it over the
+    // installed updater; from then on the installed updater is what the copy would be.
+    if (IsUpdaterCopy(serverEntry.path) && !NeedsDownload(folder, kInstalledUpdater, serverEntry.version))
+        return false;
     if (serverEntry.path.find("ico") != std::string::npos)
         return NeedsDownloadNumeric(folder, serverEntry.path, serverEntry.version);
     return NeedsDownload(folder, serverEntry.path, serverEntry.version);
+}
+
+bool IsUpdaterCopy(const std::string& name) {
+    return LowerAscii949(LocalPathFor("", name)) == kUpdaterCopy;
 }
 
 bool IsNothingToUpdate(const std::string& reply) {

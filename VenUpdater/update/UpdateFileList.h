@@ -31,9 +31,14 @@ public:
     // smaller than the local one.
     bool NeedsDownloadNumeric(const std::string& folder, const std::string& name,
                               const std::string& version) const;
-    // Dispatches on the name as the pass does.
+    // Dispatches on the name as the pass does. The updater's own copy is fetched only when the installed
+    // updater differs from it.
     bool Decide(const std::string& folder, const CUpdateFileEntry& serverEntry) const;
 };
+
+// Whether a server name is the updater's own new copy, "temp\VenUpdater.exe" (letter case and slashes
+// aside).
+bool IsUpdaterCopy(const std::string& name);
 
 // True when a reply means that nothing is to be updated.
 bool IsNothingToUpdate(const std::string& reply);

@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -156,6 +157,77 @@ TEST_F(BrowsingTest, BrowsesTheCatalogue) {
     SelectListRows(list, {0});
     ::PostMessageA(main, kButtonClick, 11, 0);
     EXPECT_EQ("하나 이상의 파일을 선택해 주세요!!", TakeMessage());
+}
+
+// The page shown and the page offset never disagree: any way of opening a folder, the arrow keys in the
+// tree included, starts it at its first page; going back up with ".." returns to the page left.
+class PagingTest : public BrowsingTest {
+protected:
+    static constexpr const char* kFirstPage = "PID=101&cate1=movie&cate2=mo001&start=0 ";
+
+    // 영화 > 한국영화 (65 entries) at its third page, start=60.
+    void OpenThirdPageOfKoreanMovies() {
+        ASSERT_NO_FATAL_FAILURE(StartBrowser());
+        ASSERT_TRUE(RowsBecome([](const std::vector<std::string>& rows) { return !rows.empty(); }));
+        OpenRow("영화");
+        ASSERT_TRUE(FirstRowBecomes(".."));
+        OpenRow("한국영화");
+        ASSERT_TRUE(WaitUntil([] { return Requests(kFirstPage) == 1; }, kWait));
+        PressPageButton(11);
+        ASSERT_TRUE(WaitUntil([] { return Requests("&start=30 ") == 1; }, kWait));
+        PressPageButton(11);
+        ASSERT_TRUE(WaitUntil([] { return Requests("&start=60 ") == 1; }, kWait));
+        ASSERT_TRUE(RowsBecome([](const std::vector<std::string>& rows) { return rows.size() == 6; }));
+    }
+    static bool Shows(const std::vector<std::string>& rows, const std::string& name) {
+        return std::find(rows.begin(), rows.end(), name) != rows.end();
+    }
+};
+
+TEST_F(PagingTest, TheArrowKeysInTheTreeOpenAFolderAtItsFirstPage) {
+    ASSERT_NO_FATAL_FAILURE(OpenThirdPageOfKoreanMovies());
+    // The tree's selection is put on 외국영화 (the program does nothing about such a change); the up arrow
+    // moves it to 한국영화, which opens at its first page.
+    const auto next = [this](HTREEITEM item, UINT how) {
+        return reinterpret_cast<HTREEITEM>(
+            ::SendMessageA(tree, TVM_GETNEXTITEM, how, reinterpret_cast<LPARAM>(item)));
+    };
+    HTREEITEM movies = next(next(nullptr, TVGN_ROOT), TVGN_NEXT);
+    HTREEITEM foreign = next(next(movies, TVGN_CHILD), TVGN_NEXT);
+    ASSERT_NE(foreign, nullptr);
+    ::SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(foreign));
+    ::PostMessageA(tree, WM_KEYDOWN, VK_UP, 1);
+    ::PostMessageA(tree, WM_KEYUP, VK_UP, 0xC0000001);
+    ASSERT_TRUE(WaitUntil([] { return Requests(kFirstPage) == 2; }, kWait));
+    ASSERT_TRUE(RowsBecome([](const std::vector<std::string>& rows) { return rows.size() == 31; }));
+    PressPageButton(11);
+    ASSERT_TRUE(WaitUntil([] { return Requests("&start=30 ") == 2; }, kWait));
+    EXPECT_EQ(0, Requests("&start=90 "));
+}
+
+TEST_F(PagingTest, GoingUpReturnsToThePageLeftAndOpeningAgainStartsAtTheFirst) {
+    ASSERT_NO_FATAL_FAILURE(OpenThirdPageOfKoreanMovies());
+    // Into a level-3 folder of the third page and back: the third page, and "이전" goes to the second.
+    OpenRow("한국 단편선 30 (감독판)");
+    ASSERT_TRUE(RowsBecome([](const std::vector<std::string>& rows) {
+        return !rows.empty() && rows[0] == ".." && !Shows(rows, "한국 단편선 26.avi");
+    }));
+    OpenRow("..");
+    ASSERT_TRUE(
+        RowsBecome([](const std::vector<std::string>& rows) { return Shows(rows, "한국 단편선 26.avi"); }));
+    PressPageButton(10);
+    ASSERT_TRUE(WaitUntil([] { return Requests("&start=30 ") == 2; }, kWait));
+
+    // Left at its second page and opened again: its first page.
+    ASSERT_TRUE(RowsBecome([](const std::vector<std::string>& rows) { return rows.size() == 31; }));
+    OpenRow("..");
+    ASSERT_TRUE(RowsBecome([](const std::vector<std::string>& rows) { return rows.size() == 5; }));
+    OpenRow("한국영화");
+    ASSERT_TRUE(WaitUntil([] { return Requests(kFirstPage) == 2; }, kWait));
+    ASSERT_TRUE(
+        RowsBecome([](const std::vector<std::string>& rows) { return Shows(rows, "서울의 밤 (2000)"); }));
+    PressPageButton(10);
+    EXPECT_EQ("처음 페이지 입니다.!!!", TakeMessage());
 }
 
 }  // namespace

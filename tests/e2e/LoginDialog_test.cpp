@@ -83,6 +83,18 @@ protected:
         EXPECT_FALSE(::IsWindow(dialog));
         EXPECT_EQ(DevService::CountRequests("/login.aspx?UID=tester&"), 1);
     }
+    // The browser started again logs in once with the saved password, without dialog or error.
+    void ExpectTheNextStartToLogInByItself() {
+        KillProcessesNamed("FoldVenBrowser.exe");
+        ASSERT_TRUE(DevService::Reset());
+        CTestProcess next;
+        ASSERT_TRUE(Start(next, {kToken}));
+        ASSERT_NE(WaitForMainWindow(next), nullptr);
+        EXPECT_EQ(DevService::CountRequests("/login.aspx?UID=tester&"), 1);
+        EXPECT_EQ(DevService::CountRequests("/login.aspx?UID=tester&PWD=test1234&"), 1);
+        EXPECT_EQ(DevService::CountRequests("/notice.aspx"), 0);  // no dialog was opened
+        EXPECT_EQ(WaitForInfoBox(next, 0), nullptr);
+    }
 };
 
 // One start: the notices, then an empty ID and an empty password refused in the message dialog.
@@ -172,14 +184,7 @@ TEST_F(LoginDialogTest, AutomaticLoginSkipsTheDialogOnTheNextStart) {
     EXPECT_EQ(ReadDword("bKeepPassword"), 1u);
     // Protected: the registry never holds it in plain text.
     EXPECT_EQ(TestInstall::SavedPassword(), "test1234");
-    KillProcessesNamed("FoldVenBrowser.exe");
-
-    ASSERT_TRUE(DevService::Reset());
-    CTestProcess next;
-    ASSERT_TRUE(Start(next, {kToken}));
-    ASSERT_NE(WaitForMainWindow(next), nullptr);
-    EXPECT_EQ(DevService::CountRequests("/login.aspx?UID=tester&PWD=test1234&"), 1);
-    EXPECT_EQ(DevService::CountRequests("/notice.aspx"), 0);  // no dialog was opened
+    ExpectTheNextStartToLogInByItself();
 }
 
 TEST_F(LoginDialogTest, DashRShowsTheDialogFilledInWithoutLoggingIn) {
@@ -190,8 +195,9 @@ TEST_F(LoginDialogTest, DashRShowsTheDialogFilledInWithoutLoggingIn) {
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(TextOf(::GetDlgItem(dialog, 1001)), "tester");
     EXPECT_EQ(TextOf(::GetDlgItem(dialog, 1002)), "test1234");
+    // The boxes show the saved choices.
     EXPECT_EQ(::SendMessageA(::GetDlgItem(dialog, 1003), BM_GETCHECK, 0, 0), BST_CHECKED);
-    EXPECT_EQ(::SendMessageA(::GetDlgItem(dialog, 1004), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(::SendMessageA(::GetDlgItem(dialog, 1004), BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_EQ(DevService::CountRequests("/login.aspx"), 0);
     // The plain text an earlier version saved is now stored protected.
     EXPECT_EQ(TestInstall::SavedPassword(), "test1234");
@@ -212,7 +218,10 @@ TEST_F(LoginDialogTest, ASavedPasswordThatCannotBeUnprotectedLeadsToTheDialog) {
     EXPECT_EQ(DevService::CountRequests("/login.aspx"), 0);
 }
 
-TEST_F(LoginDialogTest, AFailedAutomaticLoginOpensTheDialog) {
+// A saved password gone out of date: the failed automatic login opens the dialog with automatic login
+// still chosen; logging in there with the right password saves that one, so the next start logs in by
+// itself without an error.
+TEST_F(LoginDialogTest, AStalePasswordIsReplacedByTheOneThatWorked) {
     TestInstall::SaveCredentials(1, "tester", 1, "no-longer-valid");
     CTestProcess browser;
     ASSERT_TRUE(Start(browser, {kToken}));
@@ -223,6 +232,50 @@ TEST_F(LoginDialogTest, AFailedAutomaticLoginOpensTheDialog) {
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(TextOf(::GetDlgItem(dialog, 1001)), "tester");
     EXPECT_EQ(DevService::CountRequests("/login.aspx?UID=tester&"), 3);
+    EXPECT_EQ(::SendMessageA(::GetDlgItem(dialog, 1004), BM_GETCHECK, 0, 0), BST_CHECKED);
+
+    Type(dialog, 1002, "test1234");  // the boxes left as they are
+    PressLogin(dialog);
+    ASSERT_NE(WaitForMainWindow(browser), nullptr);
+    EXPECT_EQ(ReadDword("bKeepPassword"), 1u);
+    EXPECT_EQ(TestInstall::SavedPassword(), "test1234");
+    ExpectTheNextStartToLogInByItself();
+}
+
+// Unticking "자동으로 로그인하기" is kept: the next start asks again.
+TEST_F(LoginDialogTest, UntickingAutomaticLoginEndsIt) {
+    TestInstall::SaveCredentials(1, "tester", 1, "test1234");
+    CTestProcess browser;
+    ASSERT_TRUE(Start(browser, {kToken, "-r"}));
+    HWND dialog = WaitForLoginDialog(browser.Pid(), kWait);
+    ASSERT_NE(dialog, nullptr);
+    HWND automatic = ::GetDlgItem(dialog, 1004);
+    ClickControl(automatic);
+    ASSERT_TRUE(WaitUntil(
+        [automatic] { return ::SendMessageA(automatic, BM_GETCHECK, 0, 0) == BST_UNCHECKED; }, kWait));
+    PressLogin(dialog);
+    ASSERT_NE(WaitForMainWindow(browser), nullptr);
+    EXPECT_EQ(ReadDword("bKeepPassword"), 0u);
+    EXPECT_EQ(ReadDword("bSaveID"), 1u);
+}
+
+// The focus goes to the first field still to be filled in: the password when only the ID is saved.
+TEST_F(LoginDialogTest, WithOnlyTheIdSavedThePasswordFieldHasTheFocus) {
+    TestInstall::SaveCredentials(1, "tester", 0, "");
+    CTestProcess browser;
+    ASSERT_TRUE(Start(browser, {kToken}));
+    HWND dialog = WaitForLoginDialog(browser.Pid(), kWait);
+    ASSERT_NE(dialog, nullptr);
+    const auto focus = [dialog] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof(info);
+        ::GetGUIThreadInfo(::GetWindowThreadProcessId(dialog, nullptr), &info);
+        return info.hwndFocus;
+    };
+    EXPECT_TRUE(WaitUntil([&] { return focus() == ::GetDlgItem(dialog, 1002); }, 5000))
+        << "focus on control " << ::GetDlgCtrlID(focus());
+    ClickControl(ChildWithText(dialog, "취소"));
+    EXPECT_TRUE(browser.WaitForExit(kWait));
 }
 
 }  // namespace

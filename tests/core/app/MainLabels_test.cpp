@@ -25,15 +25,28 @@ TEST(MainLabels, BalanceIsGroupedAndFlatRateNamesItsEnd) {
               "2027-03-31까지 사용 가능합니다.클릭하시면 요금충전 페이지로 바로 갈수 있습니다.");
 }
 
-TEST(SearchPlaceholder, PlaceholderComesBackOnlyUntilTheFirstEdit) {
-    CSearchPlaceholder field("검색어를 입력 하세요");
-    EXPECT_EQ(field.OnFocus(""), "");
-    EXPECT_EQ(field.OnBlur(""), "검색어를 입력 하세요");
-    EXPECT_EQ(field.OnFocus("검색어를 입력 하세요"), "");
-    // Showing the placeholder is itself a change of the text: from then on the field is left alone.
-    field.OnChange();
-    EXPECT_EQ(field.OnFocus("검색어를 입력 하세요"), "검색어를 입력 하세요");
-    EXPECT_EQ(field.OnBlur(""), "");
+TEST(SearchPlaceholder, ShowsOnlyWhileEmptyAndUnfocusedAndIsNeverAKeyword) {
+    const std::string placeholder = "검색어를 입력 하세요";
+    CSearchPlaceholder field(placeholder);
+    // Leaving the empty field shows it; the program's own setting of the text is no edit.
+    EXPECT_EQ(field.OnBlur(""), placeholder);
+    field.OnChange(placeholder);
+    EXPECT_EQ(field.Keyword(placeholder), "");
+    // Entering the field clears it, every time.
+    EXPECT_EQ(field.OnFocus(placeholder), "");
+    field.OnChange("");
+    field.OnChange("abc");
+    EXPECT_EQ(field.Keyword("abc"), "abc");
+    EXPECT_EQ(field.OnBlur("abc"), "abc");
+    EXPECT_EQ(field.OnFocus("abc"), "abc");
+    EXPECT_EQ(field.OnBlur(""), placeholder);
+    field.OnChange(placeholder);
+    EXPECT_EQ(field.OnFocus(placeholder), "");
+    // The same words typed by the user are searched for.
+    field.OnChange(placeholder);
+    EXPECT_EQ(field.Keyword(placeholder), placeholder);
+    EXPECT_EQ(field.OnBlur(placeholder), placeholder);
+    EXPECT_EQ(field.OnFocus(placeholder), placeholder);
 }
 
 TEST(MainPages, AccountValuesCannotBreakOutOfTheAddress) {

@@ -66,9 +66,10 @@ protected:
     }
     void Up() {
         catalog().GoUp(loc);
-        paging.Rewind(loc);
+        paging.Return();
         Populate();
     }
+    std::string FirstName() { return catalog().m_view.empty() ? "" : catalog().m_view[0].name; }
     bool Next() {
         const bool ok = paging.NextPage(loc, catalog(), ui, 0);
         Populate();
@@ -89,14 +90,42 @@ protected:
     std::string userId = "kim";
 };
 
-TEST_F(ListNavigation, AnOpenedFolderKeepsTheListsPageOffset) {
+// The page shown and the page offset always agree: going back up returns to the page left, opening a
+// folder (again) starts at its first page.
+TEST_F(ListNavigation, ThePageShownAndThePageOffsetAgree) {
     OpenKoreanMovies(75);
     ASSERT_TRUE(Next());
-    ASSERT_EQ(OpenResult::kOpened, Open("폴더32"));
-    EXPECT_EQ(30, loc.start);                     // each view keeps its own offset
-    EXPECT_EQ(0, service.requests.back().start);  // the folder itself was asked for from its start
+    ASSERT_TRUE(Next());
+    const std::string thirdPage = FirstName();
+    ASSERT_EQ(OpenResult::kOpened, Open("폴더64"));
+    EXPECT_EQ(0, loc.start);
+    EXPECT_EQ(0, service.requests.back().start);
+    Up();
+    EXPECT_EQ(60, loc.start);
+    EXPECT_EQ(thirdPage, FirstName());
+    EXPECT_FALSE(paging.MorePages()) << "the third page of 75 is the last";
+    ASSERT_TRUE(Previous());
+    EXPECT_EQ(30, service.requests.back().start);
+
+    // Left at its second page and opened again: its first page is fetched, not the cached second one.
     Up();
     EXPECT_EQ(0, loc.start);
+    const std::size_t requests = service.requests.size();
+    ASSERT_EQ(OpenResult::kOpened, Open("한국영화"));
+    EXPECT_EQ(0, loc.start);
+    ASSERT_EQ(requests + 1, service.requests.size());
+    EXPECT_EQ(0, service.requests.back().start);
+    EXPECT_EQ("폴더00", FirstName());
+    EXPECT_FALSE(Previous());
+
+    // The tree choosing the folder shown at another page: the first page again.
+    ASSERT_TRUE(Next());
+    CRemoteLocation target = loc;
+    paging.Rewind(loc);
+    EXPECT_TRUE(catalog().ShowFolder(loc, target));
+    EXPECT_EQ(0, loc.start);
+    EXPECT_EQ(0, service.requests.back().start);
+    EXPECT_EQ("폴더00", FirstName());
 }
 
 TEST_F(ListNavigation, TwentyNineItemsAreTheLastPage) {

@@ -103,6 +103,27 @@ TEST(UpdateDecision, NamesMatchIgnoringAsciiCaseAndSlashes) {
     EXPECT_TRUE(list.NeedsDownload(kFolder, "in.bmp", "v1"));
 }
 
+TEST(UpdateDecision, TheUpdatersOwnCopyIsFetchedOnlyWhenTheInstalledUpdaterDiffers) {
+    // The browser has moved the last copy into place: temp holds none.
+    CUpdateFileList list;
+    list.local = {LocalFile("VenUpdater.exe", "1, 0, 0, 1")};
+    CUpdateFileEntry copy;
+    copy.path = "temp/VenUpdater.exe";
+    copy.version = "1, 0, 0, 1";
+    EXPECT_FALSE(list.Decide(kFolder, copy));
+    copy.path = "TEMP\\venupdater.EXE";
+    EXPECT_FALSE(list.Decide(kFolder, copy));
+    copy.version = "1, 0, 0, 2";
+    EXPECT_TRUE(list.Decide(kFolder, copy));
+    // Already delivered and not yet moved: not fetched again.
+    list.local.push_back(LocalFile("temp\\VenUpdater.exe", "1, 0, 0, 2"));
+    EXPECT_FALSE(list.Decide(kFolder, copy));
+    // Other files of that name are files like any other.
+    copy.path = "skin/VenUpdater.exe";
+    copy.version = "1, 0, 0, 1";
+    EXPECT_TRUE(list.Decide(kFolder, copy));
+}
+
 TEST(UpdateDecision, KoreanTrailBytesAreNotLowerCased) {
     // "\xB0\x41" and "\xB0\x61" are two different Hangul syllables.
     CUpdateFileList list;

@@ -70,11 +70,25 @@ TEST_F(UpdaterRefreshTest, NewCopyReplacesOrCreatesTheInstalledUpdater) {
     EXPECT_FALSE(Exists(NewCopy()));
 
     Write(Installed(), "old");
-    Write(NewCopy(), Program());  // the same program is moved all the same
+    Write(NewCopy(), Program());
     RefreshUpdaterIn(folder);
     EXPECT_TRUE(Read(Installed()) == Program());
     EXPECT_FALSE(Exists(NewCopy()));
     EXPECT_TRUE(Exists(folder + "temp"));
+}
+
+TEST_F(UpdaterRefreshTest, ACopyEqualToTheInstalledUpdaterIsDroppedAtOnceEvenWhileTheUpdaterRuns) {
+    Write(Installed(), Program());
+    Write(NewCopy(), Program());
+    // The updater that started the browser still holds its file: a copy over it would be retried.
+    HANDLE busy = ::CreateFileA(Installed().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(busy, INVALID_HANDLE_VALUE);
+    RefreshUpdaterIn(folder);
+    ::CloseHandle(busy);
+    // A copy tried (and retried) against the busy file would have failed and been kept for later.
+    EXPECT_FALSE(Exists(NewCopy()));
+    EXPECT_TRUE(Read(Installed()) == Program());
 }
 
 TEST_F(UpdaterRefreshTest, ACopyThatIsNoWholeProgramIsDroppedAndTheInstalledUpdaterStays) {

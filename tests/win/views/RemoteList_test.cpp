@@ -48,4 +48,44 @@ TEST_F(RemoteListTest, FileTypesAreLookedUpOncePerExtensionAndArrowsScrollFromWh
     EXPECT_EQ(10, list().Send(LVM_GETTOPINDEX));
 }
 
+// The list control refusing more than 120 rows stands in for one that runs out of memory.
+LRESULT CALLBACK RefuseManyRows(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+    if (message == LVM_SETITEMCOUNT && wParam > 120)
+        return 0;
+    return ::DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+// The text of the "알림" box the list shows, read and closed from a timer of the box's own loop.
+std::string g_noticeText;
+void CALLBACK CloseNotice(HWND, UINT, UINT_PTR timer, DWORD) {
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND hwnd, LPARAM) -> BOOL {
+            char title[32] = "";
+            ::GetWindowTextA(hwnd, title, sizeof(title));
+            if (std::string(title) != "알림")
+                return TRUE;
+            char text[256] = "";
+            ::GetDlgItemTextA(hwnd, 0xFFFF, text, sizeof(text));
+            g_noticeText = text;
+            ::PostMessageA(hwnd, WM_COMMAND, IDOK, 0);
+            return FALSE;
+        },
+        0);
+    if (!g_noticeText.empty())
+        ::KillTimer(nullptr, timer);
+}
+
+TEST_F(RemoteListTest, RowsTheControlTakesStayAndTheMessageNamesTheFirstItemLeftOut) {
+    host.ui.strings[119] = "파일 리스트에 %1를 삽입하지 못했습니다.";
+    ASSERT_TRUE(::SetWindowSubclass(list().GetSafeHwnd(), RefuseManyRows, 1, 0));
+    g_noticeText.clear();
+    ::SetTimer(nullptr, 0, 50, CloseNotice);
+    list().OpenRow(1);  // ".." and 200 clips
+    ::RemoveWindowSubclass(list().GetSafeHwnd(), RefuseManyRows, 1);
+    EXPECT_EQ(120, list().GetItemCount());
+    EXPECT_EQ("clip118.avi", list().GetItemText(119, 0));
+    EXPECT_EQ("파일 리스트에 clip119.avi를 삽입하지 못했습니다.", g_noticeText);
+}
+
 }  // namespace
