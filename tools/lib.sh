@@ -19,13 +19,25 @@ fv_start_xvfb() {
     if [ -n "${DISPLAY:-}" ] && [ -z "${FV_FORCE_XVFB:-}" ] && xdpyinfo >/dev/null 2>&1; then
         return 0
     fi
-    local n=90
-    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
-    fv_xvfb_pid=$!
-    export DISPLAY=":$n"
-    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
-    echo "Xvfb did not start on $DISPLAY" >&2
+    # Several runs may look for a free display at once: a display is ours only once its lock file holds
+    # our server's process id (a server that finds the display taken ends at once; then the next one).
+    local n=90 _
+    while [ "$n" -lt 190 ]; do
+        if [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; then n=$((n + 1)); continue; fi
+        Xvfb ":$n" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+        fv_xvfb_pid=$!
+        export DISPLAY=":$n"
+        for _ in $(seq 50); do
+            kill -0 "$fv_xvfb_pid" 2>/dev/null || break
+            if [ "$(tr -d ' \n' 2>/dev/null <"/tmp/.X$n-lock")" = "$fv_xvfb_pid" ] && xdpyinfo >/dev/null 2>&1; then
+                return 0
+            fi
+            sleep 0.1
+        done
+        kill "$fv_xvfb_pid" 2>/dev/null || true
+        n=$((n + 1))
+    done
+    echo "Xvfb did not start" >&2
     return 1
 }
 
