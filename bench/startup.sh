@@ -12,22 +12,18 @@ build_win=${FV_BUILD_WIN:-$fv_root/build/win}
 bench_dir="$build_win/bench"
 dist="$build_win/dist/FoldVen"
 for f in "$bench_dir/bench_startup.exe" "$bench_dir/bench_first_window.exe" "$dist/VenUpdater.exe"; do
-    [ -f "$f" ] || { echo "build the Windows tree first: $f is missing" >&2; exit 1; }
+    [ -f "$f" ] || { echo "start-up: could not measure: build the Windows tree first ($f is missing)"; exit 1; }
 done
 
 work=$(mktemp -d)
-prefix="$fv_root/build/wineprefix-bench"
-"$fv_root/tools/wine/prefix.sh" "$prefix" "$dist" >/dev/null
-fv_wine_env "$prefix"
-FV_FORCE_XVFB=1 fv_start_xvfb
 state="$work/svc"
 cleanup() {
-    wineserver -k 2>/dev/null || true
+    fv_end_bench_session
     "$fv_root/tools/devservice-ctl.sh" stop "$state" || true
-    fv_stop_xvfb
     rm -rf "$work"
 }
 trap cleanup EXIT
+fv_begin_bench_session "$dist"
 
 # The service lists the installed files themselves, so the updater finds nothing to fetch.
 host=$("$fv_root/tools/devservice-ctl.sh" start "$state" "${FV_BUILD_NATIVE:-$fv_root/build/native}" \
@@ -37,6 +33,14 @@ folder='C:\Program Files\FoldVen'
 trace=$(winepath -w "$work/trace")
 
 # A round to warm Wine and the page cache, then the measured ones.
-wine "$bench_dir/bench_startup.exe" 1 "$folder" "$trace" >/dev/null
+fv_bench_wine "start-up (warm-up round)" "$bench_dir/bench_startup.exe" 1 "$folder" "$trace" >/dev/null
 echo "$(uptime | sed 's/.*load/load/')"
-wine "$bench_dir/bench_startup.exe" "$rounds" "$folder" "$trace" | tr -d '\r'
+fv_bench_wine "start-up" "$bench_dir/bench_startup.exe" "$rounds" "$folder" "$trace" | tee "$work/out"
+
+# The table's figure (bench/browser-mainwindow.sh has the browser's, to its painted main window).
+median_of() { sed -n "s/^$1: median \([0-9]*\) ms.*/\1/p" "$work/out"; }
+floor=$(median_of 'trivial program: start -> window shown')
+updater=$(median_of 'VenUpdater.exe: start -> login dialog shown')
+ratio() { awk -v a="$1" -v b="$floor" 'BEGIN { printf "%.1f", a / b }'; }
+fv_bench_result "VenUpdater start -> login dialog" "$updater ms" "<= 700 ms (500 ms timer + 200)" \
+    "trivial window $floor ms" "$(ratio "$updater")"

@@ -7,7 +7,7 @@
 set -euo pipefail
 source "$(dirname "$0")/../tools/lib.sh"
 bench_exe="$fv_root/build/win/bench/bench_ui_waits.exe"
-[ -f "$bench_exe" ] || { echo "cannot measure: build the Windows tree first ($bench_exe is missing)" >&2; exit 1; }
+[ -f "$bench_exe" ] || { echo "ui waits: could not measure: build the Windows tree first ($bench_exe is missing)"; exit 1; }
 
 fv_begin_bench_session
 state=$(mktemp -d)
@@ -20,4 +20,8 @@ trap cleanup EXIT
 
 FV_DEVSERVICE=$("$fv_root/tools/devservice-ctl.sh" start "$state" "${FV_BUILD_NATIVE:-$fv_root/build/native}")
 export FV_DEVSERVICE FV_DIST="$fv_root/build/win/dist/FoldVen"
-wine "$bench_exe" "${1:-10000}" | tr -d '\r'
+fv_bench_wine "ui waits" "$bench_exe" "${1:-10000}" | tee "$state/out"
+
+longest=$(sed -n 's/.*longest unanswered *\([0-9.]*\) ms.*/\1/p' "$state/out" | sort -g | tail -1)
+fv_bench_result "main window's longest unanswered wait (listing retries, search, installer check)" \
+    "$longest ms" "< 100 ms" "-" "-"

@@ -2,7 +2,8 @@
 # Download throughput of the updater's DownloadFiles under Wine against curl, for one file served on
 # loopback by nginx and by devservice in the same run. Each round fetches the file from both servers,
 # curl and the updater in turn; the script prints every round and, per server, the medians and the
-# median ratio updater / curl, and devservice's curl rate against nginx's.
+# median ratio updater / curl, and devservice's curl rate against nginx's. curl's time includes flushing
+# its file to disk (sync FILE, an fsync), as the updater flushes every file before it takes its place.
 # Needs the native build (devservice) and the Windows build (bench_update_download.exe); installs
 # Debian's nginx-core when it is missing, and runs it with a configuration of its own.
 # FV_BUILD_NATIVE and FV_BUILD_WIN name other build folders.
@@ -10,9 +11,9 @@
 set -euo pipefail
 source "$(dirname "$0")/../tools/lib.sh"
 size_mb=${1:-200}
-rounds=${2:-5}
+rounds=${2:-9}
 bench_exe="${FV_BUILD_WIN:-$fv_root/build/win}/bench/bench_update_download.exe"
-[ -f "$bench_exe" ] || { echo "build the Windows tree first: $bench_exe is missing" >&2; exit 1; }
+[ -f "$bench_exe" ] || { echo "updater download: could not measure: build the Windows tree first ($bench_exe is missing)"; exit 1; }
 
 if ! command -v nginx >/dev/null && [ ! -x /usr/sbin/nginx ]; then
     echo "installing nginx-core" >&2
@@ -24,20 +25,16 @@ nginx_bin=$(command -v nginx || echo /usr/sbin/nginx)
 
 work=$(mktemp -d)
 chmod 755 "$work"  # nginx's worker runs as another user
-prefix="$fv_root/build/wineprefix-bench"
-"$fv_root/tools/wine/prefix.sh" "$prefix" >/dev/null
-fv_wine_env "$prefix"
-FV_FORCE_XVFB=1 fv_start_xvfb  # the updater's window and progress bar
 state="$work/svc"
 nginx_pid=""
 cleanup() {
     "$fv_root/tools/devservice-ctl.sh" stop "$state" || true
     [ -n "$nginx_pid" ] && kill "$nginx_pid" 2>/dev/null && wait "$nginx_pid" 2>/dev/null || true
-    wineserver -k 2>/dev/null || true
-    fv_stop_xvfb
+    fv_end_bench_session
     rm -rf "$work"
 }
 trap cleanup EXIT
+fv_begin_bench_session  # the updater's window and progress bar
 
 mkdir -p "$work/updates" "$work/curl" "$work/updater" "$work/nginx"
 head -c "$((size_mb * 1024 * 1024))" /dev/urandom > "$work/updates/big.bin"
@@ -96,15 +93,22 @@ dev_host=$("$fv_root/tools/devservice-ctl.sh" start "$state" "${FV_BUILD_NATIVE:
 folder=$(winepath -w "$work/updater")
 
 # Both write a new file each time, so neither pays for replacing the other's.
-curl_once() {  # host -> seconds
+curl_once() {  # host -> seconds, the flush included
     rm -f "$work/curl/big.bin"
-    curl -sf -o "$work/curl/big.bin" -w '%{time_total}' "http://$1/Update/files/big.bin"
+    local fetch from to
+    fetch=$(curl -sf -o "$work/curl/big.bin" -w '%{time_total}' "http://$1/Update/files/big.bin")
+    from=$(date +%s.%N)
+    sync "$work/curl/big.bin"
+    to=$(date +%s.%N)
+    awk -v f="$fetch" -v a="$from" -v b="$to" 'BEGIN { print f + b - a }'
 }
 updater_once() {  # host -> seconds
     rm -f "$work/updater/big.bin"
     local line
-    line=$(wine "$bench_exe" "http://$1/Update/files/" big.bin "$size" "$folder" | tr -d '\r')
-    cmp -s "$work/updates/big.bin" "$work/updater/big.bin" || { echo "downloaded file differs: $line" >&2; exit 1; }
+    line=$(wine "$bench_exe" "http://$1/Update/files/" big.bin "$size" "$folder" | tr -d '\r') ||
+        { echo "updater download: could not measure: $line" >&2; exit 1; }
+    cmp -s "$work/updates/big.bin" "$work/updater/big.bin" ||
+        { echo "updater download: could not measure: downloaded file differs: $line" >&2; exit 1; }
     awk '{print $4}' <<<"$line"
 }
 
@@ -136,9 +140,16 @@ for server in nginx devservice; do
     lo=$(awk -v s=$server '$1 == s {print $2 / $3}' "$work/times" | sort -g | head -1)
     hi=$(awk -v s=$server '$1 == s {print $2 / $3}' "$work/times" | sort -g | tail -1)
     awk -v s=$server -v b="$size" -v c="$c" -v u="$u" -v r="$r" -v lo="$lo" -v hi="$hi" 'BEGIN {
-        printf "%-10s curl %7.1f MB/s, DownloadFiles %7.1f MB/s (medians); ratio updater / curl: median %.2f (%.2f-%.2f)\n",
+        printf "%-10s curl (flushed) %7.1f MB/s, DownloadFiles %7.1f MB/s (medians); ratio updater / curl: median %.2f (%.2f-%.2f)\n",
             s, b / c / 1048576, b / u / 1048576, r, lo, hi
     }'
 done
 paste <(awk '$1 == "nginx" {print $2}' "$work/times") <(awk '$1 == "devservice" {print $2}' "$work/times") |
     awk '{print $1 / $2}' | median | awk '{printf "curl from devservice / curl from nginx: median %.2f\n", $1}'
+
+nginx_ratio=$(awk '$1 == "nginx" {print $2 / $3}' "$work/times" | median)
+nginx_curl=$(awk '$1 == "nginx" {print $2}' "$work/times" | median)
+nginx_updater=$(awk '$1 == "nginx" {print $3}' "$work/times" | median)
+mbps() { awk -v b="$size" -v t="$1" 'BEGIN { printf "%.0f MB/s", b / t / 1048576 }'; }
+fv_bench_result "updater download of $size_mb MB from nginx (median of $rounds)" "$(mbps "$nginx_updater")" \
+    ">= 0.9 x curl" "curl, flushed $(mbps "$nginx_curl")" "$(printf '%.2f' "$nginx_ratio")"

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "FoldVenBrowser/catalogue/RemoteItem.h"
@@ -30,6 +31,9 @@ enum ColumnType { kInteger = 0, kReal = 1, kText = 2, kTextNoCase = 3 };
 // The rows' new order after a sort of `texts` (one per row): indexes into `texts`. Rows of equal texts
 // keep their order. O(n log n) whatever the order the rows were in.
 std::vector<std::size_t> SortedOrder(const std::vector<std::string>& texts, bool ascending, int type);
+// The same for texts kept elsewhere, read in place.
+std::vector<std::size_t> SortedViewOrder(const std::vector<std::string_view>& texts, bool ascending,
+                                         int type);
 
 // What the download action hands over for the selected rows.
 struct DownloadItem {

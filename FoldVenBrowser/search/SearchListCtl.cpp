@@ -54,9 +54,10 @@ void CSearchListCtl::AddResult(const CRemoteItem& item) {
     RowsAdded();
 }
 
-void CSearchListCtl::AddResults(const std::vector<CRemoteItem>& items) {
-    for (const CRemoteItem& item : items)
-        m_records.push_back(std::make_unique<CRemoteItem>(item));
+void CSearchListCtl::AddResults(std::vector<CRemoteItem>&& items) {
+    m_records.reserve(m_records.size() + items.size());
+    for (CRemoteItem& item : items)
+        m_records.push_back(std::make_unique<CRemoteItem>(std::move(item)));
     RowsAdded();
 }
 

@@ -21,7 +21,8 @@ public:
     bool Create(HWND parent, const RECT& rc);
     void AddResult(const CRemoteItem& item);
     // Rows for several results at once: the list takes in its new length and repaints once.
-    void AddResults(const std::vector<CRemoteItem>& items);
+    // Takes the items over (moves them).
+    void AddResults(std::vector<CRemoteItem>&& items);
     // Paints the rows that arrived since the last repaint.
     void ShowArrivedRows();
     void DeleteAllItems();

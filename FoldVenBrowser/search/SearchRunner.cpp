@@ -54,7 +54,7 @@ void CSearchRunner::Deliver(void* argument) {
     const std::shared_ptr<CSearchResults> results = job->m_pResults.lock();
     if (!results || !results->IsCurrent(job) || !results->m_pList)
         return;
-    results->m_pList->AddResults(job->m_items);
+    results->m_pList->AddResults(std::move(job->m_items));
 }
 
 void CSearchRunner::Finish(void* argument) {

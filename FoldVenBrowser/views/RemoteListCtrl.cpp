@@ -225,6 +225,13 @@ std::string CRemoteListCtrl::RowText(LPARAM data, int column) const {
     }
 }
 
+const std::string* CRemoteListCtrl::RowTextKept(LPARAM data, int column) const {
+    const CRemoteItem* item = Catalog() ? ListRows::ItemOfRow(Catalog()->m_view, data) : nullptr;
+    if (item == nullptr)
+        return nullptr;
+    return column == 0 ? &item->name : column == 2 ? &item->period : nullptr;
+}
+
 int CRemoteListCtrl::RowImage(LPARAM data) const {
     if (data == ListRows::kParentRow)
         return CatalogueIconIndex(CatalogueIcon::kParentRow, "");

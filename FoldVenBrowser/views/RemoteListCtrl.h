@@ -47,6 +47,7 @@ public:
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     std::string RowText(LPARAM data, int column) const override;
+    const std::string* RowTextKept(LPARAM data, int column) const override;
     int RowImage(LPARAM data) const override;
 
 private:

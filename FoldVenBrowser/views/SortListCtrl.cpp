@@ -1,5 +1,7 @@
 #include "FoldVenBrowser/views/SortListCtrl.h"
 
+#include <deque>
+#include <string_view>
 #include <utility>
 
 int CSortListCtrl::GetColumnCount() const {
@@ -96,29 +98,39 @@ void CSortListCtrl::SortColumn(int column, bool ascending, int type) {
     if (column < 0)
         return;
     const std::size_t count = m_rows.size();
-    std::vector<std::string> texts(count);
-    for (std::size_t row = 0; row < count; ++row)
-        texts[row] = RowText(m_rows[row], column);
-    const std::vector<std::size_t> order = ListRows::SortedOrder(texts, ascending, type);
-
-    // The selection and the focus go with their rows.
-    std::vector<bool> selected(count, false);
-    for (int row : GetSelectedRows())
-        selected[static_cast<std::size_t>(row)] = true;
-    const int focused = static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    std::deque<std::string> made;  // texts made on request; a deque keeps them in place as it grows
+    std::vector<std::string_view> texts(count);
+    for (std::size_t row = 0; row < count; ++row) {
+        const std::string* kept = RowTextKept(m_rows[row], column);
+        texts[row] = kept ? *kept : made.emplace_back(RowText(m_rows[row], column));
+    }
+    const std::vector<std::size_t> order = ListRows::SortedViewOrder(texts, ascending, type);
+    MoveRowStates(order);
     std::vector<LPARAM> sorted(count);
     for (std::size_t row = 0; row < count; ++row)
         sorted[row] = m_rows[order[row]];
     m_rows = std::move(sorted);
+    ::InvalidateRect(m_hWnd, nullptr, TRUE);
+}
+
+// The selection and the focus go with their rows. Only rows that carry a state are touched: clearing
+// every row's state costs the control a pass over all of them.
+void CSortListCtrl::MoveRowStates(const std::vector<std::size_t>& order) {
+    const std::vector<int> selectedRows = GetSelectedRows();
+    const int focused = static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    if (selectedRows.empty() && focused < 0)
+        return;
+    std::vector<bool> selected(order.size(), false);
+    for (int row : selectedRows)
+        selected[static_cast<std::size_t>(row)] = true;
     SetRowState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
-    for (std::size_t row = 0; row < count; ++row) {
+    for (std::size_t row = 0; row < order.size(); ++row) {
         UINT state = selected[order[row]] ? LVIS_SELECTED : 0;
         if (focused >= 0 && order[row] == static_cast<std::size_t>(focused))
             state |= LVIS_FOCUSED;
         if (state)
             SetRowState(static_cast<int>(row), state, state);
     }
-    ::InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 
 void CSortListCtrl::OnHeaderClick(int column) {

@@ -47,11 +47,15 @@ public:
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     virtual std::string RowText(LPARAM data, int column) const = 0;
+    // The text RowText gives, where the list keeps it already (a sort then reads it without a copy);
+    // null where it is made on request.
+    virtual const std::string* RowTextKept(LPARAM /*data*/, int /*column*/) const { return nullptr; }
     virtual int RowImage(LPARAM data) const = 0;
 
 private:
     void OnHeaderClick(int column);
     void SetRowState(int row, UINT state, UINT mask) const;
+    void MoveRowStates(const std::vector<std::size_t>& order);
 
     std::vector<LPARAM> m_rows;
 };

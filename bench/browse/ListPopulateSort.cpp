@@ -6,11 +6,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "FoldVenBrowser/views/RemoteCtlWnd.h"
+#include "bench/browse/FileNames.h"
 #include "tests/win/views/ViewsFixture.h"
 
 namespace {
@@ -45,20 +45,12 @@ void Pump() {
         ::DispatchMessageA(&msg);
 }
 
-// The level-3 folder's files in the service's order (names shuffled), with a few extensions.
 void FillView(FakeBrowseHost& host, CRemoteLocation& location, int count) {
-    const char* const extensions[] = {".avi", ".mkv", ".smi", ".txt"};
-    std::vector<int> numbers(count);
-    for (int i = 0; i < count; ++i)
-        numbers[i] = i;
-    std::shuffle(numbers.begin(), numbers.end(), std::mt19937(42));
     CRemoteCatalog& catalog = host.explorer.m_catalog;
     catalog.m_view.clear();
-    for (int i = 0; i < count; ++i) {
-        char name[64];
-        std::snprintf(name, sizeof(name), "영화 파일 %06d%s", numbers[i], extensions[i % 4]);
-        catalog.m_view.push_back(MakeItem(100000 + i, 900, 4, name, false));
-    }
+    const std::vector<std::string> names = BenchFileNames(count);
+    for (int i = 0; i < count; ++i)
+        catalog.m_view.push_back(MakeItem(100000 + i, 900, 4, names[static_cast<std::size_t>(i)], false));
     location.level = 3;
     location.id = 900;
     location.listed = 1;

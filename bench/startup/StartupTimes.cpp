@@ -1,7 +1,5 @@
 #include <windows.h>
 
-#include <tlhelp32.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
@@ -11,6 +9,7 @@
 #include <vector>
 
 #include "FoldVenBrowser/res/resource.h"
+#include "tests/e2e/support/TestProcess.h"
 
 // Start-up times of the programs as a user meets them, under Wine, against devservice:
 //   bench_startup ROUNDS FOLDER TRACE_FILE
@@ -59,17 +58,7 @@ bool MutexExists(const char* name) {
 }
 
 bool ProcessRuns(const char* exeName) {
-    HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE)
-        return false;
-    PROCESSENTRY32 entry{};
-    entry.dwSize = sizeof(entry);
-    bool found = false;
-    for (BOOL more = ::Process32First(snapshot, &entry); more && !found;
-         more = ::Process32Next(snapshot, &entry))
-        found = ::lstrcmpiA(entry.szExeFile, exeName) == 0;
-    ::CloseHandle(snapshot);
-    return found;
+    return !ProcessIdsNamed(exeName).empty();
 }
 
 struct Mark {
@@ -110,15 +99,12 @@ bool RunUntil(const std::string& commandLine, const std::string& folder, const s
     return true;
 }
 
-void EndProcessOf(HWND hwnd) {
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(hwnd, &pid);
-    HANDLE process = ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid);
-    if (process) {
-        ::TerminateProcess(process, 0);
-        ::WaitForSingleObject(process, 10000);
-        ::CloseHandle(process);
-    }
+// Ends every running updater and browser (by name, not by window: the browser's main window is briefly
+// invisible while it is set up), so that no round meets one of an earlier round: a browser left running
+// keeps the next one from starting (it only brings the running one forward).
+void EndPrograms() {
+    KillProcessesNamed("VenUpdater.exe");
+    KillProcessesNamed("FoldVenBrowser.exe");
 }
 
 void SetSavedLogin(bool saved) {
@@ -232,6 +218,7 @@ int main(int argc, char** argv) {
                  {"browser mutex", "login received", "login answered", "main window shown"},
                  {}};
 
+    EndPrograms();
     for (int round = 1; round <= rounds; ++round) {
         double start = 0;
         PROCESS_INFORMATION process{};
@@ -260,8 +247,7 @@ int main(int argc, char** argv) {
         ::WaitForSingleObject(process.hProcess, 10000);  // the updater closes itself after the launch
         ::CloseHandle(process.hThread);
         ::CloseHandle(process.hProcess);
-        if (HWND login = VisibleTopLevel("#32770", IDC_LOGIN_ID))
-            EndProcessOf(login);
+        EndPrograms();
         if (!updaterOk)
             return 1;
         AddRequest(traceFile, start, "ReturnFileUpdateList", "list", times);
@@ -276,8 +262,7 @@ int main(int argc, char** argv) {
                      {{"browser mutex", [] { return MutexExists("FoldVenMutex"); }},
                       {"main window shown", [] { return VisibleTopLevel("FOldVenClass") != nullptr; }}},
                      start, times, process);
-        if (HWND main = VisibleTopLevel("FOldVenClass"))
-            EndProcessOf(main);
+        EndPrograms();
         ::CloseHandle(process.hThread);
         ::CloseHandle(process.hProcess);
         if (!browserOk)

@@ -3,6 +3,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
+#include <random>
+
 #include "tests/core/catalogue/CatalogueFakes.h"
 
 namespace {
@@ -96,6 +100,36 @@ TEST(ListRowsSort, SortedInputAndTiesKeepTheirOrder) {
     EXPECT_EQ(1998u, down[0]);
     EXPECT_EQ(1999u, down[1]);
     EXPECT_EQ(0u, down[1998]);
+}
+
+// The order must be strcmp's, stable, in both directions, for texts that share a long prefix and differ
+// anywhere: within the first 8 bytes after it, after them, or only in length; with high bytes and with
+// bytes after a zero byte (which do not count).
+TEST(ListRowsSort, AgreesWithAStableSortOfTheTexts) {
+    std::mt19937 random(7);
+    const std::string pieces[] = {"", "a", "b", "\xB0\xA1", "\xFF", "0", "00000000", "1", "\x01"};
+    for (const std::string& prefix : {std::string(), std::string("\xBF\xB5\xC8\xAD \xC6\xC4\xC0\xCF ")}) {
+        std::vector<std::string> texts;
+        for (int i = 0; i < 3000; ++i) {
+            std::string text = prefix;
+            const int parts = static_cast<int>(random() % 5);
+            for (int p = 0; p < parts; ++p)
+                text += pieces[random() % (sizeof(pieces) / sizeof(pieces[0]))];
+            if (random() % 50 == 0)
+                text += std::string(1, '\0') + "ignored";
+            texts.push_back(text);
+        }
+        for (bool ascending : {true, false}) {
+            std::vector<std::size_t> expected(texts.size());
+            for (std::size_t i = 0; i < expected.size(); ++i)
+                expected[i] = i;
+            std::stable_sort(expected.begin(), expected.end(), [&](std::size_t a, std::size_t b) {
+                const int c = std::strcmp(texts[a].c_str(), texts[b].c_str());
+                return ascending ? c < 0 : c > 0;
+            });
+            EXPECT_EQ(expected, SortedOrder(texts, ascending, kText)) << "ascending " << ascending;
+        }
+    }
 }
 
 }  // namespace
