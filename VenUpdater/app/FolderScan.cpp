@@ -33,6 +33,16 @@ std::string WithoutExtension(const std::string& name) {
     return dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
 }
 
+// A junction or a link may lead back up the tree, and each level would list the loop again. The find
+// data alone is not trusted: a directory listing can still describe a link made a moment ago as a plain
+// folder, so the path's own attributes are asked too.
+bool IsLinkedFolder(const WIN32_FIND_DATAA& data, const std::string& path) {
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        return true;
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    return attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
 }  // namespace
 
 void ScanFolder(const std::string& folder, std::vector<CUpdateFileEntry>& list) {
@@ -50,8 +60,7 @@ void ScanFolder(const std::string& folder, std::vector<CUpdateFileEntry>& list) 
             entry.kind = CUpdateFileEntry::kFolder;
             entry.path = WithoutExtension(name);
             list.push_back(entry);
-            // A junction or a link may lead back up the tree; each level would list the loop again.
-            if (!(data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+            if (!IsLinkedFolder(data, path))
                 ScanFolder(path, list);
             continue;
         }

@@ -86,19 +86,33 @@ bool RunUnix(std::string command) {
     return true;
 }
 
+// Waits up to 5 s for `path` to be (or no longer be) a link; true when it is one at the end.
+bool WaitForLink(const std::string& path, bool wanted) {
+    bool linked = false;
+    for (int tries = 0; tries < 100; ++tries) {
+        const DWORD attributes = ::GetFileAttributesA(path.c_str());
+        linked = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+        if (linked == wanted)
+            break;
+        ::Sleep(50);
+    }
+    return linked;
+}
+
 TEST_F(FolderScanTest, ALinkedFolderIsListedButNotEntered) {
     ::CreateDirectoryA((folder + "\\data").c_str(), nullptr);
     TestInstall::WriteFile(folder + "\\data\\a.txt", "a");
     // Wine shows a Unix symbolic link to a folder as a junction; its own CreateSymbolicLink makes none.
     const std::string link = DevService::UnixPathOf(folder + "\\data\\loop");
     RunUnix("Z:\\bin\\ln -s \"" + DevService::UnixPathOf(folder + "\\data") + "\" \"" + link + "\"");
-    const DWORD attributes = ::GetFileAttributesA((folder + "\\data\\loop").c_str());
-    const bool linked = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+    // The Unix program may still be at work when its Windows handle is signalled.
+    const bool linked = WaitForLink(folder + "\\data\\loop", true);
     std::vector<CUpdateFileEntry> list;
     if (linked)
         ScanFolder(folder, list);
     // Removed from Unix: deleting the tree from here would follow the link.
     RunUnix("Z:\\bin\\rm -f \"" + link + "\"");
+    WaitForLink(folder + "\\data\\loop", false);
     if (!linked)
         GTEST_SKIP() << "no folder link could be made";
     // A loop entered at every level would list a.txt again down to the longest path.
