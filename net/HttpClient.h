@@ -3,12 +3,11 @@
 #include <functional>
 #include <string>
 
+#include "net/HttpReplyFramer.h"
+#include "net/HttpRequest.h"
 #include "net/HttpSocket.h"
 
 class IUiHooks;
-
-// "GET http://<host>" through an HTTP proxy, else "GET "; callers append the target and " HTTP/1.0\r\n".
-std::string RequestPrefix(const std::string& host);
 
 // One HTTP/1.0 exchange per request over a connection of its own: compose, send, receive until the
 // announced length, strip the header, check the status. Failures keep an error code and a Korean text.
@@ -16,7 +15,7 @@ class CHttpClient {
 public:
     static constexpr unsigned kRequestBufferSize = 4096;
     static constexpr unsigned kListBufferSize = 16384;
-    static constexpr unsigned kHeaderCopySize = 1024;
+    static constexpr unsigned kHeaderCopySize = CHttpReplyFramer::kHeaderCopySize;
 
     // Error codes of the last failure; 1 to 6 are network errors.
     enum Error {
@@ -41,13 +40,15 @@ public:
     // `host` may carry ":port", which then replaces `port`.
     bool Connect(const std::string& host, unsigned port);
     bool Send(const std::string& host, const std::string& requestLine, const std::string& body, bool form);
-    // `buffer` holds `size` + 1 bytes, all 0.
-    bool Receive(std::string& reply, char* buffer, unsigned size);
+    // Reads the reply in pieces of up to `size` bytes; its header must end within the first `size`.
+    bool Receive(std::string& reply, unsigned size);
     // The request text exactly as Send writes it.
     std::string ComposeRequest(const std::string& host, const std::string& requestLine,
                                const std::string& body, bool form) const;
 
-    static int ParseHeader(const char* header, std::string& status);
+    static int ParseHeader(const char* header, std::string& status) {
+        return CHttpReplyFramer::ParseHeader(header, status);
+    }
     static bool CheckReply(const std::string& reply);
 
     bool Request(std::string& reply, const std::string& host, unsigned port, const std::string& requestLine,
@@ -61,6 +62,10 @@ public:
 private:
     bool Exchange(std::string& reply, const std::string& host, unsigned port, const std::string& requestLine,
                   const std::string& body, bool form, unsigned bufferSize);
+    // Judges how the reading of a reply ended; `reply` is what the caller gets.
+    bool CheckFraming(ReplyEnd end, const CHttpReplyFramer& framer, const std::string& reply);
+    // Keeps the failure's code and text; always false.
+    bool Fail(Error code, const std::string& text);
 
     IUiHooks* m_pUi;
     CHttpSocket m_socket;

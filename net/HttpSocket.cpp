@@ -33,3 +33,26 @@ bool CHttpSocket::OnMessagePending() {
         m_pUi->PumpMessages();
     return true;
 }
+
+bool CHttpSocket::TimedConnect(const std::string& host, unsigned port) {
+    ArmWatchdog();
+    const bool ok = Connect(host, port);
+    DisarmWatchdog();
+    return ok;
+}
+
+int CHttpSocket::TimedSend(const char* data, int length) {
+    ArmWatchdog();
+    const int sent = Send(data, length);
+    DisarmWatchdog();
+    return sent;
+}
+
+int CHttpSocket::TimedReceive(char* buffer, int size) {
+    if (RequestLimitPassed())
+        return -1;
+    ArmWatchdog();
+    const int received = Receive(buffer, size);
+    DisarmWatchdog();
+    return received;
+}

@@ -24,6 +24,12 @@ public:
     // True, and the socket counts as timed out, once the whole request's limit has passed.
     bool RequestLimitPassed();
 
+    // One blocking step under the step's limit. A receive also fails at once, timed out, when the whole
+    // request's limit has passed, so a reply that keeps coming, slowly or without end, cannot outlast it.
+    bool TimedConnect(const std::string& host, unsigned port);
+    int TimedSend(const char* data, int length);
+    int TimedReceive(char* buffer, int size);
+
 protected:
     bool OnMessagePending() override;
 

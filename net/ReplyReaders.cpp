@@ -81,11 +81,15 @@ std::string NextLine(std::string& text) {
         line = text.substr(0, end);
         text.erase(0, end + 2);
     }
+    return TrimWhite(line);
+}
+
+std::string TrimWhite(const std::string& text) {
     std::size_t first = 0;
-    while (first < line.size() && IsBlank(line[first]))
+    while (first < text.size() && IsBlank(text[first]))
         ++first;
-    std::size_t last = line.size();
-    while (last > first && IsBlank(line[last - 1]))
+    std::size_t last = text.size();
+    while (last > first && IsBlank(text[last - 1]))
         --last;
-    return line.substr(first, last - first);
+    return text.substr(first, last - first);
 }

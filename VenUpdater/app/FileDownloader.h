@@ -2,8 +2,11 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
+#include "VenUpdater/app/DownloadRequest.h"
+#include "VenUpdater/update/DownloadPacer.h"
 #include "VenUpdater/update/UpdateFileList.h"
 #include "platform/UiHooks.h"
 
@@ -27,8 +30,30 @@ public:
     // The temporary name a download is written under.
     static std::string TemporaryPathFor(const std::string& localPath) { return localPath + ".fvpart"; }
 
+    // How receiving into the temporary file ended.
+    enum class Received {
+        kWhole,         // every byte the reply announces (else the list gives), written and flushed
+        kCannotCreate,  // the temporary file could not be created: nothing was written
+        kBroken,        // the transfer broke off or brought another size than announced
+        kNotWritten     // the disk did not take the bytes
+    };
+
+    // The three steps of one file. Open the request for the listed file (null: the pass stops).
+    std::unique_ptr<CDownloadRequest> OpenRequest(const CUpdateFileEntry& entry) const;
+    // Receive its body into `partPath`, moving the progress bar; a whole file gets the list's date stamp.
+    Received ReceiveInto(CDownloadRequest& request, const CUpdateFileEntry& entry,
+                         const std::string& partPath);
+    // Commit a whole file that passes the checks by moving it to `localPath`, or discard it (and say
+    // why); true when committed.
+    bool CommitOrDiscard(Received received, const CUpdateFileEntry& entry, const std::string& partPath,
+                         const std::string& localPath);
+
 private:
     bool DownloadOne(const CUpdateFileEntry& entry);
+    // Writes what the request delivers to `file`, counting the bytes in `count`: kWhole when the reply
+    // ended, kBroken when a read failed, kNotWritten when a write did.
+    Received Transfer(CDownloadRequest& request, HANDLE file, std::int64_t& count);
+    void PostProgress(CDownloadPacer& pace, std::int64_t received, bool final);
     void ShowMessage(unsigned id);
     // A downloaded program that the same-publisher rule refuses, named as the list gives it.
     void ShowRefusal(const std::string& listedPath);

@@ -1,13 +1,10 @@
 #include "VenUpdater/update/UpdateListRequest.h"
 
-#include <vector>
-
-#include "VenUpdater/update/UpdateFileList.h"
+#include "net/HttpRequest.h"
+#include "net/ReplyReaders.h"
 #include "net/ServiceHosts.h"
 
 namespace {
-
-constexpr int kProxyHttp = 3;
 
 std::string ReplaceFirst(std::string text, const std::string& what, const std::string& with) {
     const std::size_t at = text.find(what);
@@ -19,15 +16,15 @@ std::string ReplaceFirst(std::string text, const std::string& what, const std::s
 }  // namespace
 
 std::string CUpdateListRequest::RequestText(const std::string& apiHost, bool proxyEnabled, int proxyKind) {
-    std::string text = proxyEnabled && proxyKind == kProxyHttp ? "GET http://" + apiHost : "GET ";
-    text += "/update/ReturnFileUpdateList.aspx HTTP/1.0\r\n";
-    if (proxyEnabled)
-        text += "Proxy-Connection: Keep-Alive\r\nPragma: no-cache\r\nCache-Control: no-cache\r\n";
-    text += "Accept: */*\r\nUser-Agent: FoldVEn\r\nConnection: Keep-Alive\r\n";
-    text += "Host: " + apiHost + "\r\n";
-    text += "Cookie: User=Update\r\n";
-    text += "\r\n";
-    return text;
+    ProxySettingsRecord proxy;
+    proxy.enabled = proxyEnabled;
+    proxy.kind = proxyKind;
+    HttpRequestParts parts;
+    parts.requestLine = RequestPrefix(apiHost, proxy) + "/update/ReturnFileUpdateList.aspx HTTP/1.0\r\n";
+    parts.host = apiHost;
+    parts.userAgent = "FoldVEn";
+    parts.cookie = "User=Update";
+    return ComposeHttpRequest(parts, proxy);
 }
 
 bool CUpdateListRequest::Fetch(const std::string& apiHost, bool proxyEnabled, int proxyKind) {
@@ -44,51 +41,49 @@ bool CUpdateListRequest::Fetch(const std::string& apiHost, bool proxyEnabled, in
     return false;
 }
 
-CUpdateListRequest::Outcome CUpdateListRequest::Attempt(const std::string& apiHost,
-                                                        const std::string& request) {
-    // Every attempt has a connection of its own: an HTTP/1.0 server closes the first after its reply.
+bool CUpdateListRequest::Open(const std::string& apiHost) {
     if (!m_socket.Create()) {
         m_ui.MessageBox(m_owner, m_ui.LoadString(kSocketMessageId), "에러", MessageFlags::kIconExclamation);
-        return Outcome::GiveUp;
+        return false;
     }
     const HostPort target = SplitHostPort(apiHost, kDefaultPort);
     if (!m_socket.Connect(target.host, target.port)) {
         m_socket.Close();
         m_ui.MessageBox(m_owner, m_ui.LoadString(kConnectMessageId), "알림", MessageFlags::kIconStop);
-        return Outcome::GiveUp;
+        return false;
     }
+    return true;
+}
+
+CUpdateListRequest::Outcome CUpdateListRequest::Attempt(const std::string& apiHost,
+                                                        const std::string& request) {
+    // Every attempt has a connection of its own: an HTTP/1.0 server closes the first after its reply.
+    if (!Open(apiHost))
+        return Outcome::GiveUp;
     if (m_socket.Send(request.data(), static_cast<int>(request.size())) != static_cast<int>(request.size())) {
         m_socket.Close();
         return Outcome::Retry;
     }
-    CUpdateReplyFramer framer;
-    std::vector<char> buffer(kReceiveSize);
-    bool complete = false;
-    for (;;) {
-        const int received = m_socket.Receive(buffer.data(), kReceiveSize);
-        if (received < 0) {
-            m_socket.Close();
-            return Outcome::Retry;
-        }
-        if (received == 0)
-            break;
-        if (framer.Append(buffer.data(), static_cast<std::size_t>(received))) {
-            complete = true;
-            break;
-        }
-        if (framer.TooLarge())
-            break;
-    }
+    CHttpReplyFramer::Limits limits;
+    limits.maxResponse = kMaxResponse;
+    limits.lengthlessRunsToClose = true;
+    CHttpReplyFramer framer(limits);
+    const ReplyEnd end = ReadReply([this](char* buffer, int size) { return m_socket.Receive(buffer, size); },
+                                   framer, kReceiveSize);
     m_socket.Close();
-    if (framer.Response().empty())
+    return Judge(end, framer);
+}
+
+CUpdateListRequest::Outcome CUpdateListRequest::Judge(ReplyEnd end, const CHttpReplyFramer& framer) {
+    if (end == ReplyEnd::kFailed || framer.Response().empty())
         return Outcome::Retry;
     if (framer.Status() != "200") {
         m_ui.MessageBox(m_owner, ReplaceFirst(m_ui.LoadString(kStatusMessageId), "%1", framer.Status()),
                         "알림", MessageFlags::kOk);
         return Outcome::Retry;
     }
-    if (!complete && (framer.Truncated() || framer.TooLarge() || !framer.HeaderComplete()))
+    if (end != ReplyEnd::kComplete && (framer.Truncated() || framer.GaveUp() || !framer.HeaderComplete()))
         return Outcome::Retry;
-    m_strReply = framer.Body();
+    m_strReply = TrimWhite(framer.Body());
     return Outcome::Done;
 }

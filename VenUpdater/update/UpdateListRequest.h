@@ -3,7 +3,7 @@
 #include <string>
 
 #include "VenUpdater/update/UpdateConnection.h"
-#include "VenUpdater/update/UpdateReplyFramer.h"
+#include "net/HttpReplyFramer.h"
 #include "platform/UiHooks.h"
 
 // The updater's own request for the list of current program files ("ReturnFileUpdateList.aspx").
@@ -12,6 +12,8 @@ public:
     static constexpr unsigned kDefaultPort = 80;
     static constexpr int kAttempts = 2;
     static constexpr int kReceiveSize = 8000;
+    // Replies beyond this size are refused rather than held in memory.
+    static constexpr std::size_t kMaxResponse = 4 * 1024 * 1024;
 
     // String table entries of the program.
     static constexpr unsigned kStatusMessageId = 104;
@@ -32,6 +34,10 @@ public:
 private:
     enum class Outcome { Done, Retry, GiveUp };
     Outcome Attempt(const std::string& apiHost, const std::string& request);
+    // Opens the attempt's connection; false (after its message) when there is none.
+    bool Open(const std::string& apiHost);
+    // Judges a reply that has been read; keeps its body when it is the list.
+    Outcome Judge(ReplyEnd end, const CHttpReplyFramer& framer);
 
     IUpdateConnection& m_socket;
     IUiHooks& m_ui;

@@ -1,24 +1,13 @@
 #include "VenUpdater/update/UpdateSocket.h"
 
 bool CUpdateSocket::Connect(const std::string& host, unsigned port) {
-    m_socket.ArmWatchdog();
-    const bool ok = m_socket.Connect(host, port);
-    m_socket.DisarmWatchdog();
-    return ok;
+    return m_socket.TimedConnect(host, port);
 }
 
 int CUpdateSocket::Send(const char* data, int length) {
-    m_socket.ArmWatchdog();
-    const int sent = m_socket.Send(data, length);
-    m_socket.DisarmWatchdog();
-    return sent;
+    return m_socket.TimedSend(data, length);
 }
 
 int CUpdateSocket::Receive(char* buffer, int size) {
-    if (m_socket.RequestLimitPassed())
-        return -1;
-    m_socket.ArmWatchdog();
-    const int received = m_socket.Receive(buffer, size);
-    m_socket.DisarmWatchdog();
-    return received;
+    return m_socket.TimedReceive(buffer, size);
 }

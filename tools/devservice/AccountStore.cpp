@@ -59,3 +59,12 @@ const CAccount* CAccountStore::Find(const std::string& id) const {
     }
     return nullptr;
 }
+
+bool CAccountStore::IsListKey(const std::string& key) const {
+    for (const CAccount& a : m_accounts) {
+        if (!a.blocked && !a.listKey.empty() && a.listKey == key) {
+            return true;
+        }
+    }
+    return false;
+}

@@ -23,6 +23,9 @@ std::string CApiPages::Failure(int code) {
 // which IDs exist.
 std::string CApiPages::Login(const CQueryString& params) const {
     const CAccount* a = m_data.m_accounts.Find(params.Get("UID"));
+    if (params.Get("VER").empty()) {
+        return Failure(kUnknownCommand);
+    }
     if (a == nullptr || a->password != params.Get("PWD")) {
         return Failure(kWrongPassword);
     }
@@ -50,30 +53,46 @@ std::string CApiPages::Balance(const CQueryString& params) const {
     if (!CTextUtil::EqualsNoCase(params.Get("MD"), "RP")) {
         return Failure(kUnknownCommand);
     }
-    const CAccount* a = m_data.m_accounts.Find(params.Get("UID"));
-    if (a == nullptr || a->blocked || a->informKey != params.Get("LID")) {
+    if (!InformKeyMatches(params)) {
         return Failure(kNoPermission);
     }
-    return "S\t0\t" + std::to_string(a->balance) + "\t";
+    return "S\t0\t" + std::to_string(m_data.m_accounts.Find(params.Get("UID"))->balance) + "\t";
 }
 
-std::string CApiPages::FileList(const CQueryString& params, size_t searchFill) const {
-    std::string mode = CTextUtil::Lower(params.Get("MD"));
+bool CApiPages::InformKeyMatches(const CQueryString& params) const {
+    const CAccount* a = m_data.m_accounts.Find(params.Get("UID"));
+    return a != nullptr && !a->blocked && !a->informKey.empty() && a->informKey == params.Get("LID");
+}
+
+std::string CApiPages::FileList(const CQueryString& params, const std::string& cookie,
+                                size_t searchFill) const {
+    const std::string mode = CTextUtil::Lower(params.Get("MD"));
+    if (mode == "se") {
+        return InformKeyMatches(params) ? Search(params, searchFill) : Failure(kNoPermission);
+    }
+    if (mode != "bc" && mode != "mc" && mode != "ml" && mode != "fl") {
+        return Failure(kUnknownCommand);
+    }
+    if (!m_data.m_accounts.IsListKey(cookie)) {
+        return Failure(kNoPermission);
+    }
+    return ListingFor(mode, params);
+}
+
+// The paged and the whole-folder listings name their level, and the paged one its categories.
+std::string CApiPages::ListingFor(const std::string& mode, const CQueryString& params) const {
     if (mode == "bc" || mode == "mc") {
         return Listing(static_cast<int>(params.GetInt("FID", -1)), 0, -1);
+    }
+    if (!params.Has("step") || (mode == "ml" && (!params.Has("cate1") || !params.Has("cate2")))) {
+        return Failure(kUnknownCommand);
     }
     if (mode == "ml") {
         long long start = std::max(0LL, params.GetInt("start", 0));
         return Listing(static_cast<int>(params.GetInt("PID", -1)),
                        static_cast<int>(std::min(start, 1LL << 30)), kPageSize);
     }
-    if (mode == "fl") {
-        return Listing(static_cast<int>(params.GetInt("PID", -1)), 0, -1);
-    }
-    if (mode == "se") {
-        return Search(params, searchFill);
-    }
-    return Failure(kUnknownCommand);
+    return Listing(static_cast<int>(params.GetInt("PID", -1)), 0, -1);
 }
 
 // The leading field of a listing is the number of entries the folder holds in all pages.

@@ -77,7 +77,7 @@ CHttpResponse CDevService::Route(const CHttpRequest& request) {
         return CHttpResponse::Text(m_api.Balance(q));
     }
     if (Is(path, "/GetFileList.aspx")) {
-        return CHttpResponse::Text(m_api.FileList(q, Settings().searchFill));
+        return CHttpResponse::Text(m_api.FileList(q, request.Header("Cookie"), Settings().searchFill));
     }
     if (Is(path, "/update/ReturnFileUpdateList.aspx")) {
         return CHttpResponse::Text(CUpdateFolder(Settings().updateDir).FileList());

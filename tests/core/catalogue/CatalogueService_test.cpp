@@ -26,6 +26,7 @@ protected:
         const std::string host = "127.0.0.1:" + std::to_string(m_server->Port());
         ::setenv("FOLDVEN_API_HOST", host.c_str(), 1);
         session.apiHost = host;
+        session.listKey = "LK-tester-0001";  // as a login gives it; the service refuses listings without it
         explorer.m_catalog.SetListingSource(&client);
     }
     void TearDown() override {

@@ -46,7 +46,9 @@ protected:
     }
 
     std::string Login(const std::string& query) { return CApiPages(*s_data).Login(Query(query)); }
-    std::string List(const std::string& query) { return CApiPages(*s_data).FileList(Query(query)); }
+    std::string List(const std::string& query, const std::string& cookie = "LK-tester-0001") {
+        return CApiPages(*s_data).FileList(Query(query), cookie);
+    }
 
     static CServiceData* s_data;
 };
@@ -56,15 +58,15 @@ CServiceData* DevServiceApi::s_data = nullptr;
 // The browser's client reads a whole login reply in ClientAgainstService; here the flat-rate account and
 // the refusals, which the programs' tests rely on.
 TEST_F(DevServiceApi, LoginRepliesAndRefusals) {
-    std::vector<std::string> f = CTextUtil::Split(Login("UID=flatfan&PWD=flat5678"), '\t');
+    std::vector<std::string> f = CTextUtil::Split(Login("UID=flatfan&PWD=flat5678&VER=2.3.1.2"), '\t');
     ASSERT_EQ(13u, f.size());  // envelope, ten fields, the empty text after the last tab
     EXPECT_EQ("1", f[7]);
     EXPECT_EQ("Y", f[8]);
     EXPECT_EQ("2027-03-31", f[10]);
-    EXPECT_EQ("F\t105\t", Login("UID=tester&PWD=wrong"));
-    EXPECT_EQ("F\t105\t", Login("UID=TESTER&PWD=test1234"));
-    EXPECT_EQ("F\t105\t", Login("UID=nobody&PWD=test1234"));
-    EXPECT_EQ("F\t101\t", Login("UID=blocked&PWD=blocked1"));
+    EXPECT_EQ("F\t105\t", Login("UID=tester&PWD=wrong&VER=2.3.1.2"));
+    EXPECT_EQ("F\t105\t", Login("UID=TESTER&PWD=test1234&VER=2.3.1.2"));
+    EXPECT_EQ("F\t105\t", Login("UID=nobody&PWD=test1234&VER=2.3.1.2"));
+    EXPECT_EQ("F\t101\t", Login("UID=blocked&PWD=blocked1&VER=2.3.1.2"));
 }
 
 TEST_F(DevServiceApi, DeepLinesCarryTheirFolderPath) {
@@ -110,10 +112,31 @@ TEST_F(DevServiceApi, SearchFindsForbidsAndComesBackEmpty) {
     EXPECT_EQ("S\t0\tS0\t0\t",
               List(std::string(se).replace(se.find("SEARCHTYPE=0"), 12, "SEARCHTYPE=11") + "%BC%AD%BF%EF"));
 
-    const auto generated = Lines(CApiPages(*s_data).FileList(Query(se + "ab"), 10000), &count);
+    const auto generated = Lines(CApiPages(*s_data).FileList(Query(se + "ab"), "", 10000), &count);
     EXPECT_EQ("10000", count);
     ASSERT_EQ(10000u, generated.size());
     EXPECT_EQ("ab 10000.avi", generated.back()[4]);
+}
+
+// What the real service relies on: a client that drops one of these gets the failure reply.
+TEST_F(DevServiceApi, RequestsWithoutWhatTheServiceReliesOnAreRefused) {
+    EXPECT_EQ("F\t102\t", Login("UID=tester&PWD=test1234"));
+    EXPECT_EQ("F\t102\t", Login("UID=tester&PWD=test1234&VER="));
+
+    const std::string paged = "MD=ML&step=2&PID=101&cate1=mo001&cate2=movie&start=0";
+    EXPECT_FALSE(Lines(List(paged)).empty());
+    EXPECT_EQ("F\t101\t", List(paged, ""));
+    EXPECT_EQ("F\t101\t", List(paged, "LK-blocked-0006"));
+    EXPECT_EQ("F\t101\t", List("MD=BC&FID=0", "User=Update"));
+    EXPECT_EQ("F\t102\t", List("MD=ML&PID=101&cate1=mo001&cate2=movie&start=0"));
+    EXPECT_EQ("F\t102\t", List("MD=ML&step=2&PID=101&cate2=movie&start=0"));
+    EXPECT_EQ("F\t102\t", List("MD=ML&step=2&PID=101&cate1=mo001&start=0"));
+    EXPECT_EQ("F\t102\t", List("MD=FL&PID=1156"));
+
+    const std::string search = "step=2&UID=tester&STYPE=0&MD=SE&SEARCHTYPE=0&start=0&Keyword=%BC%AD%BF%EF";
+    EXPECT_FALSE(Lines(List(search + "&LID=IK7F3A21C0", "")).empty());  // the search sends no cookie
+    EXPECT_EQ("F\t101\t", List(search, ""));
+    EXPECT_EQ("F\t101\t", List(search + "&LID=IK19D4B7E2", ""));  // another account's key
 }
 
 TEST(DevServiceCatalogue, BadDataFilesAreRefusedWithTheLine) {

@@ -42,7 +42,8 @@ protected:
 
     std::string Get(const std::string& target) {
         std::string all;
-        for (const std::string& chunk : Exchange("GET " + target + " HTTP/1.0\r\nHost: h\r\n\r\n")) {
+        for (const std::string& chunk :
+             Exchange("GET " + target + " HTTP/1.0\r\nHost: h\r\nCookie: LK-tester-0001\r\n\r\n")) {
             all += chunk;
         }
         return all;
@@ -67,8 +68,8 @@ TEST_F(DevServiceServer, RepliesInOneWriteWithStatusAndLength) {
 TEST_F(DevServiceServer, LogHoldsHeadsAndBodiesButNotControlRequests) {
     std::string post =
         "POST //login.aspx HTTP/1.0\r\nContent-Type: application/x-www-form-urlencoded\r\nContent-Length: "
-        "25\r\n\r\n"
-        "UID=tester&PWD=test1234\r\n";
+        "37\r\n\r\n"
+        "UID=tester&PWD=test1234&VER=2.3.1.2\r\n";
     EXPECT_EQ(0u, Body(Exchange(post)[0]).find("S\t0\ttester\t"));
     Get("/notice.aspx");
     std::string log = Body(Get("/_control/log"));
@@ -82,15 +83,18 @@ TEST_F(DevServiceServer, LogHoldsHeadsAndBodiesButNotControlRequests) {
 TEST_F(DevServiceServer, FaultsApplyToMatchingPathsForTheirCount) {
     Fault("path=/LOGIN.aspx&kind=freply&arg=102&count=2");
     Fault("path=/getfilelist.aspx?MD=ML&kind=status&arg=500");
-    EXPECT_EQ("F\t102\t", Body(Get("//login.aspx?UID=tester&PWD=test1234")));
+    EXPECT_EQ("F\t102\t", Body(Get("//login.aspx?UID=tester&PWD=test1234&VER=2.3.1.2")));
     EXPECT_EQ("S\t0\tS0\t", Body(Get("//notice.aspx")).substr(0, 7));
-    EXPECT_EQ("F\t102\t", Body(Get("//login.aspx?UID=tester&PWD=test1234")));
-    EXPECT_EQ("S\t0\ttester", Body(Get("//login.aspx?UID=tester&PWD=test1234")).substr(0, 10));
-    EXPECT_EQ(0u, Get("//GetFileList.aspx?MD=ML&PID=101").find("HTTP/1.0 500 "));
-    EXPECT_EQ(0u, Get("//GetFileList.aspx?MD=ML&PID=101").find("HTTP/1.0 500 "));
+    EXPECT_EQ("F\t102\t", Body(Get("//login.aspx?UID=tester&PWD=test1234&VER=2.3.1.2")));
+    EXPECT_EQ("S\t0\ttester", Body(Get("//login.aspx?UID=tester&PWD=test1234&VER=2.3.1.2")).substr(0, 10));
+    EXPECT_EQ(0u,
+              Get("//GetFileList.aspx?MD=ML&step=2&PID=101&cate1=mo001&cate2=movie").find("HTTP/1.0 500 "));
+    EXPECT_EQ(0u,
+              Get("//GetFileList.aspx?MD=ML&step=2&PID=101&cate1=mo001&cate2=movie").find("HTTP/1.0 500 "));
     EXPECT_EQ(0u, Get("//GetFileList.aspx?MD=MC&FID=1").find("HTTP/1.0 200 "));
     Get("/_control/reset");
-    EXPECT_EQ(0u, Get("//GetFileList.aspx?MD=ML&PID=101").find("HTTP/1.0 200 "));
+    EXPECT_EQ(0u,
+              Get("//GetFileList.aspx?MD=ML&step=2&PID=101&cate1=mo001&cate2=movie").find("HTTP/1.0 200 "));
 }
 
 TEST_F(DevServiceServer, ClosingFaults) {
@@ -98,8 +102,8 @@ TEST_F(DevServiceServer, ClosingFaults) {
     Fault("path=/login.aspx&kind=close-during&count=1");
     Fault("path=/GetFileList&kind=no-length&count=1");
     EXPECT_EQ("", Get("/notice.aspx"));
-    std::string half = Get("//login.aspx?UID=tester&PWD=test1234");
-    std::string whole = Get("//login.aspx?UID=tester&PWD=test1234");
+    std::string half = Get("//login.aspx?UID=tester&PWD=test1234&VER=2.3.1.2");
+    std::string whole = Get("//login.aspx?UID=tester&PWD=test1234&VER=2.3.1.2");
     EXPECT_EQ(whole.size() / 2, half.size());
     EXPECT_EQ(whole.substr(0, half.size()), half);
     std::string noLength = Get("//GetFileList.aspx?MD=BC&FID=0");

@@ -165,19 +165,4 @@ TEST(UpdateListRequest, ConnectAndSocketFailuresShowTheirMessagesOnce) {
     EXPECT_EQ(ui2.owners, (std::vector<OwnerWindow>{kOwner}));
 }
 
-TEST(UpdateReplyFramer, StatusAndLengthComeFromTheirFirstLines) {
-    const std::string response =
-        "  HTTP/1.1   200 OK\r\ncontent-length: 1\r\nContent-Length: 2\r\nContent-Length: 9\r\n"
-        "HTTPX 404\r\n\r\nab";
-    CUpdateReplyFramer framer;
-    EXPECT_TRUE(framer.Append(response.data(), response.size()));
-    EXPECT_EQ(framer.Status(), "200");
-    EXPECT_EQ(framer.ContentLength(), 2);
-    EXPECT_EQ(framer.Headers().size(), 5u);
-
-    CUpdateReplyFramer noStatus;
-    noStatus.Append("X: y\r\n\r\n", 8);
-    EXPECT_EQ(noStatus.Status(), "404");
-}
-
 }  // namespace

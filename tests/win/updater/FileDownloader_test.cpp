@@ -41,10 +41,12 @@ protected:
     std::string Read(const std::string& name) { return TestInstall::ReadFile(folder + name); }
     bool Exists(const std::string& name) { return TestInstall::FileExists(folder + name); }
     void Answer(const std::string& path, const std::string& raw) { answers[path] = raw; }
+    CFileDownloader Downloader() {
+        return CFileDownloader(files, folder, "http://" + server.HostSpec() + "/Update/files/", progress,
+                               nullptr, ui);
+    }
     bool Run() {
-        CFileDownloader downloader(files, folder, "http://" + server.HostSpec() + "/Update/files/", progress,
-                                   nullptr, ui);
-        const bool ok = downloader.DownloadFiles();
+        const bool ok = Downloader().DownloadFiles();
         // The bar's range and positions are posted to the bar's thread, as to the updater's window.
         MSG msg;
         while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
@@ -123,6 +125,54 @@ TEST_F(FileDownloaderTest, AFileInUseStaysAndIsReported) {
     EXPECT_EQ(Read("app.dat"), "old");
     EXPECT_FALSE(Exists("app.dat.fvpart"));
     EXPECT_EQ(ui.events, (std::vector<std::string>{"box 알림|in use|0"}));
+}
+
+// The steps of one file on their own: what receiving reports, and what committing makes of each report.
+TEST_F(FileDownloaderTest, ReceivingReportsHowTheTransferEnded) {
+    using Received = CFileDownloader::Received;
+    Answer("/Update/files/whole.dat", HttpReply("new"));
+    Answer("/Update/files/short.dat", "HTTP/1.0 200 OK\r\nContent-Length: 10\r\n\r\nnew");
+    CFileDownloader downloader = Downloader();
+    CUpdateFileEntry entry;
+    entry.size = 3;
+    for (const auto& [name, expected] : {std::pair<std::string, Received>{"whole.dat", Received::kWhole},
+                                         {"short.dat", Received::kBroken}}) {
+        entry.path = name;
+        const auto request = downloader.OpenRequest(entry);
+        ASSERT_TRUE(request) << name;
+        EXPECT_EQ(downloader.ReceiveInto(*request, entry, folder + name + ".fvpart"), expected) << name;
+        EXPECT_TRUE(Exists(name + ".fvpart")) << name;  // left for the commit step to keep or discard
+    }
+    entry.path = "whole.dat";
+    ::CreateDirectoryA((folder + "taken").c_str(), nullptr);
+    EXPECT_EQ(downloader.ReceiveInto(*downloader.OpenRequest(entry), entry, folder + "taken"),
+              Received::kCannotCreate);
+    entry.path = "missing.dat";
+    EXPECT_FALSE(downloader.OpenRequest(entry));
+}
+
+TEST_F(FileDownloaderTest, CommittingKeepsOnlyAWholeFileAndSaysWhyOtherwise) {
+    using Received = CFileDownloader::Received;
+    CFileDownloader downloader = Downloader();
+    CUpdateFileEntry entry;
+    entry.path = "app.dat";
+    const std::map<Received, std::vector<std::string>> messages = {{Received::kBroken, {"box 알림|broken|0"}},
+                                                                   {Received::kNotWritten, {}}};
+    for (const auto& [received, shown] : messages) {
+        TestInstall::WriteFile(folder + "app.dat", "old");
+        TestInstall::WriteFile(folder + "app.dat.fvpart", "part");
+        ui.events.clear();
+        EXPECT_FALSE(
+            downloader.CommitOrDiscard(received, entry, folder + "app.dat.fvpart", folder + "app.dat"));
+        EXPECT_EQ(Read("app.dat"), "old");
+        EXPECT_FALSE(Exists("app.dat.fvpart"));
+        EXPECT_EQ(ui.events, shown);
+    }
+    TestInstall::WriteFile(folder + "app.dat.fvpart", "part");
+    EXPECT_TRUE(
+        downloader.CommitOrDiscard(Received::kWhole, entry, folder + "app.dat.fvpart", folder + "app.dat"));
+    EXPECT_EQ(Read("app.dat"), "part");
+    EXPECT_FALSE(Exists("app.dat.fvpart"));
 }
 
 }  // namespace
