@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/e2e/support/BrowserIds.h"
 #include "tests/e2e/support/BrowserTest.h"
 #include "tests/e2e/support/DevService.h"
 #include "tests/e2e/support/RemoteControls.h"
@@ -15,14 +16,10 @@
 
 namespace {
 
+using namespace BrowserIds;
 using namespace WindowFinder;
 
 constexpr DWORD kWait = 30000;
-constexpr UINT kButtonClick = WM_USER + 500;
-constexpr int kSearchButton = 14;
-constexpr int kSearchText = 1032;
-constexpr int kCategories = 1033;
-constexpr int kResultList = 1031;
 constexpr WPARAM kExitCommand = 32776;
 const char* const kSearchPath = "/getfilelist.aspx?step=2";
 

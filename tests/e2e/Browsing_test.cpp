@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/e2e/support/BrowserIds.h"
 #include "tests/e2e/support/BrowserTest.h"
 #include "tests/e2e/support/DevService.h"
 #include "tests/e2e/support/RemoteControls.h"
@@ -14,14 +15,13 @@
 
 namespace {
 
+using namespace BrowserIds;
 using namespace WindowFinder;
 using namespace RemoteControls;
 using ::testing::Contains;
 using ::testing::Not;
 
 constexpr DWORD kWait = 30000;
-constexpr UINT kButtonClick = WM_USER + 500;
-constexpr int kRemoteList = 1017;
 
 // The user "tester" (adult flag 'N') browses the sample catalogue in one run of the browser: tree, root,
 // a category, an adult folder, a sorted list, the pages of a level-2 folder, a level-3 folder.

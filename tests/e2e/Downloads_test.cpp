@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/e2e/support/BrowserIds.h"
 #include "tests/e2e/support/BrowserTest.h"
 #include "tests/e2e/support/DevService.h"
 #include "tests/e2e/support/RemoteControls.h"
@@ -17,12 +18,11 @@
 
 namespace {
 
+using namespace BrowserIds;
 using namespace WindowFinder;
 using namespace RemoteControls;
 
 constexpr DWORD kWait = 30000;
-constexpr UINT kButtonClick = WM_USER + 500;
-constexpr int kRemoteList = 1017;
 const char* kRefused = "업데이트 중입니다.업데이트 완료후 이용해주세요~~~!!";
 const char* kMovie = "서울의 밤.2000.720p.mkv";
 const char* kSubtitles = "서울의 밤.2000.smi";

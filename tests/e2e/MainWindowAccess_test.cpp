@@ -7,21 +7,20 @@
 #include <string>
 #include <vector>
 
+#include "tests/e2e/support/BrowserIds.h"
 #include "tests/e2e/support/BrowserTest.h"
 #include "tests/e2e/support/RemoteControls.h"
 #include "tests/e2e/support/WindowFinder.h"
 
 namespace {
 
+using namespace BrowserIds;
 using namespace WindowFinder;
 using namespace RemoteControls;
 
 constexpr DWORD kWait = 30000;
-constexpr UINT kButtonClick = WM_USER + 500;
 constexpr UINT kTrayButton = 102;
 constexpr UINT kTrayIconId = 130;
-constexpr int kSearchField = 1032;
-constexpr int kRemoteList = 1017;
 
 HWND FocusOf(HWND window) {
     GUITHREADINFO info{};
@@ -105,7 +104,7 @@ TEST_F(MainWindowAccessTest, TheKeyboardReachesNamedButtonsAndOpensAFolderWithEn
         EXPECT_EQ(ClassOf(ChildWithText(main, name)), "Button") << name;
 
     // Tab from the search field reaches the search button.
-    HWND field = ::GetDlgItem(main, kSearchField);
+    HWND field = ::GetDlgItem(main, kSearchText);
     HWND searchButton = ChildWithText(main, "검색");
     ASSERT_NE(searchButton, nullptr);
     ClickControl(field);

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/e2e/support/BrowserIds.h"
 #include "tests/e2e/support/BrowserTest.h"
 #include "tests/e2e/support/DevService.h"
 #include "tests/e2e/support/TestInstall.h"
@@ -11,10 +12,10 @@
 
 namespace {
 
+using namespace BrowserIds;
 using namespace WindowFinder;
 
 constexpr DWORD kWait = 30000;
-constexpr UINT kButtonClick = WM_USER + 500;
 constexpr const char* kFolder = "C:\\FoldVen 받은 파일";
 
 std::string Text(HWND window, int id) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/e2e/support/BrowserIds.h"
 #include "tests/e2e/support/BrowserTest.h"
 #include "tests/e2e/support/DevService.h"
 #include "tests/e2e/support/TestProcess.h"
@@ -12,13 +13,10 @@
 
 namespace {
 
+using namespace BrowserIds;
 using namespace WindowFinder;
 
 constexpr DWORD kWait = 30000;
-constexpr UINT kButtonClick = WM_USER + 500;
-constexpr int kMaximizeButton = 101;
-constexpr int kSearchText = 1032;
-constexpr int kCategories = 1033;
 const std::string kPlaceholder = "검색어를 입력 하세요";
 
 // The pixels of a rectangle of the screen, as the user sees them.

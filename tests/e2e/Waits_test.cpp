@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "tests/e2e/support/BrowserIds.h"
 #include "tests/e2e/support/BrowserTest.h"
 #include "tests/e2e/support/DevService.h"
 #include "tests/e2e/support/RemoteControls.h"
@@ -15,11 +16,11 @@
 
 namespace {
 
+using namespace BrowserIds;
 using namespace WindowFinder;
 using namespace RemoteControls;
 
 constexpr DWORD kWait = 30000;
-constexpr int kRemoteList = 1017;
 constexpr DWORD kProbeMs = 100;
 // Windows calls a window "not responding" after 5 s; ours must answer well within a second.
 constexpr DWORD kLongestAnswerMs = 1000;
