@@ -82,14 +82,25 @@ void DrawTiledTransparent(HDC dc, HBITMAP bitmap, int x, int y, int width, int h
     const SIZE size = BitmapSize(bitmap);
     if (size.cx <= 0 || size.cy <= 0)
         return;
-    // Each tile is composed over what lies at its own position, so transparent pixels show the
-    // destination there and not a copy of the first position's background.
-    const int right = width > 0 ? x + width : x + 1;
-    const int bottom = height > 0 ? y + height : y + 1;
-    for (int top = y; top < bottom; top += size.cy) {
-        for (int left = x; left < right; left += size.cx)
-            DrawTransparent(dc, bitmap, left, top);
+    // The tiles are laid into one strip (the last may reach past the given extent, as a single tile
+    // does), and the strip is composed over the destination once: each tile's transparent pixels still
+    // show what lies at its own position, at the cost of one composition instead of one per tile, which
+    // for a panel's frame of 3- and 8-pixel pieces was hundreds of them on every repaint.
+    const int columns = width > 0 ? (width + size.cx - 1) / size.cx : 1;
+    const int rows = height > 0 ? (height + size.cy - 1) / size.cy : 1;
+    HBITMAP strip = ::CreateCompatibleBitmap(dc, columns * size.cx, rows * size.cy);
+    if (!strip)
+        return;
+    {
+        CMemoryDC source(dc, bitmap);
+        CMemoryDC target(dc, strip);
+        for (int row = 0; row < rows; ++row) {
+            for (int column = 0; column < columns; ++column)
+                ::BitBlt(target, column * size.cx, row * size.cy, size.cx, size.cy, source, 0, 0, SRCCOPY);
+        }
     }
+    DrawTransparent(dc, strip, x, y);
+    ::DeleteObject(strip);
 }
 
 void DrawResource(HDC dc, UINT id, int x, int y) {
