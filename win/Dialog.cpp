@@ -2,6 +2,7 @@
 
 #include "win/App.h"
 #include "win/SubclassWindow.h"
+#include "win/UiCall.h"
 
 INT_PTR CDialog::DoModal() {
     m_modal = true;
@@ -115,6 +116,10 @@ INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
             return OnCommand(HIWORD(wParam), LOWORD(wParam), reinterpret_cast<HWND>(lParam)) ? TRUE : FALSE;
         case kButtonClickMessage:
             return OnButtonClick(static_cast<UINT>(wParam)) ? TRUE : FALSE;
+        case CUiCall::kMessage:
+            // A call another thread posted to this dialog (CUiCall::PostTo).
+            CUiCall::Run(lParam);
+            return TRUE;
         case WM_NOTIFY: {
             LRESULT notifyResult = 0;
             if (OnNotify(reinterpret_cast<NMHDR*>(lParam), notifyResult)) {

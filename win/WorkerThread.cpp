@@ -2,45 +2,6 @@
 
 #include <process.h>
 
-#include <functional>
-#include <memory>
-
-#include "win/CallWindow.h"
-
-namespace {
-
-std::unique_ptr<CCallWindow> s_callbackWindow;
-// Workers read the handle while the user-interface thread may let the window go.
-std::atomic<HWND> s_callbackHwnd{nullptr};
-
-}  // namespace
-
-LRESULT CUiCall::RunOnUiThread(Function call, void* argument) {
-    function = call;
-    data = argument;
-    const HWND window = s_callbackHwnd.load();
-    if (!window)
-        return 0;
-    const std::function<void()> run = [this] { function(data); };
-    return ::SendMessageA(window, CCallWindow::kRunCallMessage, 0, reinterpret_cast<LPARAM>(&run));
-}
-
-bool CreateCallbackWindow() {
-    if (s_callbackHwnd.load())
-        return true;
-    auto window = std::make_unique<CCallWindow>();
-    if (!window->Create())
-        return false;
-    s_callbackHwnd = window->GetSafeHwnd();
-    s_callbackWindow = std::move(window);
-    return true;
-}
-
-void DestroyCallbackWindow() {
-    s_callbackHwnd = nullptr;
-    s_callbackWindow.reset();
-}
-
 CWorkerThread::CWorkerThread(BOOL autoDelete) : m_bAutoDelete(autoDelete) {}
 
 CWorkerThread::~CWorkerThread() {

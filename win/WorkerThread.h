@@ -4,23 +4,7 @@
 
 #include <atomic>
 
-// A function for the user-interface thread to run on a worker's behalf, with its one argument.
-struct CUiCall {
-    using Function = void (*)(void* data);
-
-    // Runs function(data) on the user-interface thread and returns once it has run there (at once when
-    // called on that thread). Without the callback window, before start-up made it or after the program
-    // let it go, nothing runs and the result is 0.
-    LRESULT RunOnUiThread(Function call, void* argument);
-
-    Function function = nullptr;
-    void* data = nullptr;
-};
-
-// The hidden window of the user-interface thread that runs the calls of CUiCall; made once at start-up
-// before any job exists, and let go at the end, after which a worker's calls return at once.
-bool CreateCallbackWindow();
-void DestroyCallbackWindow();
+#include "win/UiCall.h"
 
 // A job that runs Run once on a thread of its own, then its end hook OnFinish on the user-interface
 // thread, and may delete itself when its thread ends.

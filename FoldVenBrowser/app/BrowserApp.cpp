@@ -19,7 +19,7 @@
 #include "platform/UiHooks.h"
 #include "win/InstanceWindow.h"
 #include "win/ModulePath.h"
-#include "win/WorkerThread.h"
+#include "win/UiCall.h"
 
 std::string LoadResString(UINT id) {
     return SystemUiHooks().LoadString(id);

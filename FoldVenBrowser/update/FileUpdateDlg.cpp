@@ -49,8 +49,8 @@ CFileUpdateDlg::~CFileUpdateDlg() {
 void CFileUpdateDlg::WaitForWorker() {
     if (!m_hWorker)
         return;
-    // The worker only posts to this window, so waiting here cannot block it; an abort ends its download at
-    // the next progress report.
+    // The worker only posts its calls to this window, so waiting here cannot block it; an abort ends its
+    // download at the next progress report.
     ::WaitForSingleObject(m_hWorker, 30000);
     ::CloseHandle(m_hWorker);
     m_hWorker = nullptr;
@@ -132,7 +132,8 @@ void CFileUpdateDlg::DownloadUpdateFile(int kind) {
             ::CloseHandle(lock);
         ::DeleteFileA(m_strInstallerFile.c_str());
     }
-    Post(kInstallerDownloadedMessage, accepted ? 1 : 0);
+    m_installerAccepted = accepted;
+    m_downloadedCall.PostTo(m_hWnd);
 }
 
 unsigned __stdcall CFileUpdateDlg::DownloadThread(void* dialog) {
@@ -248,8 +249,26 @@ void CFileUpdateDlg::PostProgress(const std::string& text, int percent) {
     {
         std::lock_guard<std::mutex> lock(m_progressMutex);
         m_progressText = text;
+        m_progressPercent = percent;
     }
-    Post(kProgressMessage, static_cast<WPARAM>(percent));
+    m_progressCall.PostTo(m_hWnd);
+}
+
+void CFileUpdateDlg::ShowPostedProgress(void* dialog) {
+    auto* self = static_cast<CFileUpdateDlg*>(dialog);
+    std::string text;
+    int percent = 0;
+    {
+        std::lock_guard<std::mutex> lock(self->m_progressMutex);
+        text = self->m_progressText;
+        percent = self->m_progressPercent;
+    }
+    self->ShowProgress(text, percent);
+}
+
+void CFileUpdateDlg::InstallerDownloaded(void* dialog) {
+    auto* self = static_cast<CFileUpdateDlg*>(dialog);
+    self->OnInstallerDownloaded(self->m_installerAccepted);
 }
 
 BOOL CFileUpdateDlg::OnInitDialog() {
@@ -292,18 +311,6 @@ bool CFileUpdateDlg::OnTimer(UINT_PTR id) {
 bool CFileUpdateDlg::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& result) {
     result = 0;
     switch (message) {
-        case kProgressMessage: {
-            std::string text;
-            {
-                std::lock_guard<std::mutex> lock(m_progressMutex);
-                text = m_progressText;
-            }
-            ShowProgress(text, static_cast<int>(wParam));
-            return true;
-        }
-        case kInstallerDownloadedMessage:
-            OnInstallerDownloaded(wParam != 0);
-            return true;
         case kInstallFinishedMessage:
             OnInstallFinished(wParam);
             return true;

@@ -8,6 +8,7 @@
 
 #include "platform/UiHooks.h"
 #include "win/Dialog.h"
+#include "win/UiCall.h"
 
 // "자동설치 / 업데이트" (template 259, modeless): compares the service's version file with the installed
 // one and, when they differ, downloads the service's installer with a progress bar, starts it and waits
@@ -46,10 +47,10 @@ protected:
 
 private:
     enum class State { Idle, Pending, Downloading, Installing };
-    static constexpr UINT kProgressMessage = WM_APP + 1;
-    static constexpr UINT kInstallerDownloadedMessage = WM_APP + 2;
-
     static unsigned __stdcall DownloadThread(void* dialog);
+    // The worker's calls to this window's thread, posted so that the worker never waits for the window.
+    static void ShowPostedProgress(void* dialog);
+    static void InstallerDownloaded(void* dialog);
     void StartInstallerDownload();
     void OnInstallerDownloaded(bool ok);
     void PollResultFile();
@@ -80,4 +81,8 @@ private:
     std::atomic<bool> m_stop{false};
     std::mutex m_progressMutex;
     std::string m_progressText;
+    int m_progressPercent = 0;
+    std::atomic<bool> m_installerAccepted{false};
+    const CUiCall m_progressCall{&CFileUpdateDlg::ShowPostedProgress, this};
+    const CUiCall m_downloadedCall{&CFileUpdateDlg::InstallerDownloaded, this};
 };

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <mutex>
 #include <string>
@@ -119,6 +120,70 @@ TEST_F(WorkerThreadTest, WithoutTheCallbackWindowAWorkersCallsReturnAtOnce) {
     EXPECT_TRUE(finished);
     EXPECT_EQ(journal.events, (std::vector<std::string>{"run", "deleted"}));
     EXPECT_EQ(calls, 0);
+}
+
+// A window that runs the calls posted to it and records its other posted messages, in order, with the
+// thread that handled each.
+class PostTarget {
+public:
+    explicit PostTarget(Journal& journal) {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = &PostTarget::Proc;
+        wc.hInstance = ::GetModuleHandleA(nullptr);
+        wc.lpszClassName = "FoldVenPostTarget";
+        ::RegisterClassA(&wc);
+        window = ::CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                   wc.hInstance, nullptr);
+        ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&journal));
+    }
+    ~PostTarget() {
+        if (::IsWindow(window))
+            ::DestroyWindow(window);
+    }
+    HWND window = nullptr;
+
+private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == CUiCall::kMessage) {
+            CUiCall::Run(lParam);
+            return 0;
+        }
+        if (message == WM_APP)
+            reinterpret_cast<Journal*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA))->Add("message");
+        return ::DefWindowProcA(hwnd, message, wParam, lParam);
+    }
+};
+
+TEST_F(WorkerThreadTest, PostedCallsRunOnTheWindowsThreadInTurnWithoutTheWorkerWaitingAndNotOnceItIsGone) {
+    PostTarget target(journal);
+    ASSERT_NE(target.window, nullptr);
+    const CUiCall call{[](void* data) { static_cast<Journal*>(data)->Add("call"); }, &journal};
+    bool posted = false;
+    RecordingJob job(journal, FALSE, [&](RecordingJob&) {
+        posted = call.PostTo(target.window) && ::PostMessageA(target.window, WM_APP, 0, 0) &&
+                 call.PostTo(target.window);
+    });
+    ASSERT_TRUE(job.Start());
+    // Nothing pumps yet: the worker has posted and gone on.
+    ASSERT_EQ(::WaitForSingleObject(job.GetEvent(), 5000), WAIT_OBJECT_0);
+    EXPECT_TRUE(posted);
+    EXPECT_EQ(journal.Size(), 1u);
+    ASSERT_TRUE(PumpUntil([&] { return job.IsFinished() && journal.Size() == 5; }));
+    // The end hook is a sent call: it may run before the posted ones or between them.
+    std::vector<std::string> posts = journal.events;
+    posts.erase(std::remove(posts.begin(), posts.end(), "finish"), posts.end());
+    EXPECT_EQ(posts, (std::vector<std::string>{"run", "call", "message", "call"}));
+    for (size_t i = 1; i < journal.threads.size(); ++i)
+        EXPECT_EQ(journal.threads[i], uiThread) << journal.events[i];
+
+    // A call posted to a window that is then destroyed never runs; after that it cannot be posted.
+    PostTarget gone(journal);
+    EXPECT_TRUE(call.PostTo(gone.window));
+    ::DestroyWindow(gone.window);
+    EXPECT_FALSE(call.PostTo(gone.window));
+    ASSERT_TRUE(::PostMessageA(target.window, WM_APP, 0, 0));  // handled where the lost call would have run
+    ASSERT_TRUE(PumpUntil([&] { return journal.Size() == 6; }));
+    EXPECT_EQ(journal.events.back(), "message");
 }
 
 }  // namespace

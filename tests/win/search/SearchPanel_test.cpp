@@ -11,7 +11,7 @@
 #include "FoldVenBrowser/search/SearchRunner.h"
 #include "tests/support/LoopbackServer.h"
 #include "tests/win/toolkit/TestParent.h"
-#include "win/WorkerThread.h"
+#include "win/UiCall.h"
 
 namespace {
 
