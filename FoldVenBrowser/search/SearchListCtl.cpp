@@ -21,6 +21,18 @@ void FrameWith(HDC dc, const RECT& rc, COLORREF colour) {
     ::DeleteObject(brush);
 }
 
+// A bitmap in the program's own memory: drawing into it needs no round trip to the display.
+HBITMAP CreateRowBitmap(HDC reference, int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    return ::CreateDIBSection(reference, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+}
+
 }  // namespace
 
 bool CSearchListCtl::Create(HWND parent, const RECT& rc) {
@@ -135,32 +147,36 @@ void CSearchListCtl::DrawItem(DRAWITEMSTRUCT* dis) {
     const bool selected = (dis->itemState & ODS_SELECTED) != 0;
     const COLORREF background =
         selected ? (focused ? m_crSelFocus : m_crSelNoFocus) : ListView_GetBkColor(m_hWnd);
-    const RECT row = dis->rcItem;
+    PaintRow(dis->hDC, dis->rcItem, background, *record);
+    FrameRow(*dis, focused, background);
+}
+
+void CSearchListCtl::PaintRow(HDC target, const RECT& row, COLORREF background,
+                              const CRemoteItem& record) const {
     const int width = row.right - row.left;
     const int height = row.bottom - row.top;
-
     // Drawn off screen and copied in one step, so a row never flickers.
-    HDC dc = ::CreateCompatibleDC(dis->hDC);
-    // A bitmap in the program's own memory: drawing into it needs no round trip to the display.
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP bitmap = ::CreateDIBSection(dis->hDC, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC dc = ::CreateCompatibleDC(target);
+    HBITMAP bitmap = CreateRowBitmap(target, width, height);
     HGDIOBJ oldBitmap = ::SelectObject(dc, bitmap);
     HBRUSH fill = ::CreateSolidBrush(background);
     RECT all{0, 0, width, height};
     ::FillRect(dc, &all, fill);
     ::DeleteObject(fill);
+    DrawCells(dc, height, record);
+    ::BitBlt(target, row.left, row.top, width, height, dc, 0, 0, SRCCOPY);
+    ::SelectObject(dc, oldBitmap);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(dc);
+}
+
+void CSearchListCtl::DrawCells(HDC dc, int height, const CRemoteItem& record) const {
     HGDIOBJ oldFont = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0)));
     const COLORREF oldColour = ::SetTextColor(dc, m_crText);
     const int oldMode = ::SetBkMode(dc, TRANSPARENT);
     SIZE space{};
     ::GetTextExtentPoint32A(dc, " ", 1, &space);
-
+    // The columns in the header's order, each a space narrower than its column.
     HWND header = ListView_GetHeader(m_hWnd);
     const int columns = static_cast<int>(::SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
     int x = 0;
@@ -169,31 +185,30 @@ void CSearchListCtl::DrawItem(DRAWITEMSTRUCT* dis) {
         const int columnWidth = ListView_GetColumnWidth(m_hWnd, column);
         RECT cell{x, 0, x + columnWidth - space.cx, height};
         x += columnWidth;
-        DrawCell(dc, column, cell, *record);
+        DrawCell(dc, column, cell, record);
     }
-    ::BitBlt(dis->hDC, row.left, row.top, width, height, dc, 0, 0, SRCCOPY);
+    ::SetBkMode(dc, oldMode);
+    ::SetTextColor(dc, oldColour);
+    ::SelectObject(dc, oldFont);
+}
 
-    const int index = static_cast<int>(dis->itemID);
-    if (selected) {
+void CSearchListCtl::FrameRow(const DRAWITEMSTRUCT& dis, bool focused, COLORREF background) const {
+    const RECT& row = dis.rcItem;
+    const int index = static_cast<int>(dis.itemID);
+    if (dis.itemState & ODS_SELECTED) {
+        // A run of selected rows reads as one block: the frame goes on across the neighbours' edges.
         RECT frame{row.left, row.top - 1, row.right, row.bottom + 1};
-        FrameWith(dis->hDC, frame, background);
+        FrameWith(dis.hDC, frame, background);
         ::InflateRect(&frame, -1, -1);
         if (IsRowSelected(index - 1))
             frame.top -= 1;
         if (IsRowSelected(index + 1))
             frame.bottom += 1;
-        FrameWith(dis->hDC, frame, focused ? m_crHighlight : m_crFrameNoFocus);
-    } else if ((dis->itemState & ODS_FOCUS) && ::GetFocus() == m_hWnd) {
+        FrameWith(dis.hDC, frame, focused ? m_crHighlight : m_crFrameNoFocus);
+    } else if ((dis.itemState & ODS_FOCUS) && ::GetFocus() == m_hWnd) {
         RECT frame{row.left + 1, row.top, row.right - 1, row.bottom};
-        FrameWith(dis->hDC, frame, m_crFrameNoFocus);
+        FrameWith(dis.hDC, frame, m_crFrameNoFocus);
     }
-
-    ::SetBkMode(dc, oldMode);
-    ::SetTextColor(dc, oldColour);
-    ::SelectObject(dc, oldFont);
-    ::SelectObject(dc, oldBitmap);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(dc);
 }
 
 std::string CSearchListCtl::CellText(int column, const CRemoteItem& item) {

@@ -41,7 +41,12 @@ protected:
 
 private:
     void RowsAdded();
+    // A row's steps: its background and cells drawn off screen and copied to `target`, then the frame of a
+    // selected or focused row.
+    void PaintRow(HDC target, const RECT& row, COLORREF background, const CRemoteItem& record) const;
+    void DrawCells(HDC dc, int height, const CRemoteItem& record) const;
     void DrawCell(HDC dc, int column, RECT cell, const CRemoteItem& item) const;
+    void FrameRow(const DRAWITEMSTRUCT& dis, bool focused, COLORREF background) const;
     bool IsRowSelected(int row) const;
 
     std::vector<std::unique_ptr<CRemoteItem>> m_records;

@@ -65,6 +65,100 @@ void DrawCheckMark(HDC dc, const RECT& cell, COLORREF colour) {
     ::DeleteObject(pen);
 }
 
+// One item as it is to be drawn: its rectangle split into the image column and the text area, the style
+// and the state.
+struct ItemLook {
+    HDC dc;
+    RECT rc;
+    RECT column;
+    RECT textArea;
+    bool classic;
+    bool selected;
+    bool grayed;
+};
+
+ItemLook LookOf(const DRAWITEMSTRUCT& draw, bool classic) {
+    const RECT& rc = draw.rcItem;
+    ItemLook look{};
+    look.dc = draw.hDC;
+    look.rc = rc;
+    look.column = RECT{rc.left, rc.top, rc.left + kImageColumn, rc.bottom};
+    look.textArea = RECT{look.column.right, rc.top, rc.right, rc.bottom};
+    look.classic = classic;
+    look.selected = (draw.itemState & ODS_SELECTED) != 0;
+    look.grayed = (draw.itemState & (ODS_GRAYED | ODS_DISABLED)) != 0;
+    return look;
+}
+
+void DrawBackground(const ItemLook& look) {
+    FillSolid(look.dc, look.rc, look.classic ? ::GetSysColor(COLOR_MENU) : kFlatBackground);
+    if (!look.classic && BCMenu::s_bShadeImageColumn)
+        FillSolid(look.dc, look.column, kFlatImageColumn);
+}
+
+void DrawSeparatorLine(const ItemLook& look) {
+    const RECT& rc = look.rc;
+    RECT line{look.textArea.left, (rc.top + rc.bottom) / 2, rc.right - 2, (rc.top + rc.bottom) / 2 + 1};
+    if (look.classic) {
+        line.left = rc.left + 1;
+        ::DrawEdge(look.dc, &line, EDGE_ETCHED, BF_TOP);
+    } else {
+        FillSolid(look.dc, line, kFlatSeparator);
+    }
+}
+
+// Draws the selection bar of a selected item; answers the colour of the item's text.
+COLORREF DrawSelection(const ItemLook& look) {
+    COLORREF textColour = look.classic ? ::GetSysColor(COLOR_MENUTEXT) : kFlatText;
+    if (look.selected && !look.grayed) {
+        if (look.classic) {
+            FillSolid(look.dc, look.textArea, ::GetSysColor(COLOR_HIGHLIGHT));
+            textColour = ::GetSysColor(COLOR_HIGHLIGHTTEXT);
+        } else {
+            const RECT& rc = look.rc;
+            RECT bar{rc.left + 1, rc.top + 1, rc.right - 1, rc.bottom - 1};
+            FillSolid(look.dc, bar, kFlatSelection);
+            if (BCMenu::s_bFrameSelection)
+                FrameSolid(look.dc, bar, kFlatSelectionFrame);
+        }
+    }
+    return look.grayed ? ::GetSysColor(COLOR_GRAYTEXT) : textColour;
+}
+
+// The item's image in the image column (raised when selected in the classic style), else its check mark.
+void DrawImageOrCheck(const ItemLook& look, HIMAGELIST images, int image, bool checked, COLORREF colour) {
+    const RECT& rc = look.rc;
+    if (image >= 0) {
+        const int y = (rc.top + rc.bottom - kImageSize) / 2;
+        ::ImageList_Draw(images, image, look.dc, look.column.left + (kImageColumn - kImageSize) / 2, y,
+                         look.grayed ? ILD_BLEND50 : ILD_TRANSPARENT);
+        if (look.classic && look.selected && !look.grayed) {
+            RECT edge{look.column.left + 1, rc.top + 1, look.column.right - 1, rc.bottom - 1};
+            ::DrawEdge(look.dc, &edge, BDR_RAISEDINNER, BF_RECT);
+        }
+    } else if (checked) {
+        DrawCheckMark(look.dc, look.column, colour);
+    }
+}
+
+// The text in the menu font: left of the tab at the left, the shortcut after it at the right.
+void DrawLabel(const ItemLook& look, const std::wstring& text, bool hidePrefix, COLORREF colour) {
+    HFONT font = CreateMenuFont();
+    HGDIOBJ old = font ? ::SelectObject(look.dc, font) : nullptr;
+    ::SetBkMode(look.dc, TRANSPARENT);
+    ::SetTextColor(look.dc, colour);
+    RECT label{look.textArea.left + kTextGap, look.rc.top, look.rc.right - kRightMargin / 2, look.rc.bottom};
+    const std::wstring::size_type tab = text.find(L'\t');
+    const UINT format = DT_SINGLELINE | DT_VCENTER | (hidePrefix ? DT_HIDEPREFIX : 0);
+    ::DrawTextW(look.dc, text.substr(0, tab).c_str(), -1, &label, format | DT_LEFT);
+    if (tab != std::wstring::npos)
+        ::DrawTextW(look.dc, text.substr(tab + 1).c_str(), -1, &label, format | DT_RIGHT);
+    if (old)
+        ::SelectObject(look.dc, old);
+    if (font)
+        ::DeleteObject(font);
+}
+
 }  // namespace
 
 BCMenu::~BCMenu() {
@@ -253,71 +347,16 @@ bool BCMenu::DrawItem(const DRAWITEMSTRUCT* draw) {
     const auto* item = reinterpret_cast<const Item*>(draw->itemData);
     if (draw->CtlType != ODT_MENU || item == nullptr || item->tag != kItemTag)
         return false;
-    HDC dc = draw->hDC;
-    const RECT& rc = draw->rcItem;
-    const bool classic = IsClassicTheme();
-    const bool selected = (draw->itemState & ODS_SELECTED) != 0;
-    const bool grayed = (draw->itemState & (ODS_GRAYED | ODS_DISABLED)) != 0;
-    const int saved = ::SaveDC(dc);
-
-    RECT column{rc.left, rc.top, rc.left + kImageColumn, rc.bottom};
-    RECT textArea{column.right, rc.top, rc.right, rc.bottom};
-    FillSolid(dc, rc, classic ? ::GetSysColor(COLOR_MENU) : kFlatBackground);
-    if (!classic && s_bShadeImageColumn)
-        FillSolid(dc, column, kFlatImageColumn);
-
+    const ItemLook look = LookOf(*draw, IsClassicTheme());
+    const int saved = ::SaveDC(look.dc);
+    DrawBackground(look);
     if (item->separator) {
-        RECT line{textArea.left, (rc.top + rc.bottom) / 2, rc.right - 2, (rc.top + rc.bottom) / 2 + 1};
-        if (classic) {
-            line.left = rc.left + 1;
-            ::DrawEdge(dc, &line, EDGE_ETCHED, BF_TOP);
-        } else {
-            FillSolid(dc, line, kFlatSeparator);
-        }
-        ::RestoreDC(dc, saved);
-        return true;
+        DrawSeparatorLine(look);
+    } else {
+        const COLORREF textColour = DrawSelection(look);
+        DrawImageOrCheck(look, item->images, item->image, (draw->itemState & ODS_CHECKED) != 0, textColour);
+        DrawLabel(look, item->text, (draw->itemState & ODS_NOACCEL) != 0, textColour);
     }
-
-    COLORREF textColour = classic ? ::GetSysColor(COLOR_MENUTEXT) : kFlatText;
-    if (selected && !grayed) {
-        if (classic) {
-            FillSolid(dc, textArea, ::GetSysColor(COLOR_HIGHLIGHT));
-            textColour = ::GetSysColor(COLOR_HIGHLIGHTTEXT);
-        } else {
-            RECT bar{rc.left + 1, rc.top + 1, rc.right - 1, rc.bottom - 1};
-            FillSolid(dc, bar, kFlatSelection);
-            if (s_bFrameSelection)
-                FrameSolid(dc, bar, kFlatSelectionFrame);
-        }
-    }
-    if (grayed)
-        textColour = ::GetSysColor(COLOR_GRAYTEXT);
-
-    if (item->image >= 0) {
-        const int y = (rc.top + rc.bottom - kImageSize) / 2;
-        ::ImageList_Draw(item->images, item->image, dc, column.left + (kImageColumn - kImageSize) / 2, y,
-                         grayed ? ILD_BLEND50 : ILD_TRANSPARENT);
-        if (classic && selected && !grayed) {
-            RECT edge{column.left + 1, rc.top + 1, column.right - 1, rc.bottom - 1};
-            ::DrawEdge(dc, &edge, BDR_RAISEDINNER, BF_RECT);
-        }
-    } else if (draw->itemState & ODS_CHECKED) {
-        DrawCheckMark(dc, column, textColour);
-    }
-
-    HFONT font = CreateMenuFont();
-    if (font)
-        ::SelectObject(dc, font);
-    ::SetBkMode(dc, TRANSPARENT);
-    ::SetTextColor(dc, textColour);
-    RECT label{textArea.left + kTextGap, rc.top, rc.right - kRightMargin / 2, rc.bottom};
-    const std::wstring::size_type tab = item->text.find(L'\t');
-    const UINT format = DT_SINGLELINE | DT_VCENTER | ((draw->itemState & ODS_NOACCEL) ? DT_HIDEPREFIX : 0);
-    ::DrawTextW(dc, item->text.substr(0, tab).c_str(), -1, &label, format | DT_LEFT);
-    if (tab != std::wstring::npos)
-        ::DrawTextW(dc, item->text.substr(tab + 1).c_str(), -1, &label, format | DT_RIGHT);
-    ::RestoreDC(dc, saved);
-    if (font)
-        ::DeleteObject(font);
+    ::RestoreDC(look.dc, saved);
     return true;
 }
