@@ -101,7 +101,7 @@ BOOL CLoginDlg::OnInitDialog() {
     m_eventLabel.SetText("진행중인 이벤트가 없습니다.");
 
     // The notices come when they come: the dialog does not wait for them.
-    StartNoticeFetch(m_hWnd, kNoticesMessage);
+    StartNoticeFetch(m_hWnd, &CLoginDlg::OnNoticeReply, this);
     return TRUE;
 }
 
@@ -115,6 +115,12 @@ void CLoginDlg::CreateButtons() {
         button->SetText(layout.label);
         m_buttons.push_back(std::move(button));
     }
+}
+
+void CLoginDlg::OnNoticeReply(void* dialog, const std::string& reply) {
+    auto* self = static_cast<CLoginDlg*>(dialog);
+    self->m_strNoticeReply = reply;
+    self->ShowNotices();
 }
 
 void CLoginDlg::ShowNotices() {
@@ -184,12 +190,8 @@ void CLoginDlg::OpenPage(const std::string& address) {
     ::ShellExecuteA(nullptr, "open", "iexplore.exe", address.c_str(), nullptr, SW_SHOWNORMAL);
 }
 
-bool CLoginDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+bool CLoginDlg::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& result) {
     switch (message) {
-        case kNoticesMessage:
-            m_strNoticeReply = TakeNoticeReply(lParam);
-            ShowNotices();
-            return true;
         case WM_NCHITTEST:
             result = HTCAPTION;
             return true;

@@ -40,9 +40,9 @@ protected:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
 private:
-    static constexpr UINT kNoticesMessage = WM_APP + 20;
-
     void CreateButtons();
+    // The notices' reply, from their fetch.
+    static void OnNoticeReply(void* dialog, const std::string& reply);
     void ShowNotices();
     static void OpenPage(const std::string& address);
 

@@ -7,6 +7,7 @@
 
 #include "FoldVenBrowser/app/SessionInfo.h"
 #include "FoldVenBrowser/service/ServiceClient.h"
+#include "win/UiCall.h"
 
 namespace {
 
@@ -21,29 +22,42 @@ public:
     void Sleep(unsigned ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 };
 
-void FetchAndPost(HWND window, UINT message) {
+// The reply on its way to the window's thread, as the record of the call that delivers it; that call
+// deletes it. One whose window is closed before it arrives is never run, and its record stays behind.
+struct NoticeDelivery {
+    CUiCall call;
+    NoticeSink deliver = nullptr;
+    void* target = nullptr;
+    std::string reply;
+};
+
+void Deliver(void* data) {
+    const std::unique_ptr<NoticeDelivery> delivery(static_cast<NoticeDelivery*>(data));
+    delivery->deliver(delivery->target, delivery->reply);
+}
+
+void FetchAndPost(HWND window, NoticeSink deliver, void* target) {
     CQuietUi quiet;
     CSessionInfo session;
     CServiceClient client(0, session, quiet, quiet);
     if (!client.RequestNotices())
         return;
-    auto reply = std::make_unique<std::string>(client.GetReply());
-    if (::PostMessageA(window, message, 0, reinterpret_cast<LPARAM>(reply.get())))
-        reply.release();
+    auto delivery = std::make_unique<NoticeDelivery>();
+    delivery->call = CUiCall{&Deliver, delivery.get()};
+    delivery->deliver = deliver;
+    delivery->target = target;
+    delivery->reply = client.GetReply();
+    if (delivery->call.PostTo(window))
+        delivery.release();
 }
 
 }  // namespace
 
-bool StartNoticeFetch(HWND window, UINT message) {
+bool StartNoticeFetch(HWND window, NoticeSink deliver, void* target) {
     try {
-        std::thread(FetchAndPost, window, message).detach();
+        std::thread(FetchAndPost, window, deliver, target).detach();
         return true;
     } catch (const std::system_error&) {
         return false;
     }
-}
-
-std::string TakeNoticeReply(LPARAM lParam) {
-    std::unique_ptr<std::string> reply(reinterpret_cast<std::string*>(lParam));
-    return reply ? *reply : std::string();
 }

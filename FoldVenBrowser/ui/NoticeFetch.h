@@ -5,9 +5,8 @@
 #include <string>
 
 // The login dialog's notices, fetched on a thread of their own so that the dialog is shown and usable at
-// once. The reply goes to `window` as `message` with a heap `std::string*` in lParam, which the window
-// takes over (and deletes). The notices are optional: a fetch that fails says nothing and sends nothing.
-bool StartNoticeFetch(HWND window, UINT message);
-
-// Takes over the reply of a notices message.
-std::string TakeNoticeReply(LPARAM lParam);
+// once. The reply reaches deliver(target, reply) on `window`'s thread, as a call posted to that window
+// (CUiCall::PostTo), and not at all once the window is gone. The notices are optional: a fetch that fails
+// says nothing and delivers nothing.
+using NoticeSink = void (*)(void* target, const std::string& reply);
+bool StartNoticeFetch(HWND window, NoticeSink deliver, void* target);
