@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-#include "FoldVenBrowser/app/BrowserApp.h"
+#include "FoldVenBrowser/BrowserApp.h"
 #include "FoldVenBrowser/app/Notices.h"
 #include "FoldVenBrowser/res/resource.h"
 #include "FoldVenBrowser/toolkit/Fonts.h"

@@ -1,9 +1,9 @@
 #include "FoldVenBrowser/ui/MainBrowseHost.h"
 
-#include "FoldVenBrowser/app/BrowserApp.h"
-#include "FoldVenBrowser/catalogue/ViewListRemote.h"
+#include "FoldVenBrowser/BrowserApp.h"
 #include "FoldVenBrowser/service/ServiceClient.h"
 #include "FoldVenBrowser/ui/MainDlg.h"
+#include "FoldVenBrowser/views/ViewListRemote.h"
 #include "platform/Sleeper.h"
 
 namespace {

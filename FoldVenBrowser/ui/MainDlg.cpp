@@ -5,12 +5,9 @@
 #include <algorithm>
 #include <cstring>
 
-#include "FoldVenBrowser/app/BrowserApp.h"
+#include "FoldVenBrowser/BrowserApp.h"
 #include "FoldVenBrowser/app/WebPages.h"
 #include "FoldVenBrowser/catalogue/RemoteExplorer.h"
-#include "FoldVenBrowser/catalogue/ViewHelpers.h"
-#include "FoldVenBrowser/catalogue/ViewListRemote.h"
-#include "FoldVenBrowser/catalogue/ViewTreeWnd.h"
 #include "FoldVenBrowser/res/resource.h"
 #include "FoldVenBrowser/service/ServiceClient.h"
 #include "FoldVenBrowser/toolkit/BitmapDraw.h"
@@ -19,6 +16,9 @@
 #include "FoldVenBrowser/ui/MainBrowseHost.h"
 #include "FoldVenBrowser/ui/MemoBox.h"
 #include "FoldVenBrowser/ui/MessageDlg.h"
+#include "FoldVenBrowser/views/ViewHelpers.h"
+#include "FoldVenBrowser/views/ViewListRemote.h"
+#include "FoldVenBrowser/views/ViewTreeWnd.h"
 #include "net/ServiceHosts.h"
 #include "platform/Registry.h"
 #include "platform/Sleeper.h"

@@ -9,12 +9,12 @@
 #include <vector>
 
 #include "FoldVenBrowser/app/MainLabels.h"
-#include "FoldVenBrowser/search/SearchResults.h"
 #include "FoldVenBrowser/toolkit/ColorLabel.h"
 #include "FoldVenBrowser/toolkit/FlatComboBox.h"
 #include "FoldVenBrowser/toolkit/PaneDialog.h"
 #include "FoldVenBrowser/toolkit/SkinButton.h"
 #include "FoldVenBrowser/toolkit/SystemTray.h"
+#include "FoldVenBrowser/views/SearchResults.h"
 #include "win/App.h"
 
 class CDownloadHandOff;

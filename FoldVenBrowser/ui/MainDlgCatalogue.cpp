@@ -1,12 +1,12 @@
 // The main window's services for the folder tree and the remote list.
-#include "FoldVenBrowser/app/BrowserApp.h"
+#include "FoldVenBrowser/BrowserApp.h"
 #include "FoldVenBrowser/catalogue/AdultRule.h"
 #include "FoldVenBrowser/catalogue/RemoteExplorer.h"
-#include "FoldVenBrowser/catalogue/ViewListRemote.h"
-#include "FoldVenBrowser/catalogue/ViewTreeWnd.h"
 #include "FoldVenBrowser/ui/MainBrowseHost.h"
 #include "FoldVenBrowser/ui/MainDlg.h"
 #include "FoldVenBrowser/views/RemoteCtlWnd.h"
+#include "FoldVenBrowser/views/ViewListRemote.h"
+#include "FoldVenBrowser/views/ViewTreeWnd.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // The main window's hand-off of downloads to the downloader, and the choice of the download folder.
 #include "FoldVenBrowser/ui/MainDlg.h"
 
-#include "FoldVenBrowser/app/BrowserApp.h"
-#include "FoldVenBrowser/catalogue/SelectFolderDialog.h"
+#include "FoldVenBrowser/BrowserApp.h"
 #include "FoldVenBrowser/ui/DownloadHandOff.h"
+#include "FoldVenBrowser/ui/SelectFolderDialog.h"
 #include "platform/Registry.h"
 
 void CMainDlg::BeginDownloadList() {

@@ -1,4 +1,4 @@
-#include "FoldVenBrowser/update/FileUpdateDlg.h"
+#include "FoldVenBrowser/ui/FileUpdateDlg.h"
 
 #include <commctrl.h>
 #include <objbase.h>
@@ -9,11 +9,11 @@
 
 #include <cstdlib>
 
+#include "FoldVenBrowser/app/VersionText.h"
 #include "FoldVenBrowser/res/resource.h"
-#include "FoldVenBrowser/update/BoundedDownload.h"
-#include "FoldVenBrowser/update/DownloadProgressCallback.h"
-#include "FoldVenBrowser/update/InstallPaths.h"
-#include "FoldVenBrowser/update/VersionText.h"
+#include "FoldVenBrowser/ui/BoundedDownload.h"
+#include "FoldVenBrowser/ui/DownloadProgressCallback.h"
+#include "FoldVenBrowser/ui/InstallPaths.h"
 #include "net/ServiceHosts.h"
 #include "pe/ProgramImage.h"
 #include "pe/PublisherRule.h"

@@ -1,4 +1,4 @@
-#include "FoldVenBrowser/search/FileIcons.h"
+#include "FoldVenBrowser/views/FileIcons.h"
 
 #include <shellapi.h>
 

@@ -1,4 +1,4 @@
-#include "FoldVenBrowser/update/InstallPaths.h"
+#include "FoldVenBrowser/ui/InstallPaths.h"
 
 #include <shlobj.h>
 #include <windows.h>

@@ -1,11 +1,11 @@
-#include "FoldVenBrowser/ui/MainInterWnd.h"
+#include "FoldVenBrowser/web/MainInterWnd.h"
 
 #include <mshtml.h>
 
-#include "FoldVenBrowser/app/BrowserApp.h"
+#include "FoldVenBrowser/BrowserApp.h"
 #include "FoldVenBrowser/res/resource.h"
 #include "FoldVenBrowser/toolkit/Fonts.h"
-#include "FoldVenBrowser/ui/WebBrowser2.h"
+#include "FoldVenBrowser/web/WebBrowser2.h"
 #include "net/ServiceHosts.h"
 
 CMainInterWnd::CMainInterWnd() : CDialog(IDD_MAIN_INTER), m_address(MainPageAddress()) {}

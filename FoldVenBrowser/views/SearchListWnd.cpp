@@ -1,8 +1,8 @@
-#include "FoldVenBrowser/search/SearchListWnd.h"
+#include "FoldVenBrowser/views/SearchListWnd.h"
 
-#include "FoldVenBrowser/app/BrowserApp.h"
-#include "FoldVenBrowser/search/SearchRunner.h"
+#include "FoldVenBrowser/BrowserApp.h"
 #include "FoldVenBrowser/ui/MainDlg.h"
+#include "FoldVenBrowser/views/SearchRunner.h"
 
 namespace {
 

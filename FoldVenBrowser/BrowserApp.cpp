@@ -1,4 +1,4 @@
-#include "FoldVenBrowser/app/BrowserApp.h"
+#include "FoldVenBrowser/BrowserApp.h"
 
 #include <commctrl.h>
 #include <objbase.h>
@@ -11,7 +11,7 @@
 #include "FoldVenBrowser/ui/LoginDlg.h"
 #include "FoldVenBrowser/ui/MainDlg.h"
 #include "FoldVenBrowser/ui/MessageDlg.h"
-#include "FoldVenBrowser/update/UpdaterRefresh.h"
+#include "FoldVenBrowser/ui/UpdaterRefresh.h"
 #include "net/ProxySettings.h"
 #include "net/ServiceHosts.h"
 #include "platform/Registry.h"

@@ -1,8 +1,8 @@
-#include "FoldVenBrowser/catalogue/ViewTreeWnd.h"
+#include "FoldVenBrowser/views/ViewTreeWnd.h"
 
-#include "FoldVenBrowser/catalogue/PanelFrame.h"
-#include "FoldVenBrowser/catalogue/ViewHelpers.h"
 #include "FoldVenBrowser/res/resource.h"
+#include "FoldVenBrowser/views/PanelFrame.h"
+#include "FoldVenBrowser/views/ViewHelpers.h"
 
 CViewTreeWnd::CViewTreeWnd() : CDialog(IDD_TREE_VIEW) {}
 

@@ -1,7 +1,7 @@
-#include "FoldVenBrowser/search/SearchListCtl.h"
+#include "FoldVenBrowser/views/SearchListCtl.h"
 
 #include "FoldVenBrowser/catalogue/Formatters.h"
-#include "FoldVenBrowser/search/FileIcons.h"
+#include "FoldVenBrowser/views/FileIcons.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "FoldVenBrowser/update/DownloadProgressCallback.h"
+#include "FoldVenBrowser/ui/DownloadProgressCallback.h"
 
 #include <shlwapi.h>
 
 #include <string>
 
-#include "FoldVenBrowser/update/FileUpdateDlg.h"
+#include "FoldVenBrowser/ui/FileUpdateDlg.h"
 
 HRESULT CDownloadProgressCallback::OnProgress(ULONG progress, ULONG progressMax, ULONG, LPCWSTR) {
     char done[64] = "";

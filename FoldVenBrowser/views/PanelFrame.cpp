@@ -1,4 +1,4 @@
-#include "FoldVenBrowser/catalogue/PanelFrame.h"
+#include "FoldVenBrowser/views/PanelFrame.h"
 
 #include "FoldVenBrowser/res/resource.h"
 #include "FoldVenBrowser/toolkit/BitmapDraw.h"

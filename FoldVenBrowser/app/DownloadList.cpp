@@ -1,4 +1,4 @@
-#include "FoldVenBrowser/ui/DownloadList.h"
+#include "FoldVenBrowser/app/DownloadList.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "FoldVenBrowser/catalogue/ViewListRemote.h"
-#include "FoldVenBrowser/search/SearchListCtl.h"
-#include "FoldVenBrowser/search/SearchResults.h"
+#include "FoldVenBrowser/views/SearchListCtl.h"
+#include "FoldVenBrowser/views/SearchResults.h"
+#include "FoldVenBrowser/views/ViewListRemote.h"
 #include "win/Dialog.h"
 
 struct CSessionInfo;

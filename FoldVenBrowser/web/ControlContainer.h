@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "FoldVenBrowser/ui/ControlSite.h"
-#include "FoldVenBrowser/ui/ScriptObject.h"
+#include "FoldVenBrowser/web/ControlSite.h"
+#include "FoldVenBrowser/web/ScriptObject.h"
 
 // The application's maker of ActiveX control sites: every site it makes answers the document host's
 // questions the program's way and hands pages the application's script object. Installed once at

@@ -9,7 +9,7 @@
 #include "FoldVenBrowser/app/BrowserSettings.h"
 #include "FoldVenBrowser/app/LaunchOptions.h"
 #include "FoldVenBrowser/app/SessionInfo.h"
-#include "FoldVenBrowser/ui/ControlContainer.h"
+#include "FoldVenBrowser/web/ControlContainer.h"
 #include "win/App.h"
 #include "win/SystemSessions.h"
 

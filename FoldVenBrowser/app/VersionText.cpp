@@ -1,4 +1,4 @@
-#include "FoldVenBrowser/update/VersionText.h"
+#include "FoldVenBrowser/app/VersionText.h"
 
 std::string VersionTextOf(const std::string& fileBytes) {
     return fileBytes.substr(0, fileBytes.find('\0'));

@@ -1,8 +1,8 @@
-#include "FoldVenBrowser/catalogue/ViewListRemote.h"
+#include "FoldVenBrowser/views/ViewListRemote.h"
 
-#include "FoldVenBrowser/catalogue/PanelFrame.h"
 #include "FoldVenBrowser/res/resource.h"
-#include "FoldVenBrowser/ui/MainInterWnd.h"
+#include "FoldVenBrowser/views/PanelFrame.h"
+#include "FoldVenBrowser/web/MainInterWnd.h"
 
 CViewListRemote::CViewListRemote() : CDialog(IDD_LIST_VIEW) {
     auto web = std::make_unique<CMainInterWnd>();

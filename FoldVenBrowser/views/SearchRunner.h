@@ -5,8 +5,8 @@
 
 #include "FoldVenBrowser/app/SessionInfo.h"
 #include "FoldVenBrowser/catalogue/RemoteItem.h"
-#include "FoldVenBrowser/search/SearchResults.h"
 #include "FoldVenBrowser/service/SearchRequest.h"
+#include "FoldVenBrowser/views/SearchResults.h"
 #include "win/WorkerThread.h"
 
 // The search job: the search request on a worker thread of its own, each result handed to the result

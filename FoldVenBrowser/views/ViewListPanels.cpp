@@ -1,6 +1,6 @@
-#include "FoldVenBrowser/catalogue/ViewListRemote.h"
-#include "FoldVenBrowser/search/SearchListWnd.h"
 #include "FoldVenBrowser/views/RemoteCtlWnd.h"
+#include "FoldVenBrowser/views/SearchListWnd.h"
+#include "FoldVenBrowser/views/ViewListRemote.h"
 
 void AddListPanels(CViewListRemote& view) {
     view.SetPanel(CViewListRemote::kSearch, std::make_unique<CSearchListWnd>());

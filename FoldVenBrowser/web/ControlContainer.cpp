@@ -1,4 +1,4 @@
-#include "FoldVenBrowser/ui/ControlContainer.h"
+#include "FoldVenBrowser/web/ControlContainer.h"
 
 CControlContainerManager* CControlContainerManager::s_pInstalled = nullptr;
 

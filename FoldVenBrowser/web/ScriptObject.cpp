@@ -1,4 +1,4 @@
-#include "FoldVenBrowser/ui/ScriptObject.h"
+#include "FoldVenBrowser/web/ScriptObject.h"
 
 #include <cwchar>
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "FoldVenBrowser/app/PageRefreshGate.h"
-#include "FoldVenBrowser/ui/ControlSite.h"
+#include "FoldVenBrowser/web/ControlSite.h"
 #include "win/Dialog.h"
 
 class CWebBrowser2;

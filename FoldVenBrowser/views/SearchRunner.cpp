@@ -1,6 +1,6 @@
-#include "FoldVenBrowser/search/SearchRunner.h"
+#include "FoldVenBrowser/views/SearchRunner.h"
 
-#include "FoldVenBrowser/search/SearchListCtl.h"
+#include "FoldVenBrowser/views/SearchListCtl.h"
 #include "net/HttpClient.h"
 #include "platform/UiHooks.h"
 

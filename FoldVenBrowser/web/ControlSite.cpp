@@ -1,4 +1,4 @@
-#include "FoldVenBrowser/ui/ControlSite.h"
+#include "FoldVenBrowser/web/ControlSite.h"
 
 #include <exdisp.h>
 #include <exdispid.h>

@@ -1,10 +1,10 @@
-#include "FoldVenBrowser/ui/WebBrowser2.h"
+#include "FoldVenBrowser/web/WebBrowser2.h"
 
 #include <exdisp.h>
 
 #include <vector>
 
-#include "FoldVenBrowser/ui/ControlContainer.h"
+#include "FoldVenBrowser/web/ControlContainer.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FoldVenBrowser/update/BindStatusSink.h"
+#include "FoldVenBrowser/ui/BindStatusSink.h"
 
 class CFileUpdateDlg;
 

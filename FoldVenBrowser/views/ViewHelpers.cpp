@@ -1,4 +1,4 @@
-#include "FoldVenBrowser/catalogue/ViewHelpers.h"
+#include "FoldVenBrowser/views/ViewHelpers.h"
 
 #include <shellapi.h>
 

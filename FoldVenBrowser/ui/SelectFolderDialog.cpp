@@ -1,4 +1,4 @@
-#include "FoldVenBrowser/catalogue/SelectFolderDialog.h"
+#include "FoldVenBrowser/ui/SelectFolderDialog.h"
 
 #include <commctrl.h>
 #include <commdlg.h>

@@ -1,4 +1,4 @@
-#include "FoldVenBrowser/update/BoundedDownload.h"
+#include "FoldVenBrowser/ui/BoundedDownload.h"
 
 #include <windows.h>
 
@@ -9,7 +9,7 @@
 #include <memory>
 #include <mutex>
 
-#include "FoldVenBrowser/update/BindStatusSink.h"
+#include "FoldVenBrowser/ui/BindStatusSink.h"
 #include "platform/UiWait.h"
 
 namespace {
