@@ -8,6 +8,7 @@
 #include "FoldVenBrowser/res/resource.h"
 #include "FoldVenBrowser/service/ServiceClient.h"
 #include "FoldVenBrowser/toolkit/BitmapDraw.h"
+#include "FoldVenBrowser/toolkit/ResString.h"
 #include "FoldVenBrowser/ui/LoginDlg.h"
 #include "FoldVenBrowser/ui/MainDlg.h"
 #include "FoldVenBrowser/ui/MessageDlg.h"
@@ -20,10 +21,6 @@
 #include "win/InstanceWindow.h"
 #include "win/ModulePath.h"
 #include "win/WorkerThread.h"
-
-std::string LoadResString(UINT id) {
-    return SystemUiHooks().LoadString(id);
-}
 
 CBrowserApp::CBrowserApp(std::vector<std::string> args) : m_args(std::move(args)) {}
 
@@ -87,7 +84,7 @@ bool CBrowserApp::InitInstance() {
         loggedIn = Login(m_settings.strSaveID, m_settings.UserPW);
     }
     if (!loggedIn) {
-        CLoginDlg loginDlg(nullptr);
+        CLoginDlg loginDlg(*this, nullptr);
         m_pLoginDlg = &loginDlg;
         const INT_PTR result = loginDlg.DoModal();
         m_pLoginDlg = nullptr;  // the dialog lives on this stack frame only
@@ -97,7 +94,7 @@ bool CBrowserApp::InitInstance() {
 
     LoadSkinBitmaps();
 
-    m_pMainDlg = std::make_unique<CMainDlg>();
+    m_pMainDlg = std::make_unique<CMainDlg>(*this);
     if (!m_pMainDlg->Create(nullptr))
         return false;
     SetMainWnd(m_pMainDlg->GetSafeHwnd());

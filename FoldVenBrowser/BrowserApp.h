@@ -9,6 +9,7 @@
 #include "FoldVenBrowser/app/BrowserSettings.h"
 #include "FoldVenBrowser/app/LaunchOptions.h"
 #include "FoldVenBrowser/app/SessionInfo.h"
+#include "FoldVenBrowser/ui/AppServices.h"
 #include "FoldVenBrowser/web/ControlContainer.h"
 #include "win/App.h"
 #include "win/SystemSessions.h"
@@ -23,8 +24,9 @@ struct SkinBitmap {
     int height = 0;
 };
 
-// The application object: start-up order, login, and the message loop of the main window.
-class CBrowserApp : public CApp {
+// The application object: start-up order, login, and the message loop of the main window. It hands
+// itself to the login dialog and the main window as what they take from the application.
+class CBrowserApp : public CApp, public IAppServices {
 public:
     static constexpr const char* kMutexName = "FoldVenMutex";
     static constexpr const char* kWindowClass = "FOldVenClass";
@@ -36,10 +38,16 @@ public:
 
     // The whole start-up and, on the successful path, the message loop. False whenever the program ends.
     bool InitInstance();
-    bool Login(const std::string& userId, const std::string& password);
+    bool Login(const std::string& userId, const std::string& password) override;
     void CommitLoginOptions();
     int ActivatePreviousInstance();
     void RefreshUpdater();
+
+    CBrowserSettings& Settings() override { return m_settings; }
+    CSessionInfo& Session() override { return m_session; }
+    bool IsLoggedIn() const override { return m_bLoggedIn != 0; }
+    int ColorDepth() const override { return m_nColorDepth; }
+    std::uint32_t ComCtlVersion() const override { return m_dwComCtlVersion; }
 
     CBrowserSettings m_settings;
     CSessionInfo m_session;
@@ -62,6 +70,3 @@ private:
     CControlContainerManager m_controlContainer;
     std::unique_ptr<CMainDlg> m_pMainDlg;
 };
-
-// Loads a string from the program's string table (CP949).
-std::string LoadResString(UINT id);

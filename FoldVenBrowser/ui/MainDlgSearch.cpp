@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "FoldVenBrowser/BrowserApp.h"
 #include "FoldVenBrowser/res/resource.h"
 #include "FoldVenBrowser/ui/MainDlg.h"
 #include "FoldVenBrowser/views/ViewListRemote.h"

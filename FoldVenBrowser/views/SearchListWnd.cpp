@@ -1,29 +1,16 @@
 #include "FoldVenBrowser/views/SearchListWnd.h"
 
-#include "FoldVenBrowser/BrowserApp.h"
-#include "FoldVenBrowser/ui/MainDlg.h"
+#include "FoldVenBrowser/app/SessionInfo.h"
 #include "FoldVenBrowser/views/SearchRunner.h"
 
-namespace {
-
-// The display's colour depth (the ILC_COLOR* values are the bit counts) and the common controls'
-// version, as the application found them; a test without one gets a common modern display.
-UINT ListColorFlag() {
-    const CBrowserApp* app = CBrowserApp::Get();
-    return app ? static_cast<UINT>(app->m_nColorDepth) : ILC_COLOR32;
-}
-
-DWORD ListComCtlVersion() {
-    const CBrowserApp* app = CBrowserApp::Get();
-    return app ? app->m_dwComCtlVersion : 0x60000;
-}
-
-}  // namespace
-
-CSearchListWnd::CSearchListWnd()
+// The display's colour depth (the ILC_COLOR* values are the bit counts) and the common controls' version
+// go to the list, which makes its images and header arrows with them.
+CSearchListWnd::CSearchListWnd(const SearchPanelSetup& setup)
     : CDialog(kTemplateId),
-      m_list(ListColorFlag(), ListComCtlVersion()),
-      m_whiteBrush(::CreateSolidBrush(RGB(255, 255, 255))) {}
+      m_list(setup.colorFlag, setup.comCtlVersion),
+      m_whiteBrush(::CreateSolidBrush(RGB(255, 255, 255))),
+      m_results(setup.results),
+      m_pSession(setup.session) {}
 
 CSearchListWnd::~CSearchListWnd() {
     ::DeleteObject(m_whiteBrush);
@@ -61,14 +48,11 @@ HBRUSH CSearchListWnd::OnCtlColor(HDC, HWND control, UINT) {
 }
 
 void CSearchListWnd::StartSearch() {
-    const CBrowserApp* app = CBrowserApp::Get();
-    StartSearch(app ? app->m_session : CSessionInfo());
+    StartSearch(m_pSession ? *m_pSession : CSessionInfo());
 }
 
 void CSearchListWnd::StartSearch(const CSessionInfo& session) {
     m_list.DeleteAllItems();
-    if (!m_results && CMainDlg::Get())
-        m_results = CMainDlg::Get()->m_pSearchResults;
     if (!m_results)
         return;
     m_results->m_pList = &m_list;

@@ -2,7 +2,7 @@
 #include "FoldVenBrowser/views/SearchListWnd.h"
 #include "FoldVenBrowser/views/ViewListRemote.h"
 
-void AddListPanels(CViewListRemote& view) {
-    view.SetPanel(CViewListRemote::kSearch, std::make_unique<CSearchListWnd>());
+void AddListPanels(CViewListRemote& view, const SearchPanelSetup& search) {
+    view.SetPanel(CViewListRemote::kSearch, std::make_unique<CSearchListWnd>(search));
     view.SetPanel(CViewListRemote::kRemoteList, std::make_unique<CRemoteCtlWnd>());
 }

@@ -5,6 +5,7 @@
 #include "win/Dialog.h"
 
 class CMainInterWnd;
+struct SearchPanelSetup;
 
 // A panel that starts its search when the view shows it (the search panel).
 class ISearchPanel {
@@ -60,4 +61,4 @@ private:
 
 // Puts the search and remote list panels into a new view (before its Create). One line per panel, added
 // by the work that brings the panel.
-void AddListPanels(CViewListRemote& view);
+void AddListPanels(CViewListRemote& view, const SearchPanelSetup& search);

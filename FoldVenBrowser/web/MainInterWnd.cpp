@@ -2,9 +2,9 @@
 
 #include <mshtml.h>
 
-#include "FoldVenBrowser/BrowserApp.h"
 #include "FoldVenBrowser/res/resource.h"
 #include "FoldVenBrowser/toolkit/Fonts.h"
+#include "FoldVenBrowser/toolkit/ResString.h"
 #include "FoldVenBrowser/web/WebBrowser2.h"
 #include "net/ServiceHosts.h"
 
