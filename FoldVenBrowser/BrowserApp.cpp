@@ -37,7 +37,24 @@ CBrowserApp::~CBrowserApp() {
 bool CBrowserApp::InitInstance() {
     if (!m_ole.Start())
         return false;
+    if (!TakeInstanceMutex())
+        return false;
+    if (!StartServices())
+        return false;
+    LoadStartState();
 
+    const LaunchOptions options = LaunchOptions::FromArgs(m_args);
+    if (!options.tokenValid) {
+        ShowStartupMessage("독립적으로 프로그램을 실행 할수 없습니다.");
+        return false;
+    }
+    if (!LogInAtStart(options))
+        return true;  // no main window: the program ends
+    RunMainWindow();
+    return false;
+}
+
+bool CBrowserApp::TakeInstanceMutex() {
     m_hMutex = ::CreateMutexA(nullptr, TRUE, kMutexName);
     if (::GetLastError() == ERROR_ALREADY_EXISTS) {
         ActivatePreviousInstance();
@@ -45,7 +62,10 @@ bool CBrowserApp::InitInstance() {
         m_hMutex = nullptr;
         return false;
     }
+    return true;
+}
 
+bool CBrowserApp::StartServices() {
     RegisterDialogClass(kWindowClass);
 
     INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_LINK_CLASS};
@@ -61,7 +81,10 @@ bool CBrowserApp::InitInstance() {
 
     // Every control site of the web panels answers the document host's questions the program's way.
     m_controlContainer.Install();
+    return true;
+}
 
+void CBrowserApp::LoadStartState() {
     m_bLoggedIn = 0;
     m_dwComCtlVersion = QueryComCtlVersion();
     m_nColorDepth = QueryColorDepth();
@@ -72,38 +95,30 @@ bool CBrowserApp::InitInstance() {
     CreateCallbackWindow();
     m_nColorDepth = AdjustColorDepthForComCtl(m_nColorDepth, m_dwComCtlVersion);
     RefreshUpdater();
+}
 
-    const LaunchOptions options = LaunchOptions::FromArgs(m_args);
-    if (!options.tokenValid) {
-        ShowStartupMessage("독립적으로 프로그램을 실행 할수 없습니다.");
-        return false;
-    }
+bool CBrowserApp::LogInAtStart(const LaunchOptions& options) {
+    if (ShouldAutoLogin(m_settings, options) && Login(m_settings.strSaveID, m_settings.UserPW))
+        return true;
+    CLoginDlg loginDlg(*this, nullptr);
+    m_pLoginDlg = &loginDlg;
+    const INT_PTR result = loginDlg.DoModal();
+    m_pLoginDlg = nullptr;  // the dialog lives on this stack frame only
+    return result == IDOK;
+}
 
-    bool loggedIn = false;
-    if (ShouldAutoLogin(m_settings, options)) {
-        loggedIn = Login(m_settings.strSaveID, m_settings.UserPW);
-    }
-    if (!loggedIn) {
-        CLoginDlg loginDlg(*this, nullptr);
-        m_pLoginDlg = &loginDlg;
-        const INT_PTR result = loginDlg.DoModal();
-        m_pLoginDlg = nullptr;  // the dialog lives on this stack frame only
-        if (result != IDOK)
-            return true;  // no main window: the program ends
-    }
-
+void CBrowserApp::RunMainWindow() {
     LoadSkinBitmaps();
 
     m_pMainDlg = std::make_unique<CMainDlg>(*this);
     if (!m_pMainDlg->Create(nullptr))
-        return false;
+        return;
     SetMainWnd(m_pMainDlg->GetSafeHwnd());
     m_pMainDlg->SetUp();
     m_pMainDlg->Show(SW_SHOWNORMAL);
 
     RunMessageLoop();
     m_pMainDlg.reset();
-    return false;
 }
 
 bool CBrowserApp::Login(const std::string& userId, const std::string& password) {

@@ -58,6 +58,13 @@ public:
     SkinBitmap m_skin[3];  // bitmaps 193, 200, 199
 
 private:
+    // The steps of InitInstance. False from the first two when the program ends there; LogInAtStart is
+    // true once logged in, automatically or through the login dialog.
+    bool TakeInstanceMutex();
+    bool StartServices();
+    void LoadStartState();
+    bool LogInAtStart(const LaunchOptions& options);
+    void RunMainWindow();
     std::uint32_t QueryComCtlVersion() const;
     int QueryColorDepth() const;
     void LoadSkinBitmaps();

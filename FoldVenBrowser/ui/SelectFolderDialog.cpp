@@ -24,6 +24,24 @@ void Place(HWND child, const RECT& rc) {
                    SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// The folder list reaches down to the Cancel button's row.
+void StretchFolderList(HWND frame, HWND list, HWND cancel) {
+    RECT rc = ChildRect(frame, list);
+    const int height = std::abs(rc.top + 45 - ChildRect(frame, cancel).top) + 25;
+    rc.bottom = rc.top + height;
+    Place(list, rc);
+}
+
+void CentreOnWorkArea(HWND frame) {
+    RECT area{};
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    RECT rc{};
+    ::GetWindowRect(frame, &rc);
+    ::SetWindowPos(frame, nullptr, (area.left + area.right - (rc.right - rc.left)) / 2,
+                   (area.top + area.bottom - (rc.bottom - rc.top)) / 2, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 bool IsFolder(const std::string& path) {
     const DWORD attributes = ::GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
@@ -93,6 +111,8 @@ UINT_PTR CALLBACK CSelectFolderDialog::HookProc(HWND hook, UINT message, WPARAM,
 
 void CSelectFolderDialog::OnInitDone() {
     HWND frame = m_hFrame;
+    // The file name field is an edit box in one template and a combo box in the other; the path field
+    // takes its place at a drop that suits each.
     HWND fileName = ::GetDlgItem(frame, edt1);
     int offset = 12;
     int editDrop = 30;
@@ -103,74 +123,76 @@ void CSelectFolderDialog::OnInitDone() {
     }
     HWND list = ::GetDlgItem(frame, lst1);
     HWND cancel = ::GetDlgItem(frame, IDCANCEL);
-    if (list && cancel) {
-        RECT rc = ChildRect(frame, list);
-        const int height = std::abs(rc.top + 45 - ChildRect(frame, cancel).top) + 25;
-        rc.bottom = rc.top + height;
-        Place(list, rc);
-    }
+    if (list && cancel)
+        StretchFolderList(frame, list, cancel);
     ::SetDlgItemTextA(frame, IDOK, "선택");
     ::SetWindowTextA(frame, m_strTitle.c_str());
     ::SetWindowSubclass(frame, &CSelectFolderDialog::FrameProc, kFrameSubclassId,
                         reinterpret_cast<DWORD_PTR>(this));
 
-    HWND label = ::GetDlgItem(frame, stc3);
-    RECT labelRect = label ? ChildRect(frame, label) : RECT{};
-    if (label) {
-        ::SetWindowTextA(label, "선택된 폴더 경로");
-        ::OffsetRect(&labelRect, 0, offset);
-        labelRect.right += 20;
-        Place(label, labelRect);
-    }
-    if (fileName) {
-        ::ShowWindow(fileName, SW_HIDE);
-        RECT rc = ChildRect(frame, fileName);
-        rc.left = labelRect.left;
-        rc.right -= 70;
-        ::OffsetRect(&rc, 0, editDrop);
-        m_hPathEdit =
-            ::CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", m_strInitialFolder.c_str(),
-                              WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, rc.left, rc.top,
-                              rc.right - rc.left, rc.bottom - rc.top, frame,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(kPathEditId)), nullptr, nullptr);
-        ::SendMessageA(m_hPathEdit, WM_SETFONT, ::SendDlgItemMessageA(frame, cmb2, WM_GETFONT, 0, 0), FALSE);
-        if (list)
-            ::SetWindowPos(m_hPathEdit, list, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    }
+    const RECT labelRect = PlacePathLabel(offset);
+    if (fileName)
+        CreatePathEdit(fileName, labelRect, editDrop, list);
+    PlaceTypeControls(cancel);
+    CentreOnWorkArea(frame);
+}
 
+RECT CSelectFolderDialog::PlacePathLabel(int offset) const {
+    HWND label = ::GetDlgItem(m_hFrame, stc3);
+    if (!label)
+        return RECT{};
+    RECT labelRect = ChildRect(m_hFrame, label);
+    ::SetWindowTextA(label, "선택된 폴더 경로");
+    ::OffsetRect(&labelRect, 0, offset);
+    labelRect.right += 20;
+    Place(label, labelRect);
+    return labelRect;
+}
+
+void CSelectFolderDialog::CreatePathEdit(HWND fileName, const RECT& labelRect, int editDrop, HWND list) {
+    HWND frame = m_hFrame;
+    ::ShowWindow(fileName, SW_HIDE);
+    RECT rc = ChildRect(frame, fileName);
+    rc.left = labelRect.left;
+    rc.right -= 70;
+    ::OffsetRect(&rc, 0, editDrop);
+    m_hPathEdit =
+        ::CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", m_strInitialFolder.c_str(),
+                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, rc.left, rc.top,
+                          rc.right - rc.left, rc.bottom - rc.top, frame,
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(kPathEditId)), nullptr, nullptr);
+    ::SendMessageA(m_hPathEdit, WM_SETFONT, ::SendDlgItemMessageA(frame, cmb2, WM_GETFONT, 0, 0), FALSE);
+    if (list)
+        ::SetWindowPos(m_hPathEdit, list, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void CSelectFolderDialog::PlaceTypeControls(HWND cancel) const {
+    HWND frame = m_hFrame;
     HWND typeLabel = ::GetDlgItem(frame, stc2);
     HWND typeBox = ::GetDlgItem(frame, cmb1);
     if (!m_bShowFiles || m_strFilter.empty()) {
         ::ShowWindow(typeLabel, SW_HIDE);
         ::ShowWindow(typeBox, SW_HIDE);
-    } else {
-        RECT rc{};
-        ::GetWindowRect(frame, &rc);
-        ::SetWindowPos(frame, nullptr, 0, 0, rc.right - rc.left, rc.bottom - rc.top + 35,
-                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        RECT typeLabelRect = ChildRect(frame, typeLabel);
-        ::OffsetRect(&typeLabelRect, 0, 25);
-        Place(typeLabel, typeLabelRect);
-        RECT typeBoxRect = ChildRect(frame, typeBox);
-        ::OffsetRect(&typeBoxRect, 0, 25);
-        Place(typeBox, typeBoxRect);
-        RECT cancelRect = ChildRect(frame, cancel);
-        ::OffsetRect(&cancelRect, 0, typeLabelRect.bottom - 2 - cancelRect.bottom);
-        Place(cancel, cancelRect);
-        if (m_hPathEdit) {
-            RECT editRect = ChildRect(frame, m_hPathEdit);
-            editRect.right = cancelRect.right;
-            Place(m_hPathEdit, editRect);
-        }
+        return;
     }
-    // Centred on the screen's work area.
-    RECT area{};
-    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
     RECT rc{};
     ::GetWindowRect(frame, &rc);
-    ::SetWindowPos(frame, nullptr, (area.left + area.right - (rc.right - rc.left)) / 2,
-                   (area.top + area.bottom - (rc.bottom - rc.top)) / 2, 0, 0,
-                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(frame, nullptr, 0, 0, rc.right - rc.left, rc.bottom - rc.top + 35,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT typeLabelRect = ChildRect(frame, typeLabel);
+    ::OffsetRect(&typeLabelRect, 0, 25);
+    Place(typeLabel, typeLabelRect);
+    RECT typeBoxRect = ChildRect(frame, typeBox);
+    ::OffsetRect(&typeBoxRect, 0, 25);
+    Place(typeBox, typeBoxRect);
+    RECT cancelRect = ChildRect(frame, cancel);
+    ::OffsetRect(&cancelRect, 0, typeLabelRect.bottom - 2 - cancelRect.bottom);
+    Place(cancel, cancelRect);
+    if (m_hPathEdit) {
+        RECT editRect = ChildRect(frame, m_hPathEdit);
+        editRect.right = cancelRect.right;
+        Place(m_hPathEdit, editRect);
+    }
 }
 
 void CSelectFolderDialog::OnFolderChange() {

@@ -24,7 +24,12 @@ private:
     static UINT_PTR CALLBACK HookProc(HWND hook, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK FrameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                       DWORD_PTR self);
+    // Lays the picker out once the system dialog is ready: the list, the buttons' texts, the path label
+    // and field in place of the file name box, the file type controls, and the frame centred.
     void OnInitDone();
+    RECT PlacePathLabel(int offset) const;
+    void CreatePathEdit(HWND fileName, const RECT& labelRect, int editDrop, HWND list);
+    void PlaceTypeControls(HWND cancel) const;
     void OnFolderChange();
     bool OnSelect();
     std::string CurrentFolder() const;
