@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "FoldVenBrowser/app/BrowserApp.h"
+#include "FoldVenBrowser/BrowserApp.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     std::vector<std::string> args(__argv, __argv + __argc);

@@ -212,6 +212,17 @@ void CRemoteCatalog::RemoveChildren(std::int32_t parentId) {
                 m_all.end());
 }
 
+void CRemoteCatalog::SetTreeItem(std::size_t index, std::int32_t parentId, TreeItemHandle node) {
+    CRemoteItem& item = m_all[index];
+    item.treeItem = node;
+    for (CRemoteItem& shown : m_view) {
+        if (shown.parentId == parentId && shown.name == item.name) {
+            shown.treeItem = node;
+            break;
+        }
+    }
+}
+
 void CRemoteCatalog::SetListed(std::int32_t id, std::int32_t value, bool alsoInView) {
     const auto hasId = [id](const CRemoteItem& item) { return item.id == id; };
     auto inAll = std::find_if(m_all.begin(), m_all.end(), hasId);

@@ -37,6 +37,9 @@ public:
 
     void RemoveChildren(std::int32_t parentId);
     void SetListed(std::int32_t id, std::int32_t value, bool alsoInView);
+    // Links the cached item at `index` to tree node `node`, and the view's first item under `parentId`
+    // with the same name too.
+    void SetTreeItem(std::size_t index, std::int32_t parentId, TreeItemHandle node);
     // The first cached item with that id, else the root record.
     CRemoteItem FindById(std::int32_t id) const;
     // Index in m_all of the first item shown by tree node h (copied to out), or -1.

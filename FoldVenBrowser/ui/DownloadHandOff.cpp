@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "FoldVenBrowser/update/FileUpdateDlg.h"
-#include "FoldVenBrowser/update/InstallPaths.h"
+#include "FoldVenBrowser/ui/FileUpdateDlg.h"
+#include "FoldVenBrowser/ui/InstallPaths.h"
 
 namespace {
 

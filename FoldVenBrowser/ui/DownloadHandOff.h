@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "FoldVenBrowser/ui/DownloadList.h"
+#include "FoldVenBrowser/app/DownloadList.h"
 #include "platform/UiHooks.h"
 
 class CFileUpdateDlg;

@@ -2,13 +2,16 @@
 
 #include <shellapi.h>
 
-#include "FoldVenBrowser/app/BrowserApp.h"
+#include "FoldVenBrowser/app/BrowserSettings.h"
 #include "FoldVenBrowser/app/Notices.h"
 #include "FoldVenBrowser/res/resource.h"
 #include "FoldVenBrowser/toolkit/Fonts.h"
+#include "FoldVenBrowser/toolkit/ResString.h"
+#include "FoldVenBrowser/ui/AppServices.h"
 #include "FoldVenBrowser/ui/MessageDlg.h"
 #include "FoldVenBrowser/ui/NoticeFetch.h"
 #include "net/ServiceHosts.h"
+#include "win/App.h"
 
 namespace {
 
@@ -34,8 +37,8 @@ const ButtonLayout kButtons[] = {
 
 }  // namespace
 
-CLoginDlg::CLoginDlg(HWND parent) : CDialog(IDD_LOGIN, parent) {
-    const CBrowserSettings& settings = CBrowserApp::Get()->m_settings;
+CLoginDlg::CLoginDlg(IAppServices& app, HWND parent) : CDialog(IDD_LOGIN, parent), m_app(app) {
+    const CBrowserSettings& settings = m_app.Settings();
     if (settings.bSaveID)
         m_strId = settings.strSaveID;
     if (settings.bKeepPassword && !settings.UserPW.empty())
@@ -66,8 +69,8 @@ void CLoginDlg::CopyOptionsInto(CBrowserSettings& settings) const {
 }
 
 BOOL CLoginDlg::OnInitDialog() {
-    CBrowserApp* app = CBrowserApp::Get();
-    app->SetMainWnd(nullptr);  // closing this dialog must not end the application by itself
+    if (CApp* app = CApp::Get())
+        app->SetMainWnd(nullptr);  // closing this dialog must not end the application by itself
 
     ::SetWindowLongPtrA(m_hWnd, GWL_STYLE, ::GetWindowLongPtrA(m_hWnd, GWL_STYLE) | WS_SYSMENU);
     SetText(LoadResString(IDS_APP_TITLE));
@@ -85,8 +88,8 @@ BOOL CLoginDlg::OnInitDialog() {
     m_autoLoginBox.SubclassDlgItem(m_hWnd, IDC_LOGIN_AUTO);
     m_saveIdBox.SetBkColor(kBackground);
     m_autoLoginBox.SetBkColor(kBackground);
-    m_saveIdBox.SetCheck(app->m_settings.bSaveID != 0);
-    m_autoLoginBox.SetCheck(app->m_settings.bKeepPassword != 0);
+    m_saveIdBox.SetCheck(m_app.Settings().bSaveID != 0);
+    m_autoLoginBox.SetCheck(m_app.Settings().bKeepPassword != 0);
 
     m_eventLabel.SubclassDlgItem(m_hWnd, IDC_LOGIN_EVENT);
     m_noticeLabel1.SubclassDlgItem(m_hWnd, IDC_LOGIN_NOTICE1);
@@ -136,8 +139,7 @@ void CLoginDlg::OnOK() {
     // box dispatches this dialog's input: an OK pressed meanwhile must not end the dialog as a success.
     if (m_bLoginRunning)
         return;
-    CBrowserApp* app = CBrowserApp::Get();
-    if (app->m_bLoggedIn) {
+    if (m_app.IsLoggedIn()) {
         EndDialog(IDOK);
         return;
     }
@@ -153,7 +155,7 @@ void CLoginDlg::OnOK() {
     }
     // On success Login saves the options and posts OK back, which ends the dialog above.
     m_bLoginRunning = true;
-    app->Login(m_strId, m_strPassword);
+    m_app.Login(m_strId, m_strPassword);
     m_bLoginRunning = false;
 }
 

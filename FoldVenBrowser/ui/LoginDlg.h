@@ -10,6 +10,7 @@
 #include "win/Dialog.h"
 
 class CBrowserSettings;
+class IAppServices;
 
 // The login dialog (template 131): ID and password, "아이디 저장" and "자동으로 로그인하기", two notice
 // lines from the service, and links to the ID and password search pages. It ends with OK only after the
@@ -19,7 +20,7 @@ public:
     // Command values of the skinned buttons.
     enum Command { kOk = IDOK, kCancel = IDCANCEL, kIdSearch = 100, kPasswordSearch = 101 };
 
-    explicit CLoginDlg(HWND parent);
+    CLoginDlg(IAppServices& app, HWND parent);
     ~CLoginDlg() override;
 
     // The check boxes' choices, as the application saves them after a successful login.
@@ -46,6 +47,7 @@ private:
     void ShowNotices();
     static void OpenPage(const std::string& address);
 
+    IAppServices& m_app;
     CColorCheckBox m_saveIdBox;
     CColorCheckBox m_autoLoginBox;
     CColorLabel m_eventLabel;

@@ -1,27 +1,16 @@
 #include "FoldVenBrowser/ui/MainBrowseHost.h"
 
-#include "FoldVenBrowser/app/BrowserApp.h"
-#include "FoldVenBrowser/catalogue/ViewListRemote.h"
 #include "FoldVenBrowser/service/ServiceClient.h"
 #include "FoldVenBrowser/ui/MainDlg.h"
+#include "FoldVenBrowser/views/ViewListRemote.h"
 #include "platform/Sleeper.h"
-
-namespace {
-
-const CSessionInfo& Session() {
-    static const CSessionInfo kNoSession;
-    CBrowserApp* app = CBrowserApp::Get();
-    return app ? app->m_session : kNoSession;
-}
-
-}  // namespace
 
 CRemoteExplorer& CMainBrowseHost::GetExplorer() {
     return *m_main.GetExplorer();
 }
 
 const CSessionInfo& CMainBrowseHost::GetSession() const {
-    return Session();
+    return m_session;
 }
 
 IUiHooks& CMainBrowseHost::GetUi() {
@@ -68,6 +57,6 @@ void CMainBrowseHost::SendDownloadList(const std::string& userId, const std::str
 
 bool CMainBrowseHost::RequestListing(IListingSink& sink, CRemoteLocation& location, bool keepView) {
     const OwnerWindow owner = reinterpret_cast<OwnerWindow>(m_view.GetSafeHwnd());
-    CServiceClient client(owner, Session(), SystemUiHooks(), SystemSleeper());
+    CServiceClient client(owner, m_session, SystemUiHooks(), SystemSleeper());
     return client.RequestListing(sink, location, keepView);
 }

@@ -10,7 +10,8 @@ class CViewListRemote;
 // sees it (a new CServiceClient for each listing, owned by the right-hand view).
 class CMainBrowseHost : public IBrowseHost, public IListingSource {
 public:
-    CMainBrowseHost(CMainDlg& main, CViewListRemote& view) : m_main(main), m_view(view) {}
+    CMainBrowseHost(CMainDlg& main, CViewListRemote& view, const CSessionInfo& session)
+        : m_main(main), m_view(view), m_session(session) {}
 
     CRemoteExplorer& GetExplorer() override;
     const CSessionInfo& GetSession() const override;
@@ -30,4 +31,5 @@ public:
 private:
     CMainDlg& m_main;
     CViewListRemote& m_view;
+    const CSessionInfo& m_session;
 };

@@ -5,27 +5,29 @@
 #include <algorithm>
 #include <cstring>
 
-#include "FoldVenBrowser/app/BrowserApp.h"
+#include "FoldVenBrowser/app/BrowserSettings.h"
+#include "FoldVenBrowser/app/SessionInfo.h"
 #include "FoldVenBrowser/app/WebPages.h"
 #include "FoldVenBrowser/catalogue/RemoteExplorer.h"
-#include "FoldVenBrowser/catalogue/ViewHelpers.h"
-#include "FoldVenBrowser/catalogue/ViewListRemote.h"
-#include "FoldVenBrowser/catalogue/ViewTreeWnd.h"
 #include "FoldVenBrowser/res/resource.h"
 #include "FoldVenBrowser/service/ServiceClient.h"
 #include "FoldVenBrowser/toolkit/BitmapDraw.h"
 #include "FoldVenBrowser/toolkit/Fonts.h"
+#include "FoldVenBrowser/toolkit/ResString.h"
+#include "FoldVenBrowser/ui/AppServices.h"
 #include "FoldVenBrowser/ui/DownloadHandOff.h"
 #include "FoldVenBrowser/ui/MainBrowseHost.h"
 #include "FoldVenBrowser/ui/MemoBox.h"
 #include "FoldVenBrowser/ui/MessageDlg.h"
+#include "FoldVenBrowser/views/SearchListWnd.h"
+#include "FoldVenBrowser/views/ViewHelpers.h"
+#include "FoldVenBrowser/views/ViewListRemote.h"
+#include "FoldVenBrowser/views/ViewTreeWnd.h"
 #include "net/ServiceHosts.h"
 #include "platform/Registry.h"
 #include "platform/Sleeper.h"
 #include "platform/UiHooks.h"
 #include "win/InstanceWindow.h"
-
-CMainDlg* CMainDlg::s_pInstance = nullptr;
 
 namespace {
 
@@ -107,25 +109,16 @@ int PanesTop() {
     return Frame().H(kTopLeft) + Frame().H(kBandLeft);
 }
 
-CSessionInfo& Session() {
-    static CSessionInfo none;
-    CBrowserApp* app = CBrowserApp::Get();
-    return app ? app->m_session : none;
-}
-
 }  // namespace
 
-CMainDlg::CMainDlg() : CPaneDialog(IDD_MAIN), m_searchField(LoadResString(IDS_ENTER_KEYWORD)) {
-    s_pInstance = this;
-}
+CMainDlg::CMainDlg(IAppServices& app)
+    : CPaneDialog(IDD_MAIN), m_app(app), m_searchField(LoadResString(IDS_ENTER_KEYWORD)) {}
 
 CMainDlg::~CMainDlg() {
     if (m_hWnd)
         ::DestroyWindow(m_hWnd);
     if (m_hMenuImages)
         ImageList_Destroy(m_hMenuImages);
-    if (s_pInstance == this)
-        s_pInstance = nullptr;
 }
 
 BOOL CMainDlg::OnInitDialog() {
@@ -161,10 +154,8 @@ BOOL CMainDlg::OnInitDialog() {
 }
 
 void CMainDlg::SetLabelTexts() {
-    const CSessionInfo& session = Session();
-    std::string folder;
-    if (CBrowserApp* app = CBrowserApp::Get())
-        folder = app->m_settings.rPathBasic;
+    const CSessionInfo& session = m_app.Session();
+    const std::string folder = m_app.Settings().rPathBasic;
     m_folderLabel.SetText(folder);
     m_balanceLabel.SetText(MainLabels::Balance(session));
     m_flatRateLabel.SetText(MainLabels::FlatRate(session));
@@ -178,10 +169,8 @@ void CMainDlg::AddLabelToolTips() {
                                    ::GetModuleHandleA(nullptr), nullptr);
     if (!m_hToolTip)
         return;
-    const CSessionInfo& session = Session();
-    std::string folder;
-    if (CBrowserApp* app = CBrowserApp::Get())
-        folder = app->m_settings.rPathBasic;
+    const CSessionInfo& session = m_app.Session();
+    const std::string folder = m_app.Settings().rPathBasic;
     const std::pair<int, std::string> tools[] = {{IDC_MAIN_FOLDER, folder},
                                                  {IDC_MAIN_BALANCE, MainLabels::BalanceTip(session)},
                                                  {IDC_MAIN_FLAT_RATE, MainLabels::FlatRateTip(session)}};
@@ -213,7 +202,12 @@ void CMainDlg::SetUp() {
     m_tray.Create(m_hWnd, kTrayMessage, LoadResString(IDS_APP_TITLE), trayIcon, kTrayIconId);
 
     m_pListView = std::make_unique<CViewListRemote>();
-    AddListPanels(*m_pListView);
+    SearchPanelSetup search;
+    search.colorFlag = static_cast<UINT>(m_app.ColorDepth());
+    search.comCtlVersion = m_app.ComCtlVersion();
+    search.session = &m_app.Session();
+    search.results = m_pSearchResults;
+    AddListPanels(*m_pListView, search);
     m_pTreeView = std::make_unique<CViewTreeWnd>();
 
     m_hMenuImages = ImageList_Create(32, 32, ILC_COLOR32 | ILC_MASK, 1, 1);
@@ -358,10 +352,8 @@ bool CMainDlg::OnCommand(UINT code, UINT id, HWND control) {
             BringWindowBack(m_hWnd);
             return true;
         case ID_TRAY_NO_AUTO_LOGIN:
-            if (CBrowserApp* app = CBrowserApp::Get()) {
-                app->m_settings.bKeepPassword = 0;
-                app->m_settings.SaveSettings(SystemRegistry());
-            }
+            m_app.Settings().bKeepPassword = 0;
+            m_app.Settings().SaveSettings(SystemRegistry());
             return true;
         case ID_TRAY_EXIT:
             ::DestroyWindow(m_hWnd);
@@ -387,8 +379,7 @@ void CMainDlg::OnLabelClicked(UINT id) {
         OpenChargingPage();
         return;
     }
-    CBrowserApp* app = CBrowserApp::Get();
-    const std::string folder = app ? app->m_settings.rPathBasic : std::string();
+    const std::string folder = m_app.Settings().rPathBasic;
     if (folder.empty()) {
         ShowMessage(m_hWnd, LoadResString(IDS_FOLDER_NOT_FOUND));
         return;
@@ -478,29 +469,26 @@ void CMainDlg::SetShowState(UINT showCommand) const {
 }
 
 void CMainDlg::RefreshBalance() {
-    CBrowserApp* app = CBrowserApp::Get();
-    if (!app)
-        return;
-    CServiceClient client(reinterpret_cast<OwnerWindow>(m_hWnd), app->m_session, SystemUiHooks(),
+    CServiceClient client(reinterpret_cast<OwnerWindow>(m_hWnd), m_app.Session(), SystemUiHooks(),
                           SystemSleeper());
     std::int64_t balance = 0;
     if (!client.RequestBalance(balance)) {
         ShowMessage(m_hWnd, LoadResString(IDS_BALANCE_FAILED));
         return;
     }
-    app->m_session.packetBalance = balance;
+    m_app.Session().packetBalance = balance;
     SetLabelTexts();
 }
 
 void CMainDlg::OpenChargingPage() const {
-    const CSessionInfo& session = Session();
+    const CSessionInfo& session = m_app.Session();
     const std::string address =
         MainPages::Charging(ServiceHosts::WebHost(), session.userId, session.password);
     ::ShellExecuteA(nullptr, "open", "iexplore.exe", address.c_str(), nullptr, SW_SHOWNORMAL);
 }
 
 void CMainDlg::OpenMemoBox() const {
-    const CSessionInfo& session = Session();
+    const CSessionInfo& session = m_app.Session();
     OpenInNewBrowserWindow(MainPages::Memo(ServiceHosts::WebHost(), session.userId, session.password));
 }
 

@@ -9,15 +9,16 @@
 #include <vector>
 
 #include "FoldVenBrowser/app/MainLabels.h"
-#include "FoldVenBrowser/search/SearchResults.h"
 #include "FoldVenBrowser/toolkit/ColorLabel.h"
 #include "FoldVenBrowser/toolkit/FlatComboBox.h"
 #include "FoldVenBrowser/toolkit/PaneDialog.h"
 #include "FoldVenBrowser/toolkit/SkinButton.h"
 #include "FoldVenBrowser/toolkit/SystemTray.h"
+#include "FoldVenBrowser/views/SearchResults.h"
 #include "win/App.h"
 
 class CDownloadHandOff;
+class IAppServices;
 class CMainBrowseHost;
 class CRemoteExplorer;
 class CRemoteListCtrl;
@@ -54,11 +55,9 @@ public:
     static constexpr int kCaptionHeight = 80;
     enum Panel { kListPanel = 0, kTreePanel = 1 };
 
-    CMainDlg();
+    // The application hands itself: the settings, the session and what it found out about the display.
+    explicit CMainDlg(IAppServices& app);
     ~CMainDlg() override;
-
-    // The program's main window while it exists; children reach it through this.
-    static CMainDlg* Get() { return s_pInstance; }
 
     // Tray icon, panels, buttons, panes and the catalogue; called once right after Create.
     void SetUp();
@@ -146,7 +145,7 @@ private:
     void PlaceButton(int command, int x, int y) const;
     void PlaceControl(int id, int x, int y, int cx, int cy) const;
 
-    static CMainDlg* s_pInstance;
+    IAppServices& m_app;
 
     std::unique_ptr<CViewListRemote> m_pListView;
     std::unique_ptr<CViewTreeWnd> m_pTreeView;

@@ -1,12 +1,13 @@
 // The main window's services for the folder tree and the remote list.
-#include "FoldVenBrowser/app/BrowserApp.h"
+#include "FoldVenBrowser/app/SessionInfo.h"
 #include "FoldVenBrowser/catalogue/AdultRule.h"
 #include "FoldVenBrowser/catalogue/RemoteExplorer.h"
-#include "FoldVenBrowser/catalogue/ViewListRemote.h"
-#include "FoldVenBrowser/catalogue/ViewTreeWnd.h"
+#include "FoldVenBrowser/ui/AppServices.h"
 #include "FoldVenBrowser/ui/MainBrowseHost.h"
 #include "FoldVenBrowser/ui/MainDlg.h"
 #include "FoldVenBrowser/views/RemoteCtlWnd.h"
+#include "FoldVenBrowser/views/ViewListRemote.h"
+#include "FoldVenBrowser/views/ViewTreeWnd.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ void CMainDlg::SetUpCatalogue() {
     CRemoteListCtrl* list = GetListCtrl();
     if (!tree || !list)
         return;
-    m_pBrowseHost = std::make_unique<CMainBrowseHost>(*this, *m_pListView);
+    m_pBrowseHost = std::make_unique<CMainBrowseHost>(*this, *m_pListView, m_app.Session());
     tree->SetHost(m_pBrowseHost.get());
     list->SetHost(m_pBrowseHost.get());
     m_pExplorer->SetTreeControl(tree);
@@ -73,11 +74,10 @@ int CMainDlg::SetActivePane(HWND window) {
 BOOL CMainDlg::OpenTreeSelection() {
     CTreeRemoteCtl* tree = GetTreeCtrl();
     CRemoteListCtrl* list = GetListCtrl();
-    CBrowserApp* app = CBrowserApp::Get();
     if (!tree || !list || !m_pExplorer)
         return FALSE;
     const CRemoteLocation& target = tree->GetLocation();
-    if (IsAdultBarred(target.adult, app ? app->m_session.adultFlag : 'N'))
+    if (IsAdultBarred(target.adult, m_app.Session().adultFlag))
         return FALSE;  // silently: the tree has shown its own message when it expanded the node
     if (!m_pExplorer->m_catalog.ShowFolder(list->GetLocation(), target))
         return FALSE;

@@ -1,9 +1,10 @@
 // The main window's hand-off of downloads to the downloader, and the choice of the download folder.
 #include "FoldVenBrowser/ui/MainDlg.h"
 
-#include "FoldVenBrowser/app/BrowserApp.h"
-#include "FoldVenBrowser/catalogue/SelectFolderDialog.h"
+#include "FoldVenBrowser/app/BrowserSettings.h"
+#include "FoldVenBrowser/ui/AppServices.h"
 #include "FoldVenBrowser/ui/DownloadHandOff.h"
+#include "FoldVenBrowser/ui/SelectFolderDialog.h"
 #include "platform/Registry.h"
 
 void CMainDlg::BeginDownloadList() {
@@ -27,9 +28,7 @@ bool CMainDlg::ChooseDownloadFolder() {
         return false;
     // The label's tooltip keeps the folder it was made with.
     m_folderLabel.SetText(picker.GetSelectedPath());
-    if (CBrowserApp* app = CBrowserApp::Get()) {
-        app->m_settings.rPathBasic = picker.GetSelectedPath();
-        app->m_settings.SaveSettings(SystemRegistry());
-    }
+    m_app.Settings().rPathBasic = picker.GetSelectedPath();
+    m_app.Settings().SaveSettings(SystemRegistry());
     return true;
 }

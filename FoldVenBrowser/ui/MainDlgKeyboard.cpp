@@ -1,8 +1,8 @@
 // The main window's keyboard use: Tab order, Enter and Escape, keys for the web page.
-#include "FoldVenBrowser/catalogue/ViewListRemote.h"
-#include "FoldVenBrowser/catalogue/ViewTreeWnd.h"
 #include "FoldVenBrowser/res/resource.h"
 #include "FoldVenBrowser/ui/MainDlg.h"
+#include "FoldVenBrowser/views/ViewListRemote.h"
+#include "FoldVenBrowser/views/ViewTreeWnd.h"
 
 namespace {
 

@@ -3,10 +3,9 @@
 
 #include <algorithm>
 
-#include "FoldVenBrowser/app/BrowserApp.h"
-#include "FoldVenBrowser/catalogue/ViewListRemote.h"
 #include "FoldVenBrowser/res/resource.h"
 #include "FoldVenBrowser/ui/MainDlg.h"
+#include "FoldVenBrowser/views/ViewListRemote.h"
 
 void CMainDlg::OnSearchCommand() {
     const std::string text = GetDlgItemText(IDC_MAIN_SEARCH_TEXT);

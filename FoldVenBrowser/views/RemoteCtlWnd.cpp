@@ -1,7 +1,7 @@
 #include "FoldVenBrowser/views/RemoteCtlWnd.h"
 
 #include "FoldVenBrowser/res/resource.h"
-#include "FoldVenBrowser/ui/WebBrowser2.h"
+#include "FoldVenBrowser/web/WebBrowser2.h"
 #include "net/ServiceHosts.h"
 
 namespace {

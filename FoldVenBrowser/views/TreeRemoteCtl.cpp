@@ -115,20 +115,13 @@ void CTreeRemoteCtl::FillChildren(HTREEITEM h, bool clearFirst) {
         DeleteChildren(h);
     if (m_pCatalog == nullptr)
         return;
-    CRemoteItemArray& all = m_pCatalog->m_all;
-    CRemoteItemArray& view = m_pCatalog->m_view;
+    const CRemoteItemArray& all = m_pCatalog->m_all;
     for (std::size_t i = 0; i < all.size(); ++i) {
         CRemoteItem item = all[i];
         if (!TreeRules::ShowsChild(item, *m_pLocation))
             continue;
         InsertItemNode(item.level == 1 ? nullptr : h, item);
-        all.SetAt(i, item);
-        for (CRemoteItem& shown : view) {
-            if (shown.parentId == m_pLocation->id && shown.name == item.name) {
-                shown.treeItem = item.treeItem;
-                break;
-            }
-        }
+        m_pCatalog->SetTreeItem(i, m_pLocation->id, item.treeItem);
     }
     ::InvalidateRect(m_hWnd, nullptr, FALSE);
 }

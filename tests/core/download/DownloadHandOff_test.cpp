@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "FoldVenBrowser/ui/DownloadList.h"
-#include "FoldVenBrowser/update/VersionText.h"
+#include "FoldVenBrowser/app/DownloadList.h"
+#include "FoldVenBrowser/app/VersionText.h"
 #include "tools/downloader/ListFileReader.h"
 
 TEST(DownloadList, ItemsJoinedAndRecordCountsTheZero) {

@@ -5,8 +5,8 @@
 #include <cstdlib>
 
 #include "FoldVenBrowser/ui/DownloadHandOff.h"
-#include "FoldVenBrowser/update/FileUpdateDlg.h"
-#include "FoldVenBrowser/update/InstallPaths.h"
+#include "FoldVenBrowser/ui/FileUpdateDlg.h"
+#include "FoldVenBrowser/ui/InstallPaths.h"
 #include "tests/e2e/support/DevService.h"
 #include "tests/e2e/support/TestInstall.h"
 #include "tests/e2e/support/TestProcess.h"

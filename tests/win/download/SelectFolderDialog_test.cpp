@@ -5,7 +5,7 @@
 #include <functional>
 #include <thread>
 
-#include "FoldVenBrowser/catalogue/SelectFolderDialog.h"
+#include "FoldVenBrowser/ui/SelectFolderDialog.h"
 #include "tests/e2e/support/WindowFinder.h"
 
 namespace {

@@ -6,9 +6,9 @@
 #include <memory>
 #include <string>
 
-#include "FoldVenBrowser/search/FileIcons.h"
-#include "FoldVenBrowser/search/SearchListWnd.h"
-#include "FoldVenBrowser/search/SearchRunner.h"
+#include "FoldVenBrowser/views/FileIcons.h"
+#include "FoldVenBrowser/views/SearchListWnd.h"
+#include "FoldVenBrowser/views/SearchRunner.h"
 #include "tests/support/LoopbackServer.h"
 #include "tests/win/toolkit/TestParent.h"
 #include "win/UiCall.h"

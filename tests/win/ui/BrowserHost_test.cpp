@@ -4,7 +4,7 @@
 
 #include <mshtmhst.h>
 
-#include "FoldVenBrowser/ui/ControlContainer.h"
+#include "FoldVenBrowser/web/ControlContainer.h"
 
 namespace {
 

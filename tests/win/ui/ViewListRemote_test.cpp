@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "FoldVenBrowser/catalogue/ViewHelpers.h"
-#include "FoldVenBrowser/catalogue/ViewListRemote.h"
 #include "FoldVenBrowser/res/resource.h"
+#include "FoldVenBrowser/views/ViewHelpers.h"
+#include "FoldVenBrowser/views/ViewListRemote.h"
 #include "tests/win/toolkit/TestParent.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "FoldVenBrowser/ui/WebBrowser2.h"
+#include "FoldVenBrowser/web/WebBrowser2.h"
 
 #include <gtest/gtest.h>
 

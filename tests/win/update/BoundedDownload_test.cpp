@@ -1,4 +1,4 @@
-#include "FoldVenBrowser/update/BoundedDownload.h"
+#include "FoldVenBrowser/ui/BoundedDownload.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

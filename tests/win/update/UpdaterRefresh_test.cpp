@@ -1,4 +1,4 @@
-#include "FoldVenBrowser/update/UpdaterRefresh.h"
+#include "FoldVenBrowser/ui/UpdaterRefresh.h"
 
 #include <windows.h>
 
