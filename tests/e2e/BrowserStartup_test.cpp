@@ -16,12 +16,6 @@ const char* kToken = "qmtzvbka";
 const std::string kRefusal = "독립적으로 프로그램을 실행 할수 없습니다.";
 const std::string kLoginReply = "S\t0\ttester\tt2\tt3\tINF\t1500\t0\tN\tsecret\t\tLK1\t";
 const std::string kNoNotices = "S\t0\tS0\t0\t";
-const std::string kEmptyListing = "S\t0\tS0\t0\t";
-
-// Logs in, and lists an empty catalogue for the main window's set-up.
-std::string LoginService(const std::string& request) {
-    return HttpReply(request.find("/GetFileList.aspx?") != std::string::npos ? kEmptyListing : kLoginReply);
-}
 
 class BrowserStartupTest : public ::testing::Test {
 protected:
@@ -76,10 +70,6 @@ TEST_F(BrowserStartupTest, WithoutTheTokenTheProgramRefusesToRun) {
     ExpectRefusal({});
 }
 
-TEST_F(BrowserStartupTest, TheTokenIsCaseSensitive) {
-    ExpectRefusal({"QMTZVBKA"});
-}
-
 TEST_F(BrowserStartupTest, AnyOtherSecondArgumentStillLogsInAutomatically) {
     LoopbackServer service([](const std::string&) { return HttpReply(kLoginReply); });
     TestInstall::SaveCredentials(1, "tester", 1, "secret");
@@ -90,37 +80,6 @@ TEST_F(BrowserStartupTest, AnyOtherSecondArgumentStillLogsInAutomatically) {
     for (const std::string& request : service.Requests())
         logins += request.find("/login.aspx?") != std::string::npos;
     EXPECT_EQ(logins, 1);
-}
-
-TEST_F(BrowserStartupTest, ASecondStartBringsTheRunningMainWindowForward) {
-    LoopbackServer service(&LoginService);
-    TestInstall::SaveCredentials(1, "tester", 1, "secret");
-    CTestProcess first;
-    ASSERT_TRUE(first.Start(Browser(), {kToken}, folder, {{"FOLDVEN_API_HOST", service.HostSpec()}}));
-    HWND main = WaitForWindowOfClass(first.Pid(), "FOldVenClass", kWait);
-    ASSERT_NE(main, nullptr);
-    // The set-up that follows the window's creation lists the catalogue's root and then shows the
-    // window again: minimise only once it is through.
-    ASSERT_TRUE(WaitUntil(
-        [&service] {
-            for (const std::string& request : service.Requests())
-                if (request.find("/GetFileList.aspx?") != std::string::npos)
-                    return true;
-            return false;
-        },
-        kWait));
-    Pause(500);
-    ::ShowWindow(main, SW_MINIMIZE);
-    Pause(500);
-    ASSERT_TRUE(::IsIconic(main));
-
-    CTestProcess second;
-    ASSERT_TRUE(second.Start(Browser(), {kToken}, folder, {{"FOLDVEN_API_HOST", service.HostSpec()}}));
-    EXPECT_TRUE(second.WaitForExit(kWait));
-    EXPECT_TRUE(TopLevelWindowsOf(second.Pid()).empty());
-    Pause(500);
-    EXPECT_FALSE(::IsIconic(main));
-    EXPECT_TRUE(first.IsRunning());
 }
 
 TEST_F(BrowserStartupTest, ASecondStartDuringTheLoginDialogEndsSilently) {

@@ -8,13 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/e2e/support/BrowserIds.h"
 #include "tests/e2e/support/BrowserTest.h"
-#include "tests/e2e/support/DevService.h"
-#include "tests/e2e/support/RemoteControls.h"
-#include "tests/e2e/support/TestInstall.h"
-#include "tests/e2e/support/TestProcess.h"
-#include "tests/e2e/support/WindowFinder.h"
 
 namespace {
 
@@ -22,7 +16,6 @@ using namespace BrowserIds;
 using namespace WindowFinder;
 using namespace RemoteControls;
 
-constexpr DWORD kWait = 30000;
 const char* kRefused = "업데이트 중입니다.업데이트 완료후 이용해주세요~~~!!";
 const char* kMovie = "서울의 밤.2000.720p.mkv";
 const char* kSubtitles = "서울의 밤.2000.smi";
@@ -89,11 +82,7 @@ protected:
     }
 
     void StartBrowserAtLevelThree() {
-        main = StartLoggedIn(browser);
-        ASSERT_NE(main, nullptr);
-        ASSERT_TRUE(WaitUntil(
-            [this] { return (list = FindDescendant(main, "SysListView32", kRemoteList)) != nullptr; },
-            kWait));
+        ASSERT_NO_FATAL_FAILURE(StartBrowser());
         for (const char* row : {"영화", "한국영화", "서울의 밤 (2000)"}) {
             ASSERT_TRUE(WaitUntil([&] { return ListRowOf(list, row) >= 0; }, kWait)) << row;
             DoubleClickAt(list, CentreOf(ListRowRect(list, ListRowOf(list, row))));
@@ -111,7 +100,6 @@ protected:
     std::vector<std::string> ListFileRecords() const { return Records(TestInstall::ReadFile(listFile)); }
     std::string DownloaderLog() const { return TestInstall::ReadFile(downloaderLog); }
 
-    std::string TakeMessage() { return TakeProgramMessage(browser.Pid(), kWait); }
     // A system message box "알림": its text, after which it is closed.
     std::string TakeNotice() {
         HWND box = WaitForWindow(
@@ -147,9 +135,6 @@ protected:
                TestInstall::ReadFile(install + "ver.ini") == "2.3.1.2";
     }
 
-    CTestProcess browser;
-    HWND main = nullptr;
-    HWND list = nullptr;
     std::string install;
     std::string listFile;
     std::string downloaderLog;
