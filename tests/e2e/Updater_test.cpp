@@ -272,14 +272,6 @@ TEST_F(UpdaterTest, AMissingBrowserIsReportedAndTheUpdaterEnds) {
     EXPECT_TRUE(updater.WaitForExit(kWait));
 }
 
-TEST_F(UpdaterTest, ABrokenOffDownloadKeepsTheOldBrowserWhichStillStarts) {
-    OfferNewerBrowser();
-    ASSERT_TRUE(DevService::Fault("/Update/files/FoldVenBrowser.exe", "close-during"));
-    StartWithABrokenPass();
-    EXPECT_TRUE(TestInstall::ReadFile(folder + "FoldVenBrowser.exe") == installedBrowser);
-    EXPECT_FALSE(TestInstall::FileExists(folder + "FoldVenBrowser.exe.fvpart"));
-}
-
 TEST_F(UpdaterTest, WithoutALengthOnlyWholeFilesReplaceOldOnesAndDatedFilesAreFetchedOnce) {
     // "Data.dat" comes before the browser in the list. It has no version resource, so the service
     // lists the time of its last change.
