@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <map>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "tests/e2e/support/BrowserIds.h"
 #include "tests/e2e/support/DevService.h"
 #include "tests/e2e/support/RemoteControls.h"
+#include "tests/e2e/support/ResponsivenessProbe.h"
 #include "tests/e2e/support/TestInstall.h"
 #include "tests/e2e/support/TestProcess.h"
 #include "tests/e2e/support/WindowFinder.h"
@@ -65,6 +67,16 @@ protected:
 
     // The program's own message: its text, after which it is closed.
     std::string TakeMessage() const { return WindowFinder::TakeProgramMessage(browser.Pid(), kWait); }
+
+    // Stops `probe` and expects every window to have answered it, often enough and always within a
+    // second (Windows calls a window "not responding" after 5 s).
+    static void ExpectAlwaysAnswered(CResponsivenessProbe& probe, int atLeast = 10) {
+        probe.Stop();
+        std::printf("longest answer %lu ms over %d probes\n", static_cast<unsigned long>(probe.LongestMs()),
+                    probe.WindowsProbed());
+        EXPECT_GT(probe.WindowsProbed(), atLeast);
+        EXPECT_LT(probe.LongestMs(), 1000u);
+    }
 
     static void Type(HWND dialog, int id, const std::string& text) {
         ::SendMessageA(::GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
