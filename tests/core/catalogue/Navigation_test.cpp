@@ -191,6 +191,8 @@ TEST(AdultRule, TheTreesRuleHasNoOwnerExceptionAndSomeIdsAreAdultAtEveryLevel) {
     for (int id : {121, 131, 140, 150, 160, 177})
         EXPECT_EQ('A', AdultMarkFor(id, 1)) << id;
     EXPECT_EQ('N', AdultMarkFor(111, 2));
+    EXPECT_EQ('N', AdultMarkFor(110, 1));  // 110 is adult below the first level only
+    EXPECT_EQ('A', AdultMarkFor(110, 2));
 }
 
 TEST_F(ListNavigation, FoldersOfOneNameEachOpenThemselves) {
