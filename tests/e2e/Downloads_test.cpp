@@ -218,30 +218,4 @@ TEST_F(DownloadsTest, HandsFilesToTheDownloaderAfterTheInstallerCheck) {
     EXPECT_NE(::SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer), 0);
 }
 
-TEST_F(DownloadsTest, AnInstallerCutShortIsAFailedDownloadAndNeverStarted) {
-    ASSERT_NO_FATAL_FAILURE(StartBrowserAtLevelThree());
-    ASSERT_NO_FATAL_FAILURE(OfferInstaller());
-    // The build's installer broken off inside its program image (the installer program itself takes
-    // some 100 KB before its packed files): it still begins with "MZ" and its headers.
-    const char* dist = std::getenv("FV_DIST");
-    const std::string whole =
-        TestInstall::ReadFile(TestInstall::FromUnixPath(std::string(dist) + "/../../setup.exe"));
-    ASSERT_GT(whole.size(), 200000u);
-    const std::string cut = TempFolder() + "fv-cut-setup.exe";
-    ASSERT_TRUE(TestInstall::WriteFile(cut, whole.substr(0, 48 * 1024)));
-    ASSERT_TRUE(
-        DevService::Get("/_control/set?setup-file=" + DevService::QueryEscape(DevService::UnixPathOf(cut))));
-
-    PressDownload();
-    EXPECT_EQ(TakeMessage(), kRefused);
-    EXPECT_EQ(TakeNotice(), "업데이트 파일 다운로드에 실패 했습니다!   ");
-    EXPECT_TRUE(ProcessIdsNamed("setup.exe").empty());
-    EXPECT_FALSE(TestInstall::FileExists(TempFolder() + "install_result"));
-    PressDownload();
-    EXPECT_EQ(TakeMessage(), kRefused) << "downloads stay refused until a later check succeeds";
-    EXPECT_EQ(TakeNotice(), "업데이트 파일 다운로드에 실패 했습니다!   ");
-    EXPECT_TRUE(ProcessIdsNamed("setup.exe").empty());
-    ::DeleteFileA(cut.c_str());
-}
-
 }  // namespace
