@@ -135,6 +135,43 @@ protected:
                TestInstall::ReadFile(install + "ver.ini") == "2.3.1.2";
     }
 
+    // Versions equal: no dialog; the downloader is started once with the exact command line and finds one
+    // record; pressed again while it runs, a second record at the end, nothing started, no version check.
+    void ExpectTheHandOffWithEqualVersions() {
+        PressDownload();
+        ASSERT_TRUE(WaitUntil([this] { return ListFileRecords().size() == 1 && Downloader(); }, kWait));
+        EXPECT_EQ(InstallerDialog(), nullptr);
+        EXPECT_EQ(DevService::CountRequests("/rivi/ver.ini"), 1);
+        const std::vector<std::string> first = ListFileRecords();
+        const std::string where = "/영화/한국영화/서울의 밤 (2000).";
+        EXPECT_EQ(first[0], "1002#<" + where + kMovie + "#>1003#<" + where + kSubtitles);
+        EXPECT_EQ(ProcessIdsNamed("FoldVenDown.exe").size(), 1u);
+        ASSERT_TRUE(
+            WaitUntil([this] { return DownloaderLog().find("record 1002") != std::string::npos; }, kWait));
+        const std::string started = DownloaderLog().substr(0, DownloaderLog().find("\r\n"));
+        EXPECT_EQ(
+            started.substr(started.size() - std::string(" bbs tester test1234 ").size() - listFile.size()),
+            " bbs tester test1234 " + listFile);
+
+        PressDownload();
+        ASSERT_TRUE(WaitUntil([this] { return ListFileRecords().size() == 2; }, kWait));
+        EXPECT_EQ(ListFileRecords()[1], first[0]);
+        EXPECT_EQ(ProcessIdsNamed("FoldVenDown.exe").size(), 1u);
+        EXPECT_EQ(DevService::CountRequests("/rivi/ver.ini"), 1);
+    }
+    // Ends the running downloader and offers the installer (see OfferInstaller).
+    void EndDownloaderAndOfferInstaller(const std::string& setup = BuildSetup()) {
+        KillProcessesNamed("FoldVenDown.exe");
+        ASSERT_TRUE(WaitUntil([this] { return Downloader() == nullptr; }, kWait));
+        ASSERT_NO_FATAL_FAILURE(OfferInstaller(setup));
+    }
+    // A press while the installer cannot be had: refused, and its download said to have failed.
+    void ExpectAFailedInstallerDownload() {
+        PressDownload();
+        EXPECT_EQ(TakeMessage(), kRefused);
+        EXPECT_EQ(TakeNotice(), "업데이트 파일 다운로드에 실패 했습니다!   ");
+    }
+
     std::string install;
     std::string listFile;
     std::string downloaderLog;
@@ -145,34 +182,11 @@ TEST_F(DownloadsTest, HandsFilesToTheDownloaderAfterTheInstallerCheck) {
     ASSERT_TRUE(TestInstall::WriteFile(listFile, std::string("\x07\0\0\0\x04\0\0\0\0\0\0\0old\0", 16)));
     ASSERT_NO_FATAL_FAILURE(StartBrowserAtLevelThree());
 
-    // Versions equal: no dialog; the downloader is started once with the exact command line and finds one
-    // record.
-    PressDownload();
-    ASSERT_TRUE(WaitUntil([this] { return ListFileRecords().size() == 1 && Downloader(); }, kWait));
-    EXPECT_EQ(InstallerDialog(), nullptr);
-    EXPECT_EQ(DevService::CountRequests("/rivi/ver.ini"), 1);
-    const std::vector<std::string> first = ListFileRecords();
-    const std::string where = "/영화/한국영화/서울의 밤 (2000).";
-    EXPECT_EQ(first[0], "1002#<" + where + kMovie + "#>1003#<" + where + kSubtitles);
-    EXPECT_EQ(ProcessIdsNamed("FoldVenDown.exe").size(), 1u);
-    ASSERT_TRUE(
-        WaitUntil([this] { return DownloaderLog().find("record 1002") != std::string::npos; }, kWait));
-    const std::string started = DownloaderLog().substr(0, DownloaderLog().find("\r\n"));
-    EXPECT_EQ(started.substr(started.size() - std::string(" bbs tester test1234 ").size() - listFile.size()),
-              " bbs tester test1234 " + listFile);
-
-    // While it runs: a second record at the end, nothing started, no version check.
-    PressDownload();
-    ASSERT_TRUE(WaitUntil([this] { return ListFileRecords().size() == 2; }, kWait));
-    EXPECT_EQ(ListFileRecords()[1], first[0]);
-    EXPECT_EQ(ProcessIdsNamed("FoldVenDown.exe").size(), 1u);
-    EXPECT_EQ(DevService::CountRequests("/rivi/ver.ini"), 1);
+    ASSERT_NO_FATAL_FAILURE(ExpectTheHandOffWithEqualVersions());
 
     // Versions differ: the dialog downloads and runs the installer; meanwhile downloads are refused and
     // the check is not repeated; after the installer's result a download goes through.
-    KillProcessesNamed("FoldVenDown.exe");
-    ASSERT_TRUE(WaitUntil([this] { return Downloader() == nullptr; }, kWait));
-    ASSERT_NO_FATAL_FAILURE(OfferInstaller());
+    ASSERT_NO_FATAL_FAILURE(EndDownloaderAndOfferInstaller());
     PressDownload();
     EXPECT_EQ(TakeMessage(), kRefused);
     ASSERT_TRUE(WaitUntil([this] { return InstallerDialog() != nullptr; }, kWait));
@@ -188,22 +202,26 @@ TEST_F(DownloadsTest, HandsFilesToTheDownloaderAfterTheInstallerCheck) {
 
     // A failed installer download: told, and downloads stay refused until a later check leads to an
     // installation that reports.
-    KillProcessesNamed("FoldVenDown.exe");
-    ASSERT_TRUE(WaitUntil([this] { return Downloader() == nullptr; }, kWait));
-    ASSERT_NO_FATAL_FAILURE(OfferInstaller());
+    ASSERT_NO_FATAL_FAILURE(EndDownloaderAndOfferInstaller());
     ASSERT_TRUE(DevService::Fault("/rivi/setup.exe", "status", 1, "500"));
-    PressDownload();
-    EXPECT_EQ(TakeMessage(), kRefused);
-    EXPECT_EQ(TakeNotice(), "업데이트 파일 다운로드에 실패 했습니다!   ");
+    ExpectAFailedInstallerDownload();
     // An installer signed by another publisher fails the same way: never started, not kept.
     ASSERT_NO_FATAL_FAILURE(
         OfferInstaller(DevService::UnixPathOf(TestInstall::SignedProgram("setup-other.exe"))));
-    PressDownload();
-    EXPECT_EQ(TakeMessage(), kRefused);
-    EXPECT_EQ(TakeNotice(), "업데이트 파일 다운로드에 실패 했습니다!   ");
+    ExpectAFailedInstallerDownload();
     EXPECT_FALSE(TestInstall::FileExists(TempFolder() + "setup.exe"));
     EXPECT_FALSE(TestInstall::FileExists(TempFolder() + "install_result"));
     EXPECT_EQ(TestInstall::ReadFile(install + "ver.ini"), "2.3.1.1");
+    // So does the build's installer broken off inside its program image (the installer program itself
+    // takes some 100 KB before its packed files), though it still begins with "MZ" and its headers.
+    const std::string whole = TestInstall::ReadFile(TestInstall::FromUnixPath(BuildSetup()));
+    ASSERT_GT(whole.size(), 200000u);
+    const std::string cut = TempFolder() + "fv-cut-setup.exe";
+    ASSERT_TRUE(TestInstall::WriteFile(cut, whole.substr(0, 48 * 1024)));
+    ASSERT_TRUE(ServeSetup(DevService::UnixPathOf(cut)));
+    ExpectAFailedInstallerDownload();
+    EXPECT_TRUE(ProcessIdsNamed("setup.exe").empty());
+    ::DeleteFileA(cut.c_str());
     ASSERT_TRUE(ServeSetup(BuildSetup()));
     PressDownload();
     EXPECT_EQ(TakeMessage(), kRefused);

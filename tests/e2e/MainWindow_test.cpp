@@ -75,7 +75,7 @@ protected:
     bool Shown() const { return ::IsWindowVisible(main) != FALSE; }
 };
 
-TEST_F(MainWindowTest, ShowsTheAccountKeepsItsSizeAndLivesInTheTray) {
+TEST_F(MainWindowTest, ShowsTheAccountKeepsItsSizeAndRefreshesTheBalance) {
     SaveFolder(kFolder);
     ASSERT_NO_FATAL_FAILURE(StartInFront());
 
@@ -116,6 +116,16 @@ TEST_F(MainWindowTest, ShowsTheAccountKeepsItsSizeAndLivesInTheTray) {
     EXPECT_TRUE(WaitUntil([this] { return Text(main, 1024) == "12,345 P"; }, kWait));
     EXPECT_EQ(DevService::CountRequests("/GetInform.aspx?MD=RP&UID=tester&LID=IK7F3A21C0 "), 2);
 
+    ::SendMessageA(main, WM_COMMAND, 32780, 0);
+    EXPECT_EQ(ReadDword("bKeepPassword"), 0u);
+    EXPECT_EQ(ReadDword("bSaveID"), 1u);
+    ::PostMessageA(main, WM_COMMAND, 32776, 0);
+    EXPECT_TRUE(browser.WaitForExit(kWait));
+}
+
+TEST_F(MainWindowTest, LivesInTheTrayWhoseIconComesBackAndASecondStartShowsTheHiddenWindow) {
+    ASSERT_NO_FATAL_FAILURE(StartInFront());
+
     // Closing hides it to the tray; the tray's double click and "열기" bring it back.
     ::PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(WaitUntil([this] { return !Shown(); }, kWait));
@@ -134,16 +144,6 @@ TEST_F(MainWindowTest, ShowsTheAccountKeepsItsSizeAndLivesInTheTray) {
     ASSERT_NE(menu, nullptr);
     ::PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 1);
     EXPECT_TRUE(WaitUntil([menu] { return !::IsWindowVisible(menu); }, kWait));
-
-    ::SendMessageA(main, WM_COMMAND, 32780, 0);
-    EXPECT_EQ(ReadDword("bKeepPassword"), 0u);
-    EXPECT_EQ(ReadDword("bSaveID"), 1u);
-    ::PostMessageA(main, WM_COMMAND, 32776, 0);
-    EXPECT_TRUE(browser.WaitForExit(kWait));
-}
-
-TEST_F(MainWindowTest, TheTrayIconComesBackAndASecondStartShowsTheHiddenWindow) {
-    ASSERT_NO_FATAL_FAILURE(StartInFront());
 
     // Explorer restarts with an empty notification area and says so with "TaskbarCreated".
     ASSERT_TRUE(TrayIcon(main, NIM_MODIFY));

@@ -142,8 +142,9 @@ TEST(UpdateListRequest, AttemptsTheirRepliesAndMessages) {
         EXPECT_EQ(socket.creates, c.createFails ? 1 : std::max<int>(1, static_cast<int>(c.attempts.size())))
             << what;
     }
+}
 
-    // The host's port, or 80.
+TEST(UpdateListRequest, TheHostsPortOr80) {
     FakeConnection socket;
     OwnerRecordingUi ui;
     CUpdateListRequest(socket, ui, kOwner).Fetch("127.0.0.1:8123", false, 0);

@@ -6,8 +6,8 @@
 
 #include "tests/e2e/support/TestInstall.h"
 
-// The browser's move of a delivered updater where only an in-process test can hold the installed file or
-// shape the folder. A copy moved in, and one that is no whole program, are UpdaterTest's (end to end).
+// The browser's move of a delivered updater: what is no whole program, and where only an in-process test
+// can hold the installed file or shape the folder. A copy moved in is UpdaterTest's (end to end).
 namespace {
 
 using TestInstall::ReadFile;
@@ -49,6 +49,16 @@ TEST_F(UpdaterRefreshTest, ACopyEqualToTheInstalledUpdaterIsDroppedAtOnceEvenWhi
     // A copy tried (and retried) against the busy file would have failed and been kept for later.
     EXPECT_FALSE(Exists(NewCopy()));
     EXPECT_TRUE(ReadFile(Installed()) == program);
+}
+
+TEST_F(UpdaterRefreshTest, ACopyThatIsNoWholeProgramIsDroppedAndTheInstalledUpdaterStays) {
+    for (const std::string& broken : {program.substr(0, program.size() / 2), std::string("<html></html>")}) {
+        WriteFile(Installed(), "installed");
+        WriteFile(NewCopy(), broken);
+        RefreshUpdaterIn(folder);
+        EXPECT_EQ(ReadFile(Installed()), "installed");
+        EXPECT_FALSE(Exists(NewCopy()));
+    }
 }
 
 TEST_F(UpdaterRefreshTest, FailedCopyKeepsTheNewCopyForTheNextStart) {
