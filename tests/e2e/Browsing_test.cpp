@@ -5,13 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/e2e/support/BrowserIds.h"
 #include "tests/e2e/support/BrowserTest.h"
-#include "tests/e2e/support/DevService.h"
-#include "tests/e2e/support/RemoteControls.h"
-#include "tests/e2e/support/TestInstall.h"
-#include "tests/e2e/support/TestProcess.h"
-#include "tests/e2e/support/WindowFinder.h"
 
 namespace {
 
@@ -21,25 +15,10 @@ using namespace RemoteControls;
 using ::testing::Contains;
 using ::testing::Not;
 
-constexpr DWORD kWait = 30000;
-
 // The user "tester" (adult flag 'N') browses the sample catalogue in one run of the browser: tree, root,
-// a category, an adult folder, a sorted list, the pages of a level-2 folder, a level-3 folder.
+// a category, an adult folder, a sorted list, a level-3 folder; and the pages of a level-2 folder.
 class BrowsingTest : public BrowserAgainstDevServiceTest {
 protected:
-    void StartBrowser() {
-        main = StartLoggedIn(browser);
-        ASSERT_NE(main, nullptr);
-        // The panels come with the set-up that follows the window's creation.
-        ASSERT_TRUE(WaitUntil(
-            [this] {
-                tree = FindDescendant(main, "SysTreeView32");
-                list = FindDescendant(main, "SysListView32", kRemoteList);
-                return tree && list;
-            },
-            kWait));
-    }
-
     bool RowsBecome(const std::function<bool(const std::vector<std::string>&)>& ready) {
         return WaitUntil([&] { return ready(ListColumn(list)); }, kWait);
     }
@@ -59,7 +38,6 @@ protected:
     }
     void PressPageButton(UINT command) { ::PostMessageA(::GetParent(list), kButtonClick, command, 0); }
 
-    std::string TakeMessage() { return TakeProgramMessage(browser.Pid(), kWait); }
     bool PopupMenuShown(DWORD milliseconds) {
         return WaitUntil(
             [this] {
@@ -75,11 +53,6 @@ protected:
         ::PostMessageA(list, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), MAKELPARAM(screen.x, screen.y));
     }
     static int Requests(const std::string& text) { return DevService::CountRequests(text); }
-
-    CTestProcess browser;
-    HWND main = nullptr;
-    HWND tree = nullptr;
-    HWND list = nullptr;
 };
 
 TEST_F(BrowsingTest, BrowsesTheCatalogue) {
@@ -93,7 +66,6 @@ TEST_F(BrowsingTest, BrowsesTheCatalogue) {
               topLevel);
     EXPECT_THAT(topLevel, Not(Contains("휴지통")));
     // The root in the list: no parent row.
-    ASSERT_TRUE(RowsBecome([](const std::vector<std::string>& rows) { return !rows.empty(); }));
     EXPECT_THAT(ListColumn(list), Not(Contains("..")));
 
     // A category opens below its parent row.
@@ -127,28 +99,11 @@ TEST_F(BrowsingTest, BrowsesTheCatalogue) {
     EXPECT_THAT(ListColumn(list), Contains("우주 전쟁 3부작"));
     EXPECT_EQ(0, Requests("PID=101&")) << "not the folder the row's position held before the sort";
 
-    // A level-2 folder of 65 entries, page by page.
+    // A level-2 folder at its first page (its pages are the next test's), and a level-3 folder in it:
+    // ".." alone is nothing to download.
     OpenRow("..");
     ASSERT_TRUE(RowsBecome([](const std::vector<std::string>& rows) { return rows.size() == 5; }));
     OpenRow("한국영화");
-    ASSERT_TRUE(WaitUntil([] { return Requests("PID=101&cate1=movie&cate2=mo001&start=0 ") == 1; }, kWait));
-    PressPageButton(11);
-    ASSERT_TRUE(WaitUntil([] { return Requests("&start=30 ") == 1; }, kWait));
-    PressPageButton(11);
-    ASSERT_TRUE(WaitUntil([] { return Requests("&start=60 ") == 1; }, kWait));
-    ASSERT_TRUE(RowsBecome([](const std::vector<std::string>& rows) { return rows.size() == 6; }))
-        << "\"..\" and the last 5 entries";
-    PressPageButton(11);
-    EXPECT_EQ("마지막 페이지 입니다.!!!", TakeMessage());
-    PressPageButton(10);
-    ASSERT_TRUE(WaitUntil([] { return Requests("&start=30 ") == 2; }, kWait));
-    PressPageButton(10);
-    ASSERT_TRUE(WaitUntil([] { return Requests("PID=101&cate1=movie&cate2=mo001&start=0 ") == 2; }, kWait));
-    PressPageButton(10);
-    EXPECT_EQ("처음 페이지 입니다.!!!", TakeMessage());
-    EXPECT_EQ(1, Requests("&start=60 "));
-
-    // A level-3 folder: ".." alone is nothing to download.
     ASSERT_TRUE(RowsBecome([](const std::vector<std::string>& rows) { return rows.size() == 31; }));
     OpenRow("서울의 밤 (2000)");
     ASSERT_TRUE(RowsBecome([](const std::vector<std::string>& rows) {
@@ -161,33 +116,41 @@ TEST_F(BrowsingTest, BrowsesTheCatalogue) {
 
 // The page shown and the page offset never disagree: any way of opening a folder, the arrow keys in the
 // tree included, starts it at its first page; going back up with ".." returns to the page left.
-class PagingTest : public BrowsingTest {
-protected:
+TEST_F(BrowsingTest, ThePageShownAndThePageOffsetNeverDisagree) {
     static constexpr const char* kFirstPage = "PID=101&cate1=movie&cate2=mo001&start=0 ";
-
+    const auto shows = [](const std::string& name) {
+        return [name](const std::vector<std::string>& rows) {
+            return std::find(rows.begin(), rows.end(), name) != rows.end();
+        };
+    };
     // 영화 > 한국영화 (65 entries) at its third page, start=60.
-    void OpenThirdPageOfKoreanMovies() {
-        ASSERT_NO_FATAL_FAILURE(StartBrowser());
-        ASSERT_TRUE(RowsBecome([](const std::vector<std::string>& rows) { return !rows.empty(); }));
-        OpenRow("영화");
-        ASSERT_TRUE(FirstRowBecomes(".."));
-        OpenRow("한국영화");
-        ASSERT_TRUE(WaitUntil([] { return Requests(kFirstPage) == 1; }, kWait));
-        PressPageButton(11);
-        ASSERT_TRUE(WaitUntil([] { return Requests("&start=30 ") == 1; }, kWait));
-        PressPageButton(11);
-        ASSERT_TRUE(WaitUntil([] { return Requests("&start=60 ") == 1; }, kWait));
-        ASSERT_TRUE(RowsBecome([](const std::vector<std::string>& rows) { return rows.size() == 6; }));
-    }
-    static bool Shows(const std::vector<std::string>& rows, const std::string& name) {
-        return std::find(rows.begin(), rows.end(), name) != rows.end();
-    }
-};
+    ASSERT_NO_FATAL_FAILURE(StartBrowser());
+    OpenRow("영화");
+    ASSERT_TRUE(FirstRowBecomes(".."));
+    OpenRow("한국영화");
+    ASSERT_TRUE(WaitUntil([] { return Requests(kFirstPage) == 1; }, kWait));
+    PressPageButton(11);
+    ASSERT_TRUE(WaitUntil([] { return Requests("&start=30 ") == 1; }, kWait));
+    PressPageButton(11);
+    ASSERT_TRUE(WaitUntil([] { return Requests("&start=60 ") == 1; }, kWait));
+    ASSERT_TRUE(RowsBecome([](const std::vector<std::string>& rows) { return rows.size() == 6; }))
+        << "\"..\" and the last 5 entries";
+    PressPageButton(11);
+    EXPECT_EQ("마지막 페이지 입니다.!!!", TakeMessage());
 
-TEST_F(PagingTest, TheArrowKeysInTheTreeOpenAFolderAtItsFirstPage) {
-    ASSERT_NO_FATAL_FAILURE(OpenThirdPageOfKoreanMovies());
+    // Into a level-3 folder of the third page and back: the third page, and "이전" goes to the second.
+    OpenRow("한국 단편선 30 (감독판)");
+    ASSERT_TRUE(RowsBecome([&](const std::vector<std::string>& rows) {
+        return !rows.empty() && rows[0] == ".." && !shows("한국 단편선 26.avi")(rows);
+    }));
+    OpenRow("..");
+    ASSERT_TRUE(RowsBecome(shows("한국 단편선 26.avi")));
+    PressPageButton(10);
+    ASSERT_TRUE(WaitUntil([] { return Requests("&start=30 ") == 2; }, kWait));
+    ASSERT_TRUE(RowsBecome([](const std::vector<std::string>& rows) { return rows.size() == 31; }));
+
     // The tree's selection is put on 외국영화 (the program does nothing about such a change); the up arrow
-    // moves it to 한국영화, which opens at its first page.
+    // moves it to 한국영화, left at its second page, which opens at its first page.
     const auto next = [this](HTREEITEM item, UINT how) {
         return reinterpret_cast<HTREEITEM>(
             ::SendMessageA(tree, TVM_GETNEXTITEM, how, reinterpret_cast<LPARAM>(item)));
@@ -196,38 +159,14 @@ TEST_F(PagingTest, TheArrowKeysInTheTreeOpenAFolderAtItsFirstPage) {
     HTREEITEM foreign = next(next(movies, TVGN_CHILD), TVGN_NEXT);
     ASSERT_NE(foreign, nullptr);
     ::SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(foreign));
-    ::PostMessageA(tree, WM_KEYDOWN, VK_UP, 1);
-    ::PostMessageA(tree, WM_KEYUP, VK_UP, 0xC0000001);
+    PressKey(tree, VK_UP);
     ASSERT_TRUE(WaitUntil([] { return Requests(kFirstPage) == 2; }, kWait));
-    ASSERT_TRUE(RowsBecome([](const std::vector<std::string>& rows) { return rows.size() == 31; }));
-    PressPageButton(11);
-    ASSERT_TRUE(WaitUntil([] { return Requests("&start=30 ") == 2; }, kWait));
-    EXPECT_EQ(0, Requests("&start=90 "));
-}
-
-TEST_F(PagingTest, GoingUpReturnsToThePageLeftAndOpeningAgainStartsAtTheFirst) {
-    ASSERT_NO_FATAL_FAILURE(OpenThirdPageOfKoreanMovies());
-    // Into a level-3 folder of the third page and back: the third page, and "이전" goes to the second.
-    OpenRow("한국 단편선 30 (감독판)");
-    ASSERT_TRUE(RowsBecome([](const std::vector<std::string>& rows) {
-        return !rows.empty() && rows[0] == ".." && !Shows(rows, "한국 단편선 26.avi");
-    }));
-    OpenRow("..");
-    ASSERT_TRUE(
-        RowsBecome([](const std::vector<std::string>& rows) { return Shows(rows, "한국 단편선 26.avi"); }));
-    PressPageButton(10);
-    ASSERT_TRUE(WaitUntil([] { return Requests("&start=30 ") == 2; }, kWait));
-
-    // Left at its second page and opened again: its first page.
-    ASSERT_TRUE(RowsBecome([](const std::vector<std::string>& rows) { return rows.size() == 31; }));
-    OpenRow("..");
-    ASSERT_TRUE(RowsBecome([](const std::vector<std::string>& rows) { return rows.size() == 5; }));
-    OpenRow("한국영화");
-    ASSERT_TRUE(WaitUntil([] { return Requests(kFirstPage) == 2; }, kWait));
-    ASSERT_TRUE(
-        RowsBecome([](const std::vector<std::string>& rows) { return Shows(rows, "서울의 밤 (2000)"); }));
+    ASSERT_TRUE(RowsBecome(shows("서울의 밤 (2000)")));
     PressPageButton(10);
     EXPECT_EQ("처음 페이지 입니다.!!!", TakeMessage());
+    PressPageButton(11);
+    ASSERT_TRUE(WaitUntil([] { return Requests("&start=30 ") == 3; }, kWait));
+    EXPECT_EQ(0, Requests("&start=90 "));
 }
 
 }  // namespace

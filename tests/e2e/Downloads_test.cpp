@@ -8,13 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/e2e/support/BrowserIds.h"
 #include "tests/e2e/support/BrowserTest.h"
-#include "tests/e2e/support/DevService.h"
-#include "tests/e2e/support/RemoteControls.h"
-#include "tests/e2e/support/TestInstall.h"
-#include "tests/e2e/support/TestProcess.h"
-#include "tests/e2e/support/WindowFinder.h"
 
 namespace {
 
@@ -22,7 +16,6 @@ using namespace BrowserIds;
 using namespace WindowFinder;
 using namespace RemoteControls;
 
-constexpr DWORD kWait = 30000;
 const char* kRefused = "업데이트 중입니다.업데이트 완료후 이용해주세요~~~!!";
 const char* kMovie = "서울의 밤.2000.720p.mkv";
 const char* kSubtitles = "서울의 밤.2000.smi";
@@ -89,11 +82,7 @@ protected:
     }
 
     void StartBrowserAtLevelThree() {
-        main = StartLoggedIn(browser);
-        ASSERT_NE(main, nullptr);
-        ASSERT_TRUE(WaitUntil(
-            [this] { return (list = FindDescendant(main, "SysListView32", kRemoteList)) != nullptr; },
-            kWait));
+        ASSERT_NO_FATAL_FAILURE(StartBrowser());
         for (const char* row : {"영화", "한국영화", "서울의 밤 (2000)"}) {
             ASSERT_TRUE(WaitUntil([&] { return ListRowOf(list, row) >= 0; }, kWait)) << row;
             DoubleClickAt(list, CentreOf(ListRowRect(list, ListRowOf(list, row))));
@@ -111,7 +100,6 @@ protected:
     std::vector<std::string> ListFileRecords() const { return Records(TestInstall::ReadFile(listFile)); }
     std::string DownloaderLog() const { return TestInstall::ReadFile(downloaderLog); }
 
-    std::string TakeMessage() { return TakeProgramMessage(browser.Pid(), kWait); }
     // A system message box "알림": its text, after which it is closed.
     std::string TakeNotice() {
         HWND box = WaitForWindow(
@@ -147,9 +135,43 @@ protected:
                TestInstall::ReadFile(install + "ver.ini") == "2.3.1.2";
     }
 
-    CTestProcess browser;
-    HWND main = nullptr;
-    HWND list = nullptr;
+    // Versions equal: no dialog; the downloader is started once with the exact command line and finds one
+    // record; pressed again while it runs, a second record at the end, nothing started, no version check.
+    void ExpectTheHandOffWithEqualVersions() {
+        PressDownload();
+        ASSERT_TRUE(WaitUntil([this] { return ListFileRecords().size() == 1 && Downloader(); }, kWait));
+        EXPECT_EQ(InstallerDialog(), nullptr);
+        EXPECT_EQ(DevService::CountRequests("/rivi/ver.ini"), 1);
+        const std::vector<std::string> first = ListFileRecords();
+        const std::string where = "/영화/한국영화/서울의 밤 (2000).";
+        EXPECT_EQ(first[0], "1002#<" + where + kMovie + "#>1003#<" + where + kSubtitles);
+        EXPECT_EQ(ProcessIdsNamed("FoldVenDown.exe").size(), 1u);
+        ASSERT_TRUE(
+            WaitUntil([this] { return DownloaderLog().find("record 1002") != std::string::npos; }, kWait));
+        const std::string started = DownloaderLog().substr(0, DownloaderLog().find("\r\n"));
+        EXPECT_EQ(
+            started.substr(started.size() - std::string(" bbs tester test1234 ").size() - listFile.size()),
+            " bbs tester test1234 " + listFile);
+
+        PressDownload();
+        ASSERT_TRUE(WaitUntil([this] { return ListFileRecords().size() == 2; }, kWait));
+        EXPECT_EQ(ListFileRecords()[1], first[0]);
+        EXPECT_EQ(ProcessIdsNamed("FoldVenDown.exe").size(), 1u);
+        EXPECT_EQ(DevService::CountRequests("/rivi/ver.ini"), 1);
+    }
+    // Ends the running downloader and offers the installer (see OfferInstaller).
+    void EndDownloaderAndOfferInstaller(const std::string& setup = BuildSetup()) {
+        KillProcessesNamed("FoldVenDown.exe");
+        ASSERT_TRUE(WaitUntil([this] { return Downloader() == nullptr; }, kWait));
+        ASSERT_NO_FATAL_FAILURE(OfferInstaller(setup));
+    }
+    // A press while the installer cannot be had: refused, and its download said to have failed.
+    void ExpectAFailedInstallerDownload() {
+        PressDownload();
+        EXPECT_EQ(TakeMessage(), kRefused);
+        EXPECT_EQ(TakeNotice(), "업데이트 파일 다운로드에 실패 했습니다!   ");
+    }
+
     std::string install;
     std::string listFile;
     std::string downloaderLog;
@@ -160,34 +182,11 @@ TEST_F(DownloadsTest, HandsFilesToTheDownloaderAfterTheInstallerCheck) {
     ASSERT_TRUE(TestInstall::WriteFile(listFile, std::string("\x07\0\0\0\x04\0\0\0\0\0\0\0old\0", 16)));
     ASSERT_NO_FATAL_FAILURE(StartBrowserAtLevelThree());
 
-    // Versions equal: no dialog; the downloader is started once with the exact command line and finds one
-    // record.
-    PressDownload();
-    ASSERT_TRUE(WaitUntil([this] { return ListFileRecords().size() == 1 && Downloader(); }, kWait));
-    EXPECT_EQ(InstallerDialog(), nullptr);
-    EXPECT_EQ(DevService::CountRequests("/rivi/ver.ini"), 1);
-    const std::vector<std::string> first = ListFileRecords();
-    const std::string where = "/영화/한국영화/서울의 밤 (2000).";
-    EXPECT_EQ(first[0], "1002#<" + where + kMovie + "#>1003#<" + where + kSubtitles);
-    EXPECT_EQ(ProcessIdsNamed("FoldVenDown.exe").size(), 1u);
-    ASSERT_TRUE(
-        WaitUntil([this] { return DownloaderLog().find("record 1002") != std::string::npos; }, kWait));
-    const std::string started = DownloaderLog().substr(0, DownloaderLog().find("\r\n"));
-    EXPECT_EQ(started.substr(started.size() - std::string(" bbs tester test1234 ").size() - listFile.size()),
-              " bbs tester test1234 " + listFile);
-
-    // While it runs: a second record at the end, nothing started, no version check.
-    PressDownload();
-    ASSERT_TRUE(WaitUntil([this] { return ListFileRecords().size() == 2; }, kWait));
-    EXPECT_EQ(ListFileRecords()[1], first[0]);
-    EXPECT_EQ(ProcessIdsNamed("FoldVenDown.exe").size(), 1u);
-    EXPECT_EQ(DevService::CountRequests("/rivi/ver.ini"), 1);
+    ASSERT_NO_FATAL_FAILURE(ExpectTheHandOffWithEqualVersions());
 
     // Versions differ: the dialog downloads and runs the installer; meanwhile downloads are refused and
     // the check is not repeated; after the installer's result a download goes through.
-    KillProcessesNamed("FoldVenDown.exe");
-    ASSERT_TRUE(WaitUntil([this] { return Downloader() == nullptr; }, kWait));
-    ASSERT_NO_FATAL_FAILURE(OfferInstaller());
+    ASSERT_NO_FATAL_FAILURE(EndDownloaderAndOfferInstaller());
     PressDownload();
     EXPECT_EQ(TakeMessage(), kRefused);
     ASSERT_TRUE(WaitUntil([this] { return InstallerDialog() != nullptr; }, kWait));
@@ -203,22 +202,26 @@ TEST_F(DownloadsTest, HandsFilesToTheDownloaderAfterTheInstallerCheck) {
 
     // A failed installer download: told, and downloads stay refused until a later check leads to an
     // installation that reports.
-    KillProcessesNamed("FoldVenDown.exe");
-    ASSERT_TRUE(WaitUntil([this] { return Downloader() == nullptr; }, kWait));
-    ASSERT_NO_FATAL_FAILURE(OfferInstaller());
+    ASSERT_NO_FATAL_FAILURE(EndDownloaderAndOfferInstaller());
     ASSERT_TRUE(DevService::Fault("/rivi/setup.exe", "status", 1, "500"));
-    PressDownload();
-    EXPECT_EQ(TakeMessage(), kRefused);
-    EXPECT_EQ(TakeNotice(), "업데이트 파일 다운로드에 실패 했습니다!   ");
+    ExpectAFailedInstallerDownload();
     // An installer signed by another publisher fails the same way: never started, not kept.
     ASSERT_NO_FATAL_FAILURE(
         OfferInstaller(DevService::UnixPathOf(TestInstall::SignedProgram("setup-other.exe"))));
-    PressDownload();
-    EXPECT_EQ(TakeMessage(), kRefused);
-    EXPECT_EQ(TakeNotice(), "업데이트 파일 다운로드에 실패 했습니다!   ");
+    ExpectAFailedInstallerDownload();
     EXPECT_FALSE(TestInstall::FileExists(TempFolder() + "setup.exe"));
     EXPECT_FALSE(TestInstall::FileExists(TempFolder() + "install_result"));
     EXPECT_EQ(TestInstall::ReadFile(install + "ver.ini"), "2.3.1.1");
+    // So does the build's installer broken off inside its program image (the installer program itself
+    // takes some 100 KB before its packed files), though it still begins with "MZ" and its headers.
+    const std::string whole = TestInstall::ReadFile(TestInstall::FromUnixPath(BuildSetup()));
+    ASSERT_GT(whole.size(), 200000u);
+    const std::string cut = TempFolder() + "fv-cut-setup.exe";
+    ASSERT_TRUE(TestInstall::WriteFile(cut, whole.substr(0, 48 * 1024)));
+    ASSERT_TRUE(ServeSetup(DevService::UnixPathOf(cut)));
+    ExpectAFailedInstallerDownload();
+    EXPECT_TRUE(ProcessIdsNamed("setup.exe").empty());
+    ::DeleteFileA(cut.c_str());
     ASSERT_TRUE(ServeSetup(BuildSetup()));
     PressDownload();
     EXPECT_EQ(TakeMessage(), kRefused);
@@ -231,32 +234,6 @@ TEST_F(DownloadsTest, HandsFilesToTheDownloaderAfterTheInstallerCheck) {
     EXPECT_EQ(TakeMessage(), "다운로드 프로그램을 실행하지 못했습니다. 프로그램을 다시 설치해 주세요.");
     DWORD_PTR answer = 0;
     EXPECT_NE(::SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer), 0);
-}
-
-TEST_F(DownloadsTest, AnInstallerCutShortIsAFailedDownloadAndNeverStarted) {
-    ASSERT_NO_FATAL_FAILURE(StartBrowserAtLevelThree());
-    ASSERT_NO_FATAL_FAILURE(OfferInstaller());
-    // The build's installer broken off inside its program image (the installer program itself takes
-    // some 100 KB before its packed files): it still begins with "MZ" and its headers.
-    const char* dist = std::getenv("FV_DIST");
-    const std::string whole =
-        TestInstall::ReadFile(TestInstall::FromUnixPath(std::string(dist) + "/../../setup.exe"));
-    ASSERT_GT(whole.size(), 200000u);
-    const std::string cut = TempFolder() + "fv-cut-setup.exe";
-    ASSERT_TRUE(TestInstall::WriteFile(cut, whole.substr(0, 48 * 1024)));
-    ASSERT_TRUE(
-        DevService::Get("/_control/set?setup-file=" + DevService::QueryEscape(DevService::UnixPathOf(cut))));
-
-    PressDownload();
-    EXPECT_EQ(TakeMessage(), kRefused);
-    EXPECT_EQ(TakeNotice(), "업데이트 파일 다운로드에 실패 했습니다!   ");
-    EXPECT_TRUE(ProcessIdsNamed("setup.exe").empty());
-    EXPECT_FALSE(TestInstall::FileExists(TempFolder() + "install_result"));
-    PressDownload();
-    EXPECT_EQ(TakeMessage(), kRefused) << "downloads stay refused until a later check succeeds";
-    EXPECT_EQ(TakeNotice(), "업데이트 파일 다운로드에 실패 했습니다!   ");
-    EXPECT_TRUE(ProcessIdsNamed("setup.exe").empty());
-    ::DeleteFileA(cut.c_str());
 }
 
 }  // namespace

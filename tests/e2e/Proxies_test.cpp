@@ -6,15 +6,11 @@
 #include <string>
 
 #include "tests/e2e/support/BrowserTest.h"
-#include "tests/e2e/support/DevService.h"
-#include "tests/e2e/support/TestProcess.h"
-#include "tests/e2e/support/WindowFinder.h"
 
 namespace {
 
 using namespace WindowFinder;
 
-constexpr DWORD kWait = 30000;
 const char* const kInternetSettings = "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
 
 // The browser's first requests, its notices and its login, through a real proxy set in the Internet
@@ -39,16 +35,14 @@ protected:
     }
     // Opens the login dialog, waits for its notices and logs in as tester.
     void NoticesAndLogin() {
-        CTestProcess browser;
-        ASSERT_TRUE(browser.Start(folder + "FoldVenBrowser.exe", {"qmtzvbka"}, folder,
-                                  DevService::HostEnvironment()));
+        ASSERT_TRUE(Start());
         HWND dialog = WaitForLoginDialog(browser.Pid(), kWait);
         ASSERT_NE(dialog, nullptr);
         ASSERT_TRUE(WaitUntil([&] { return !TextOf(::GetDlgItem(dialog, 1027)).empty(); }, kWait));
-        ::SendMessageA(::GetDlgItem(dialog, 1001), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("tester"));
-        ::SendMessageA(::GetDlgItem(dialog, 1002), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("test1234"));
+        Type(dialog, 1001, "tester");
+        Type(dialog, 1002, "test1234");
         ClickControl(ChildWithText(dialog, "로그인"));
-        EXPECT_NE(WaitForWindowOfClass(browser.Pid(), "FOldVenClass", kWait), nullptr);
+        EXPECT_NE(WaitForMainWindow(), nullptr);
     }
     // The head of the first logged request whose request line holds `path`.
     static std::string HeadOf(const std::string& path) {

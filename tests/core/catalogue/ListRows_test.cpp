@@ -92,16 +92,6 @@ TEST(ListRowsSort, ColumnTypes) {
     EXPECT_THAT(SortedOrder({"\xB0\x61", "\xB0\x41"}, true, kTextNoCase), ElementsAre(1, 0));
 }
 
-TEST(ListRowsSort, SortedInputAndTiesKeepTheirOrder) {
-    std::vector<std::string> texts;
-    for (int i = 0; i < 2000; ++i)
-        texts.push_back(std::to_string(100000 + i / 2));
-    const std::vector<std::size_t> down = SortedOrder(texts, false, kText);
-    EXPECT_EQ(1998u, down[0]);
-    EXPECT_EQ(1999u, down[1]);
-    EXPECT_EQ(0u, down[1998]);
-}
-
 // The order must be strcmp's, stable, in both directions, for texts that share a long prefix and differ
 // anywhere: within the first 8 bytes after it, after them, or only in length; with high bytes and with
 // bytes after a zero byte (which do not count).

@@ -100,6 +100,9 @@ TEST_F(ListNavigation, ThePageShownAndThePageOffsetAgree) {
     ASSERT_EQ(OpenResult::kOpened, Open("폴더64"));
     EXPECT_EQ(0, loc.start);
     EXPECT_EQ(0, service.requests.back().start);
+    EXPECT_FALSE(paging.NextPage(loc, catalog(), ui, 0));  // no pages outside level 2, and no message
+    EXPECT_FALSE(paging.PreviousPage(loc, catalog(), ui, 0));
+    EXPECT_TRUE(ui.events.empty());
     Up();
     EXPECT_EQ(60, loc.start);
     EXPECT_EQ(thirdPage, FirstName());
@@ -188,6 +191,8 @@ TEST(AdultRule, TheTreesRuleHasNoOwnerExceptionAndSomeIdsAreAdultAtEveryLevel) {
     for (int id : {121, 131, 140, 150, 160, 177})
         EXPECT_EQ('A', AdultMarkFor(id, 1)) << id;
     EXPECT_EQ('N', AdultMarkFor(111, 2));
+    EXPECT_EQ('N', AdultMarkFor(110, 1));  // 110 is adult below the first level only
+    EXPECT_EQ('A', AdultMarkFor(110, 2));
 }
 
 TEST_F(ListNavigation, FoldersOfOneNameEachOpenThemselves) {

@@ -6,7 +6,6 @@
 #include <stdexcept>
 
 #include "FoldVenBrowser/catalogue/SpecialFolders.h"
-#include "FoldVenBrowser/service/ListingParser.h"
 #include "tests/core/catalogue/CatalogueFakes.h"
 
 namespace {
@@ -85,28 +84,6 @@ TEST_F(RemoteCatalogTest, AFetchKeepsTheServiceOrderWithFoldersFirstAndReplacesT
     Load(root, true);
     EXPECT_EQ(4u, catalog.m_all.size());  // refetched, not added twice; the root record went too
     EXPECT_EQ(4u, catalog.m_view.size());
-}
-
-TEST_F(RemoteCatalogTest, ReplyLinesWithoutCate2OrPathAndAdultIdsByLevel) {
-    CRemoteLocation movies;
-    movies.id = 110;
-    movies.level = 1;
-    ParseListing(
-        "S\t0\tS0\t4\t"
-        "110\t0\t1\t-1\tTop\tc1\tD\t0\t0\r\n"                // parent 0: no cate2
-        "110\t5\t2\t-1\tSub\tc1\tc2\tD\t0\t0\r\n"            // 110 below level 1 is adult
-        "300\t110\t3\t-1\tDeep\tc1\tc2\tD\t2\t77\r\n"        // level 3: no path
-        "301\t110\t4\t9\ta.avi\tc1\tc2\tF\t/x/y\t0\t0\r\n",  // below level 3: path
-        catalog, movies, false);
-    ASSERT_EQ(5u, catalog.m_all.size());
-    EXPECT_EQ("root", catalog.m_all[1].cate2);
-    EXPECT_EQ('N', catalog.m_all[1].adult);
-    EXPECT_EQ('A', catalog.m_all[2].adult);
-    EXPECT_EQ("c2", catalog.m_all[3].cate2);
-    EXPECT_EQ("", catalog.m_all[3].path);
-    EXPECT_EQ(77, catalog.m_all[3].capacity);
-    EXPECT_EQ("/x/y", catalog.m_all[4].path);
-    EXPECT_THAT(Names(catalog.m_view), ElementsAre("Deep", "a.avi"));
 }
 
 TEST_F(RemoteCatalogTest, FailedFetchesAreReported) {

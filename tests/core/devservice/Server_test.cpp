@@ -97,20 +97,6 @@ TEST_F(DevServiceServer, FaultsApplyToMatchingPathsForTheirCount) {
               Get("//GetFileList.aspx?MD=ML&step=2&PID=101&cate1=mo001&cate2=movie").find("HTTP/1.0 200 "));
 }
 
-TEST_F(DevServiceServer, ClosingFaults) {
-    Fault("path=/notice.aspx&kind=close-before&count=1");
-    Fault("path=/login.aspx&kind=close-during&count=1");
-    Fault("path=/GetFileList&kind=no-length&count=1");
-    EXPECT_EQ("", Get("/notice.aspx"));
-    std::string half = Get("//login.aspx?UID=tester&PWD=test1234&VER=2.3.1.2");
-    std::string whole = Get("//login.aspx?UID=tester&PWD=test1234&VER=2.3.1.2");
-    EXPECT_EQ(whole.size() / 2, half.size());
-    EXPECT_EQ(whole.substr(0, half.size()), half);
-    std::string noLength = Get("//GetFileList.aspx?MD=BC&FID=0");
-    EXPECT_EQ(std::string::npos, noLength.find("Content-Length"));
-    EXPECT_EQ(0u, Body(noLength).find("S\t0\tS0\t14\t"));
-}
-
 TEST_F(DevServiceServer, SplitHeaderAndChunkedWritesArriveInPieces) {
     std::string whole = Get("/notice.aspx");
     Fault("path=/notice.aspx&kind=split-header&count=1");
@@ -140,43 +126,6 @@ TEST_F(DevServiceServer, StalledConnectionDoesNotHoldUpOthers) {
     EXPECT_EQ(-1, recv(stalled, &byte, 1, 0));
     EXPECT_EQ("S\t0\t12345\t", Body(Get("//GetInform.aspx?MD=RP&UID=tester&LID=IK7F3A21C0")));
     close(stalled);
-}
-
-// Files go out from disk; the faults cut and pace them at the same byte positions as in-memory replies.
-TEST_F(DevServiceServer, FilesKeepTheirFaults) {
-    char pattern[] = "/tmp/fv_devservice_XXXXXX";
-    ASSERT_NE(nullptr, mkdtemp(pattern));
-    std::string dir = pattern;
-    FILE* f = fopen((dir + "/FoldVenBrowser.exe").c_str(), "wb");
-    std::string content;
-    for (int i = 0; i < 1000; ++i) {
-        content += static_cast<char>('a' + i % 26);
-    }
-    fwrite(content.data(), 1, content.size(), f);
-    fclose(f);
-    Get("/_control/set?update-dir=" + dir);
-    EXPECT_EQ("FoldVenBrowser.exe\t0\t1000",
-              Body(Get("/update/ReturnFileUpdateList.aspx")).replace(19, 12, "0"));
-    const std::string whole = Get("/Update/files/FoldVenBrowser.exe");
-    EXPECT_EQ(content, Body(whole));
-    EXPECT_EQ(0u, Get("/Update/files/missing.exe").find("HTTP/1.0 404 "));
-
-    Fault("path=/update/files/&kind=truncate-body&count=1");
-    std::string cut = Get("/Update/files/FoldVenBrowser.exe");
-    EXPECT_NE(std::string::npos, cut.find("Content-Length: 1000\r\n"));
-    EXPECT_EQ(content.substr(0, 500), Body(cut));
-
-    Fault("path=/update/files/&kind=chunked-writes&arg=300&count=1");
-    Fault("path=/update/files/&kind=close-during&count=1");
-    std::vector<std::string> chunks = Exchange("GET /Update/files/FoldVenBrowser.exe HTTP/1.0\r\n\r\n");
-    std::string half;
-    for (const std::string& c : chunks) {
-        half += c;
-    }
-    EXPECT_GE(chunks.size(), 2u);
-    EXPECT_EQ(whole.substr(0, whole.size() / 2), half);
-    std::remove((dir + "/FoldVenBrowser.exe").c_str());
-    rmdir(dir.c_str());
 }
 
 }  // namespace

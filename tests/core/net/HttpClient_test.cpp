@@ -91,92 +91,60 @@ Outcome Exchange(const std::vector<std::string>& chunks, bool stall = false) {
     return {ok, client.GetError(), reply, client.GetErrorText()};
 }
 
-TEST(Framing, OneChunkGivesTheBodyAlone) {
-    const Outcome out = Exchange({Reply("S\t0\tbody")});
-    EXPECT_TRUE(out.ok);
-    EXPECT_EQ(out.reply, "S\t0\tbody");
-}
-
-TEST(Framing, HeaderAndBodyArrivingApart) {
+// How the client frames what a server writes: the reply, or the failure with its code (0 for none).
+TEST(Framing, RepliesInAnyPiecesAndTheirFailures) {
     const std::string body = "S\t0\tlater";
     const std::string header = kOkHeader + "Content-Length: " + std::to_string(body.size()) + "\r\n\r\n";
-    Outcome out = Exchange({header, body.substr(0, 4), body.substr(4)});
-    EXPECT_TRUE(out.ok);
-    EXPECT_EQ(out.reply, body);
-
-    // The header itself split over several writes is still found.
-    out = Exchange({header.substr(0, 9), header.substr(9, 20), header.substr(29), body});
-    EXPECT_TRUE(out.ok) << out.error;
-    EXPECT_EQ(out.reply, body);
-
-    const std::string whole = Reply(body);
     std::vector<std::string> trickle;
-    for (std::size_t i = 0; i < whole.size(); i += 20)
-        trickle.push_back(whole.substr(i, 20));
-    out = Exchange(trickle);
-    EXPECT_TRUE(out.ok) << out.error;
-    EXPECT_EQ(out.reply, body);
-}
-
-TEST(Framing, LongBodyPassesThroughTheSmallBuffer) {
-    std::string body = "S\t0\t";
-    while (body.size() < 6000)
-        body += "0123456789abcdef";
-    body.resize(6000);
-    Outcome out = Exchange({Reply(body).substr(0, 3000), Reply(body).substr(3000)});
-    EXPECT_TRUE(out.ok);
-    EXPECT_EQ(out.reply, body);
-
-    // Without a Content-Length the reply ends with the first chunk, without waiting for more.
-    out = Exchange({kOkHeader + "\r\n" + body.substr(0, 1000)}, true);
-    EXPECT_TRUE(out.ok);
-    EXPECT_EQ(out.reply, body.substr(0, 1000));
-
-    out = Exchange({"HTTP/1.1 200 OK\r\ncontent-length: 5\r\n\r\nS\t0\t"}, true);
-    EXPECT_TRUE(out.ok);
-    EXPECT_EQ(out.reply, "S\t0\t");
-}
-
-TEST(Framing, StatusOtherThan200FailsWithCode6AndAText) {
-    Outcome out = Exchange({"HTTP/1.1 404 Not Found\r\nContent-Length: 4\r\n\r\nS\t0\t"});
-    EXPECT_FALSE(out.ok);
-    EXPECT_EQ(out.error, 6);
-    EXPECT_FALSE(out.text.empty());
-    // Also with nothing in its body: an error status never passes for an empty answer.
-    out = Exchange({"HTTP/1.1 500 Server Error\r\nContent-Length: 0\r\n\r\n"});
-    EXPECT_FALSE(out.ok);
-    EXPECT_EQ(out.error, 6);
-
-    // A header whose end never comes within the buffer's size, or before the peer closes.
-    out = Exchange({std::string(5000, 'x')});
-    EXPECT_FALSE(out.ok);
-    EXPECT_EQ(out.error, 6);
-    out = Exchange({"HTTP/1.1 200 OK\r\nContent-Len"});
-    EXPECT_FALSE(out.ok);
-    EXPECT_EQ(out.error, 6);
-}
-
-TEST(Framing, CloseBeforeAnythingIsFalseWithoutAnError) {
-    const Outcome out = Exchange({});
-    EXPECT_FALSE(out.ok);
-    EXPECT_EQ(out.error, 0);
-    EXPECT_EQ(out.text, "");
-}
-
-TEST(Framing, ReplyCutShortOfItsLengthIsAReceiveFailure) {
-    Outcome out = Exchange({kOkHeader + "Content-Length: 100\r\n\r\nS\t0\tpart"});
-    EXPECT_FALSE(out.ok);
-    EXPECT_EQ(out.error, 3);
-    EXPECT_EQ(out.text, "데이타 수신중 오류가 발생하였습니다.\n 확인후 다시 시도하여 주십시오.(SOCKET ERR)");
-    out = Exchange({kOkHeader + "Content-Length: 4\r\n\r\n"});
-    EXPECT_EQ(out.error, 3);
-}
-
-TEST(Framing, FailureReplyIsNotAnError) {
-    const Outcome out = Exchange({Reply("F\t105\t")});
-    EXPECT_FALSE(out.ok);
-    EXPECT_EQ(out.error, 0);
-    EXPECT_EQ(out.reply, "F\t105\t");
+    for (std::size_t i = 0; i < (header + body).size(); i += 20)
+        trickle.push_back((header + body).substr(i, 20));
+    std::string longBody = "S\t0\t";
+    while (longBody.size() < 6000)
+        longBody += "0123456789abcdef";
+    longBody.resize(6000);
+    const struct {
+        std::vector<std::string> chunks;
+        bool stall;
+        bool ok;
+        int error;
+        std::string reply;
+    } cases[] = {
+        {{header + body}, false, true, 0, body},
+        {{header, body.substr(0, 4), body.substr(4)}, false, true, 0, body},
+        // The header itself split over several writes is still found.
+        {{header.substr(0, 9), header.substr(9, 20), header.substr(29), body}, false, true, 0, body},
+        {trickle, false, true, 0, body},
+        // A long body passes through the small buffer.
+        {{Reply(longBody).substr(0, 3000), Reply(longBody).substr(3000)}, false, true, 0, longBody},
+        // Without a Content-Length the reply ends with the first chunk, without waiting for more.
+        {{kOkHeader + "\r\n" + longBody.substr(0, 1000)}, true, true, 0, longBody.substr(0, 1000)},
+        {{"HTTP/1.1 200 OK\r\ncontent-length: 5\r\n\r\nS\t0\t"}, true, true, 0, "S\t0\t"},
+        // A failure reply is no error.
+        {{Reply("F\t105\t")}, false, false, 0, "F\t105\t"},
+        // A close before anything.
+        {{}, false, false, 0, ""},
+        // A status other than 200, also with nothing in its body: never an empty answer.
+        {{"HTTP/1.1 404 Not Found\r\nContent-Length: 4\r\n\r\nS\t0\t"}, false, false, 6, ""},
+        {{"HTTP/1.1 500 Server Error\r\nContent-Length: 0\r\n\r\n"}, false, false, 6, ""},
+        // A header whose end never comes within the buffer's size, or before the peer closes.
+        {{std::string(5000, 'x')}, false, false, 6, ""},
+        {{"HTTP/1.1 200 OK\r\nContent-Len"}, false, false, 6, ""},
+        // A reply cut short of its length.
+        {{kOkHeader + "Content-Length: 100\r\n\r\nS\t0\tpart"}, false, false, 3, ""},
+        {{kOkHeader + "Content-Length: 4\r\n\r\n"}, false, false, 3, ""},
+    };
+    for (const auto& c : cases) {
+        const Outcome out = Exchange(c.chunks, c.stall);
+        const std::string what = c.chunks.empty() ? "(nothing)" : c.chunks[0].substr(0, 40);
+        EXPECT_EQ(out.ok, c.ok) << what;
+        EXPECT_EQ(out.error, c.error) << what;
+        if (c.ok || c.error == 0) {
+            EXPECT_EQ(out.reply, c.reply) << what;
+        }
+        EXPECT_EQ(out.text.empty(), c.error == 0) << what;
+    }
+    EXPECT_EQ(Exchange({header, "part"}).text,
+              "데이타 수신중 오류가 발생하였습니다.\n 확인후 다시 시도하여 주십시오.(SOCKET ERR)");
 }
 
 TEST(Watchdog, StalledReceiveIsCode5) {

@@ -7,7 +7,6 @@
 #include "net/ProxySettings.h"
 #include "tests/support/FakeRegistry.h"
 #include "tests/support/LoopbackServer.h"
-#include "tests/support/ProxyDaemon.h"
 #include "tests/support/ProxyGuard.h"
 #include "tests/support/RecordingUi.h"
 
@@ -24,39 +23,41 @@ ProxySettingsRecord Detect(std::uint32_t enable, const std::string& server) {
     return record;
 }
 
-void ExpectProxy(const ProxySettingsRecord& r, int kind, const std::string& host, int port) {
-    EXPECT_TRUE(r.enabled);
-    EXPECT_EQ(r.kind, kind);
-    EXPECT_EQ(r.host, host);
-    EXPECT_EQ(r.port, port);
-}
+// What a ProxyServer value gives: kind, host, port (enabled in every case).
+TEST(DetectProxy, HttpEntriesTakeTheFirstHostAndPortAndASocksEntryWinsWhereverItStands) {
+    const struct {
+        const char* server;
+        int kind;
+        const char* host;
+        int port;
+    } cases[] = {
+        {"proxy:8080", 3, "proxy", 8080},
+        {"http=a:3128;https=b:3129", 3, "a", 3128},
+        {"https=b:3129;http=a:3128", 3, "b", 3129},  // first entry, whatever its scheme
+        {"proxyhost", 3, "", 0},                     // no port: empty host, port 0
+        {"", 3, "", 0},
+        {"http=a:3128;socks=s:1080", 1, "s", 1080},
+        {"socks=10.0.0.1:1080", 1, "10.0.0.1", 1080},
+        {"socks=s:1080;http=a:3128", 1, "s", 1080},
+        {"http=a:1;xsocks=q:2", 1, "q", 2},  // no token starting "socks=": the last token is taken
+        {"socks=", 3, "", 0},                // too short: HTTP kind, nothing else
+        {"SOCKS=s:1080", 3, "s", 1080},      // the test is case-sensitive
+    };
+    for (const auto& c : cases) {
+        const ProxySettingsRecord r = Detect(1, c.server);
+        EXPECT_TRUE(r.enabled) << c.server;
+        EXPECT_EQ(r.kind, c.kind) << c.server;
+        EXPECT_EQ(r.host, c.host) << c.server;
+        EXPECT_EQ(r.port, c.port) << c.server;
+    }
 
-TEST(DetectProxy, DisabledOrMissingLeavesTheRecordAlone) {
+    // Disabled or missing leaves the record alone.
     EXPECT_FALSE(Detect(0, "proxy:8080").enabled);
     FakeRegistry empty;
     ProxySettingsRecord record;
     DetectProxy(empty, record);
     EXPECT_FALSE(record.enabled);
     EXPECT_EQ(record.host, "");
-}
-
-TEST(DetectProxy, HttpEntriesTakeTheFirstHostAndPort) {
-    ExpectProxy(Detect(1, "proxy:8080"), 3, "proxy", 8080);
-    ExpectProxy(Detect(1, "http=a:3128;https=b:3129"), 3, "a", 3128);
-    ExpectProxy(Detect(1, "https=b:3129;http=a:3128"), 3, "b", 3129);  // first entry, whatever its scheme
-    ExpectProxy(Detect(1, "proxyhost"), 3, "", 0);                     // no port: empty host, port 0
-    ExpectProxy(Detect(1, ""), 3, "", 0);
-}
-
-TEST(DetectProxy, SocksEntryWinsWhereverItStands) {
-    ExpectProxy(Detect(1, "http=a:3128;socks=s:1080"), 1, "s", 1080);
-    ExpectProxy(Detect(1, "socks=10.0.0.1:1080"), 1, "10.0.0.1", 1080);
-    ExpectProxy(Detect(1, "socks=s:1080;http=a:3128"), 1, "s", 1080);
-    // No token starting "socks=": the last token is taken.
-    ExpectProxy(Detect(1, "http=a:1;xsocks=q:2"), 1, "q", 2);
-    // "socks=" alone is too short: enabled, HTTP kind, nothing else.
-    ExpectProxy(Detect(1, "socks="), 3, "", 0);
-    ExpectProxy(Detect(1, "SOCKS=s:1080"), 3, "s", 1080);  // the test is case-sensitive
 }
 
 // A SOCKS4 proxy played by the test: it records the handshake and answers with `answer`, split after

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 #include <vector>
 
@@ -88,81 +89,69 @@ TEST(UpdateListRequest, RequestTextDirectSocksAndHttpProxy) {
               "GET http://api.x:81/update/ReturnFileUpdateList.aspx HTTP/1.0\r\n" + proxyLines + tail);
 }
 
-TEST(UpdateListRequest, BodyArrivingInPiecesIsFramedByContentLengthAndTrimmed) {
-    FakeConnection socket;
-    const std::string response = HttpReply("  skin@a.dll\t1\t10\r\n");
-    const std::size_t split = response.find("\r\n\r\n") + 3;  // the header's end spans two pieces
-    socket.script.push_back(
-        {true, false, {response.substr(0, 10), response.substr(10, split - 10), response.substr(split)}});
-    OwnerRecordingUi ui;
-    CUpdateListRequest request(socket, ui, kOwner);
-    ASSERT_TRUE(request.Fetch("127.0.0.1:8123", false, 0));
-    EXPECT_EQ(request.Reply(), "skin@a.dll\t1\t10");
-    ASSERT_EQ(socket.connects.size(), 1u);
-    EXPECT_EQ(socket.connects[0], (std::pair<std::string, unsigned>("127.0.0.1", 8123)));
-    EXPECT_TRUE(ui.events.empty());
+// What one fetch of the list makes of its attempts (at most two, each on a fresh connection): the reply,
+// and the messages shown, always owned by the updater's window (never behind the topmost window).
+TEST(UpdateListRequest, AttemptsTheirRepliesAndMessages) {
+    const std::string framed = HttpReply("  skin@a.dll\t1\t10\r\n");
+    const std::size_t split = framed.find("\r\n\r\n") + 3;  // the header's end spans two pieces
+    const struct {
+        std::vector<ScriptedAttempt> attempts;
+        bool createFails;
+        bool ok;
+        std::string reply;
+        std::vector<std::string> events;
+    } cases[] = {
+        // Framed by its Content-Length, and trimmed.
+        {{{true, false, {framed.substr(0, 10), framed.substr(10, split - 10), framed.substr(split)}}},
+         false,
+         true,
+         "skin@a.dll\t1\t10",
+         {}},
+        // Without a length the body runs to the close.
+        {{{true, false, {"HTTP/1.0 200 OK\r\n\r\nNot ", "Exist"}}}, false, true, "Not Exist", {}},
+        // A failed send, then a fresh connection that answers.
+        {{{true, true, {}}, {true, false, {HttpReply("Not Exist")}}}, false, true, "Not Exist", {}},
+        // A status other than 200 is shown with its code on each attempt.
+        {{{true, false, {"HTTP/1.0 500 Error\r\nContent-Length: 0\r\n\r\n"}},
+          {true, false, {"HTTP/1.0 503 Busy\r\n\r\n"}}},
+         false,
+         false,
+         "",
+         {"box 알림|code 500|0", "box 알림|code 503|0"}},
+        // Broken off short of its length, or a receive error: silent.
+        {{{true, false, {"HTTP/1.0 200 OK\r\nContent-Length: 50\r\n\r\nskin@a.d"}}, {true, false, {}, true}},
+         false,
+         false,
+         "",
+         {}},
+        // No connection, or no socket: said once.
+        {{{false, false, {}}}, false, false, "", {"box 알림|no connection|16"}},
+        {{}, true, false, "", {"box 에러|no socket|48"}},
+    };
+    for (const auto& c : cases) {
+        FakeConnection socket;
+        socket.script.assign(c.attempts.begin(), c.attempts.end());
+        socket.createFails = c.createFails;
+        OwnerRecordingUi ui;
+        CUpdateListRequest request(socket, ui, kOwner);
+        const std::string what = c.events.empty() ? c.reply : c.events[0];
+        EXPECT_EQ(request.Fetch("api", false, 0), c.ok) << what;
+        EXPECT_EQ(request.Reply(), c.reply) << what;
+        EXPECT_EQ(ui.events, c.events) << what;
+        EXPECT_EQ(ui.owners, std::vector<OwnerWindow>(c.events.size(), kOwner)) << what;
+        EXPECT_EQ(socket.creates, c.createFails ? 1 : std::max<int>(1, static_cast<int>(c.attempts.size())))
+            << what;
+    }
 }
 
-TEST(UpdateListRequest, StatusOtherThan200ShowsCodeOnEachOfTwoAttempts) {
+TEST(UpdateListRequest, TheHostsPortOr80) {
     FakeConnection socket;
-    socket.script.push_back({true, false, {"HTTP/1.0 500 Error\r\nContent-Length: 0\r\n\r\n"}});
-    socket.script.push_back({true, false, {"HTTP/1.0 503 Busy\r\n\r\n"}});
     OwnerRecordingUi ui;
-    CUpdateListRequest request(socket, ui, kOwner);
-    EXPECT_FALSE(request.Fetch("api", false, 0));
-    EXPECT_EQ(request.Reply(), "");
-    EXPECT_EQ(ui.events, (std::vector<std::string>{"box 알림|code 500|0", "box 알림|code 503|0"}));
-    EXPECT_EQ(ui.owners, (std::vector<OwnerWindow>{kOwner, kOwner}));  // never behind the topmost window
-    EXPECT_EQ(socket.connects[0].second, 80u);
-}
-
-TEST(UpdateListRequest, SecondAttemptOnAFreshConnectionCanSucceed) {
-    FakeConnection socket;
-    socket.script.push_back({true, true, {}});  // send fails
-    socket.script.push_back({true, false, {HttpReply("Not Exist")}});
-    OwnerRecordingUi ui;
-    CUpdateListRequest request(socket, ui, kOwner);
-    EXPECT_TRUE(request.Fetch("api", false, 0));
-    EXPECT_EQ(request.Reply(), "Not Exist");
-    EXPECT_EQ(socket.creates, 2);
-}
-
-TEST(UpdateListRequest, BrokenOffOrEmptyRepliesFailSilently) {
-    FakeConnection socket;
-    socket.script.push_back({true, false, {"HTTP/1.0 200 OK\r\nContent-Length: 50\r\n\r\nskin@a.d"}});
-    socket.script.push_back({true, false, {}, true});  // receive error
-    OwnerRecordingUi ui;
-    CUpdateListRequest request(socket, ui, kOwner);
-    EXPECT_FALSE(request.Fetch("api", false, 0));
-    EXPECT_EQ(request.Reply(), "");
-    EXPECT_TRUE(ui.events.empty());
-}
-
-TEST(UpdateListRequest, WithoutContentLengthTheBodyRunsToTheClose) {
-    FakeConnection socket;
-    socket.script.push_back({true, false, {"HTTP/1.0 200 OK\r\n\r\nNot ", "Exist"}});
-    OwnerRecordingUi ui;
-    CUpdateListRequest request(socket, ui, kOwner);
-    EXPECT_TRUE(request.Fetch("api", false, 0));
-    EXPECT_EQ(request.Reply(), "Not Exist");
-}
-
-TEST(UpdateListRequest, ConnectAndSocketFailuresShowTheirMessagesOnce) {
-    FakeConnection socket;
-    socket.script.push_back({false, false, {}});
-    OwnerRecordingUi ui;
-    CUpdateListRequest request(socket, ui, kOwner);
-    EXPECT_FALSE(request.Fetch("api", false, 0));
-    EXPECT_EQ(ui.events, (std::vector<std::string>{"box 알림|no connection|16"}));
-    EXPECT_EQ(ui.owners, (std::vector<OwnerWindow>{kOwner}));
-
-    FakeConnection noSocket;
-    noSocket.createFails = true;
-    OwnerRecordingUi ui2;
-    CUpdateListRequest request2(noSocket, ui2, kOwner);
-    EXPECT_FALSE(request2.Fetch("api", false, 0));
-    EXPECT_EQ(ui2.events, (std::vector<std::string>{"box 에러|no socket|48"}));
-    EXPECT_EQ(ui2.owners, (std::vector<OwnerWindow>{kOwner}));
+    CUpdateListRequest(socket, ui, kOwner).Fetch("127.0.0.1:8123", false, 0);
+    CUpdateListRequest(socket, ui, kOwner).Fetch("api", false, 0);
+    ASSERT_GE(socket.connects.size(), 2u);
+    EXPECT_EQ(socket.connects.front(), (std::pair<std::string, unsigned>("127.0.0.1", 8123)));
+    EXPECT_EQ(socket.connects.back(), (std::pair<std::string, unsigned>("api", 80)));
 }
 
 }  // namespace

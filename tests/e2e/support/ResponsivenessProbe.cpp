@@ -3,7 +3,6 @@
 #include "tests/e2e/support/WindowFinder.h"
 
 CResponsivenessProbe::CResponsivenessProbe(DWORD pid, DWORD periodMs) : m_pid(pid), m_periodMs(periodMs) {
-    ::InitializeCriticalSection(&m_lock);
     m_thread = std::thread([this] { Run(); });
 }
 
@@ -11,13 +10,6 @@ void CResponsivenessProbe::Stop() {
     m_stop = true;
     if (m_thread.joinable())
         m_thread.join();
-}
-
-std::vector<DWORD> CResponsivenessProbe::Samples() const {
-    ::EnterCriticalSection(&m_lock);
-    std::vector<DWORD> copy = m_samples;
-    ::LeaveCriticalSection(&m_lock);
-    return copy;
 }
 
 void CResponsivenessProbe::Run() {
@@ -30,9 +22,6 @@ void CResponsivenessProbe::Run() {
             ::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result);
             const DWORD took = static_cast<DWORD>(::GetTickCount64() - start);
             ++m_probed;
-            ::EnterCriticalSection(&m_lock);
-            m_samples.push_back(took);
-            ::LeaveCriticalSection(&m_lock);
             if (took > m_longest)
                 m_longest = took;
         }

@@ -4,11 +4,10 @@
 
 #include <atomic>
 #include <thread>
-#include <vector>
 
 // Asks every top-level window of a program, every `periodMs`, to answer WM_NULL through
-// SendMessageTimeout, as Windows does before it calls a window "not responding", and keeps how long each
-// answer took. Runs on a thread of its own from construction until Stop.
+// SendMessageTimeout, as Windows does before it calls a window "not responding", and keeps the longest
+// answer. Runs on a thread of its own from construction until Stop.
 class CResponsivenessProbe {
 public:
     CResponsivenessProbe(DWORD pid, DWORD periodMs);
@@ -17,8 +16,6 @@ public:
     void Stop();
     // The longest time any window took to answer (a window that never answered counts until Stop).
     DWORD LongestMs() const { return m_longest; }
-    // The answer times in the order they were taken.
-    std::vector<DWORD> Samples() const;
     int WindowsProbed() const { return m_probed; }
 
 private:
@@ -29,7 +26,5 @@ private:
     std::atomic<bool> m_stop{false};
     std::atomic<DWORD> m_longest{0};
     std::atomic<int> m_probed{0};
-    mutable CRITICAL_SECTION m_lock;
-    std::vector<DWORD> m_samples;
     std::thread m_thread;
 };

@@ -159,13 +159,4 @@ std::string SavedPassword() {
     return SystemDataProtection().Unprotect(bytes, password) ? password : "(cannot unprotect)";
 }
 
-void SaveProtectedPassword(const std::string& blob) {
-    HKEY key = nullptr;
-    ::RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\FoldVen", 0, nullptr, 0, KEY_WRITE, nullptr, &key,
-                      nullptr);
-    ::RegSetValueExA(key, "UserPW", 0, REG_BINARY, reinterpret_cast<const BYTE*>(blob.data()),
-                     static_cast<DWORD>(blob.size()));
-    ::RegCloseKey(key);
-}
-
 }  // namespace TestInstall

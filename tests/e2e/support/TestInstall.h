@@ -30,8 +30,6 @@ void ResetSettings();
 // The saved password as the browser keeps it: the unprotected text of a binary UserPW, "(plain) <text>"
 // for a string value, "(missing)" or "(cannot unprotect)".
 std::string SavedPassword();
-// A binary UserPW of `blob`: a protected password, or a damaged one.
-void SaveProtectedPassword(const std::string& blob);
 // Saved credentials as an earlier version left them (the password in plain text).
 void SaveCredentials(unsigned long saveId, const std::string& id, unsigned long keepPassword,
                      const std::string& password);

@@ -9,17 +9,6 @@
 
 namespace {
 
-TEST(WinSocket, ConnectsSendsAndReceives) {
-    LoopbackServer server([](const std::string&) { return HttpReply("S\t0\tabc\t"); });
-    CHttpClient client(&SystemUiHooks());
-    std::string reply;
-    ASSERT_TRUE(client.Request(reply, server.HostSpec(), 80, "GET //notice.aspx HTTP/1.0\r\n", "", false));
-    EXPECT_EQ(reply, "S\t0\tabc\t");
-    server.Stop();
-    ASSERT_EQ(server.Requests().size(), 1u);
-    EXPECT_EQ(server.Requests()[0].substr(0, 28), "GET //notice.aspx HTTP/1.0\r\n");
-}
-
 // Counts the paints of a visible window, to see that a blocked request keeps painting going.
 std::atomic<int> g_paints{0};
 LRESULT CALLBACK CountingProc(HWND hwnd, UINT message, WPARAM w, LPARAM l) {

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "pe/PublisherRule.h"
 #include "tests/e2e/support/TestInstall.h"
 
 namespace {
@@ -61,26 +60,6 @@ TEST(ProgramSignature, TheSystemCheckTellsTheKindsOfFilesApartAndNamesTheSigner)
     const CProgramSignature part = reader.Read(TempCopy("fv-sign.exe.fvpart", whole));
     EXPECT_TRUE(Passed(part));
     EXPECT_EQ(part.signer, ours.signer);
-}
-
-// The rule with the system's check: a signed program accepts its own publisher's files only, an unsigned
-// one everything.
-TEST(ProgramSignature, TheRuleWithTheSystemCheck) {
-    ISignatureReader& reader = SystemSignatureReader();
-    const std::string running = Signed("browser-newer.exe");
-    EXPECT_TRUE(PublisherAcceptsFile(reader, running, Signed("updater-newer.exe")));
-    for (const char* refused :
-         {"browser-newer-other.exe", "browser-newer-impostor.exe", "browser-newer-sha1.exe",
-          "browser-newer-flipped.exe", "browser-newer-unsigned.exe", "setup-other.exe"})
-        EXPECT_FALSE(PublisherAcceptsFile(reader, running, Signed(refused))) << refused;
-    // A program signed with a certificate that Wine, like Windows, reports as untrusted accepts its own.
-    EXPECT_TRUE(
-        PublisherAcceptsFile(reader, Signed("browser-newer-sha1.exe"), Signed("browser-newer-sha1.exe")));
-
-    const std::string unsignedProgram = Signed("browser-unsigned.exe");
-    for (const char* any :
-         {"browser-newer-other.exe", "browser-newer-flipped.exe", "updater-newer-unsigned.exe"})
-        EXPECT_TRUE(PublisherAcceptsFile(reader, unsignedProgram, Signed(any))) << any;
 }
 
 }  // namespace

@@ -4,119 +4,78 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
+#include "tests/e2e/support/TestInstall.h"
 
+// The browser's move of a delivered updater: what is no whole program, and where only an in-process test
+// can hold the installed file or shape the folder. A copy moved in is UpdaterTest's (end to end).
 namespace {
 
-std::string Read(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
+using TestInstall::ReadFile;
+using TestInstall::WriteFile;
 
-void Write(const std::string& path, const std::string& content) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
-}
-
+// A file or a folder.
 bool Exists(const std::string& path) {
     return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-// This test program stands in for a delivered updater: any whole program image will do.
-const std::string& Program() {
-    static const std::string image = [] {
-        char self[MAX_PATH] = {};
-        ::GetModuleFileNameA(nullptr, self, MAX_PATH);
-        return Read(self);
-    }();
-    return image;
 }
 
 class UpdaterRefreshTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        char temp[MAX_PATH];
-        ::GetTempPathA(MAX_PATH, temp);
-        folder = std::string(temp) + "fv-refresh-" + std::to_string(::GetCurrentProcessId()) + "\\";
-        ::CreateDirectoryA(folder.c_str(), nullptr);
+        folder = TestInstall::TempFolder("fv-refresh");
         ::CreateDirectoryA((folder + "temp").c_str(), nullptr);
     }
-    void TearDown() override {
-        ::DeleteFileA((folder + "temp\\VenUpdater.exe").c_str());
-        ::RemoveDirectoryA((folder + "temp\\VenUpdater.exe").c_str());
-        ::RemoveDirectoryA((folder + "temp").c_str());
-        ::DeleteFileA((folder + "VenUpdater.exe").c_str());
-        ::RemoveDirectoryA(folder.c_str());
+    void TearDown() override { TestInstall::DeleteTree(folder.substr(0, folder.size() - 1)); }
+    // Opens the installed updater as its running copy does: `access` and `share` as given.
+    HANDLE Hold(DWORD access, DWORD share) const {
+        return ::CreateFileA(Installed().c_str(), access, share, nullptr, OPEN_EXISTING,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
     }
     std::string NewCopy() const { return folder + "temp\\VenUpdater.exe"; }
     std::string Installed() const { return folder + "VenUpdater.exe"; }
 
     std::string folder;
+    // This test program stands in for a delivered updater: any whole program image will do.
+    const std::string program = TestInstall::OwnProgramImage();
 };
 
-TEST_F(UpdaterRefreshTest, NoNewCopyTouchesNothing) {
-    Write(Installed(), "old");
-    RefreshUpdaterIn(folder);
-    EXPECT_EQ(Read(Installed()), "old");
-    EXPECT_TRUE(Exists(folder + "temp"));
-}
-
-TEST_F(UpdaterRefreshTest, NewCopyReplacesOrCreatesTheInstalledUpdater) {
-    Write(NewCopy(), Program());
-    RefreshUpdaterIn(folder);
-    EXPECT_TRUE(Read(Installed()) == Program());
-    EXPECT_FALSE(Exists(NewCopy()));
-
-    Write(Installed(), "old");
-    Write(NewCopy(), Program());
-    RefreshUpdaterIn(folder);
-    EXPECT_TRUE(Read(Installed()) == Program());
-    EXPECT_FALSE(Exists(NewCopy()));
-    EXPECT_TRUE(Exists(folder + "temp"));
-}
-
 TEST_F(UpdaterRefreshTest, ACopyEqualToTheInstalledUpdaterIsDroppedAtOnceEvenWhileTheUpdaterRuns) {
-    Write(Installed(), Program());
-    Write(NewCopy(), Program());
+    WriteFile(Installed(), program);
+    WriteFile(NewCopy(), program);
     // The updater that started the browser still holds its file: a copy over it would be retried.
-    HANDLE busy = ::CreateFileA(Installed().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE busy = Hold(GENERIC_READ, FILE_SHARE_READ);
     ASSERT_NE(busy, INVALID_HANDLE_VALUE);
     RefreshUpdaterIn(folder);
     ::CloseHandle(busy);
     // A copy tried (and retried) against the busy file would have failed and been kept for later.
     EXPECT_FALSE(Exists(NewCopy()));
-    EXPECT_TRUE(Read(Installed()) == Program());
+    EXPECT_TRUE(ReadFile(Installed()) == program);
 }
 
 TEST_F(UpdaterRefreshTest, ACopyThatIsNoWholeProgramIsDroppedAndTheInstalledUpdaterStays) {
-    for (const std::string& broken :
-         {Program().substr(0, Program().size() / 2), std::string("<html></html>")}) {
-        Write(Installed(), "installed");
-        Write(NewCopy(), broken);
+    for (const std::string& broken : {program.substr(0, program.size() / 2), std::string("<html></html>")}) {
+        WriteFile(Installed(), "installed");
+        WriteFile(NewCopy(), broken);
         RefreshUpdaterIn(folder);
-        EXPECT_EQ(Read(Installed()), "installed");
+        EXPECT_EQ(ReadFile(Installed()), "installed");
         EXPECT_FALSE(Exists(NewCopy()));
     }
 }
 
 TEST_F(UpdaterRefreshTest, FailedCopyKeepsTheNewCopyForTheNextStart) {
-    Write(Installed(), "old");
-    Write(NewCopy(), Program());
+    WriteFile(Installed(), "old");
+    WriteFile(NewCopy(), program);
     // The running updater holds its file open without sharing, so the copy over it fails.
-    HANDLE busy = ::CreateFileA(Installed().c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE busy = Hold(GENERIC_READ | GENERIC_WRITE, 0);
     ASSERT_NE(busy, INVALID_HANDLE_VALUE);
     RefreshUpdaterIn(folder);
     ::CloseHandle(busy);
-    EXPECT_TRUE(Read(NewCopy()) == Program());
-    EXPECT_EQ(Read(Installed()), "old");
+    EXPECT_TRUE(ReadFile(NewCopy()) == program);
+    EXPECT_EQ(ReadFile(Installed()), "old");
 
     RefreshUpdaterIn(folder);  // the next start succeeds
-    EXPECT_TRUE(Read(Installed()) == Program());
+    EXPECT_TRUE(ReadFile(Installed()) == program);
     EXPECT_FALSE(Exists(NewCopy()));
+    EXPECT_TRUE(Exists(folder + "temp"));
 }
 
 TEST_F(UpdaterRefreshTest, AFolderNamedLikeTheNewCopyOrAnUnknownFolderIsLeftAlone) {
@@ -127,7 +86,7 @@ TEST_F(UpdaterRefreshTest, AFolderNamedLikeTheNewCopyOrAnUnknownFolderIsLeftAlon
     ::RemoveDirectoryA(NewCopy().c_str());
 
     // No program folder: a copy below the working folder is not the program's.
-    Write(NewCopy(), Program());
+    WriteFile(NewCopy(), program);
     char previous[MAX_PATH];
     ::GetCurrentDirectoryA(MAX_PATH, previous);
     ::SetCurrentDirectoryA(folder.c_str());

@@ -123,17 +123,4 @@ TEST_F(FolderScanTest, ALinkedFolderIsListedButNotEntered) {
     EXPECT_EQ(folders, 2);
 }
 
-TEST_F(FolderScanTest, ProgramsAreKnownByTheirFileVersionText) {
-    if (TestInstall::DistFolder().empty())
-        GTEST_SKIP() << "FV_DIST is not set";
-    const std::string browser = TestInstall::DistFolder() + "\\FoldVenBrowser.exe";
-    ASSERT_TRUE(::CopyFileA(browser.c_str(), (folder + "\\FoldVenBrowser.exe").c_str(), FALSE)) << browser;
-    std::vector<CUpdateFileEntry> list;
-    ScanFolder(folder, list);
-    ASSERT_EQ(list.size(), 1u);
-    EXPECT_EQ(list[0].version, "2, 3, 1, 2");
-    std::string version;
-    EXPECT_FALSE(GetFileVersionText(folder + "\\missing.exe", version));
-}
-
 }  // namespace
