@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 #include <shlobj.h>
+#include <uxtheme.h>
 
 #include "VenUpdater/app/ElevatedPass.h"
 #include "VenUpdater/app/FileDownloader.h"
@@ -58,6 +59,9 @@ BOOL CVenUpdaterDlg::OnInitDialog() {
 
     m_hProgress = GetDlgItem(IDC_PROGRESS);
     ::MoveWindow(m_hProgress, 15, 37, 248, 7, TRUE);
+    // With visual styles on (every Windows desktop) a progress bar ignores its colours and draws the
+    // theme's green or blue; without its theme it draws the skin's.
+    ::SetWindowTheme(m_hProgress, L" ", L" ");
     ::SendMessageA(m_hProgress, PBM_SETBARCOLOR, 0, kAccent);
     ::SendMessageA(m_hProgress, PBM_SETBKCOLOR, 0, kWell);
 
