@@ -11,7 +11,7 @@
 
 #include "FoldVenBrowser/views/RemoteCtlWnd.h"
 #include "bench/browse/FileNames.h"
-#include "tests/win/views/ViewsFixture.h"
+#include "tests/win/FoldVenBrowser/views/ViewsFixture.h"
 
 namespace {
 

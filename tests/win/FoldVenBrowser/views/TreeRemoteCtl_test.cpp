@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "FoldVenBrowser/views/TreeRemoteCtl.h"
-#include "tests/win/views/ViewsFixture.h"
+#include "tests/win/FoldVenBrowser/views/ViewsFixture.h"
 
 namespace {
 

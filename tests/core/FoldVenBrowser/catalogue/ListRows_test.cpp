@@ -7,7 +7,7 @@
 #include <cstring>
 #include <random>
 
-#include "tests/core/catalogue/CatalogueFakes.h"
+#include "tests/core/FoldVenBrowser/catalogue/CatalogueFakes.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include "tests/win/toolkit/TestParent.h"
+#include "tests/win/FoldVenBrowser/toolkit/TestParent.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "FoldVenBrowser/toolkit/ColorCheckBox.h"
 #include "FoldVenBrowser/toolkit/ColorLabel.h"
 #include "FoldVenBrowser/toolkit/FlatComboBox.h"
-#include "tests/win/toolkit/TestParent.h"
+#include "tests/win/FoldVenBrowser/toolkit/TestParent.h"
 
 namespace {
 

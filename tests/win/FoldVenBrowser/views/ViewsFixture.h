@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "FoldVenBrowser/views/BrowseHost.h"
-#include "tests/core/catalogue/CatalogueFakes.h"
+#include "tests/core/FoldVenBrowser/catalogue/CatalogueFakes.h"
 #include "tests/support/RecordingUi.h"
-#include "tests/win/toolkit/TestParent.h"
+#include "tests/win/FoldVenBrowser/toolkit/TestParent.h"
 
 // The main window as the views see it: a catalogue fed by an in-memory service, a recording UI and a
 // record of what the views asked of it.

@@ -1,4 +1,4 @@
-#include "tests/core/devservice/ServiceOnThread.h"
+#include "tests/core/tools/devservice/ServiceOnThread.h"
 
 #include <arpa/inet.h>
 #include <gtest/gtest.h>

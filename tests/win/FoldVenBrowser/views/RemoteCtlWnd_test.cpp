@@ -2,7 +2,7 @@
 
 #include "FoldVenBrowser/views/RemoteCtlWnd.h"
 #include "FoldVenBrowser/views/ShellIcons.h"
-#include "tests/win/views/ViewsFixture.h"
+#include "tests/win/FoldVenBrowser/views/ViewsFixture.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "FoldVenBrowser/views/SearchListWnd.h"
 #include "FoldVenBrowser/views/SearchRunner.h"
 #include "tests/support/LoopbackServer.h"
-#include "tests/win/toolkit/TestParent.h"
+#include "tests/win/FoldVenBrowser/toolkit/TestParent.h"
 #include "win/UiCall.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include "FoldVenBrowser/catalogue/AdultRule.h"
 #include "FoldVenBrowser/catalogue/ListPaging.h"
 #include "FoldVenBrowser/catalogue/RemoteExplorer.h"
-#include "tests/core/catalogue/CatalogueFakes.h"
+#include "tests/core/FoldVenBrowser/catalogue/CatalogueFakes.h"
 #include "tests/support/RecordingUi.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/win/toolkit/TestParent.h"
+#include "tests/win/FoldVenBrowser/toolkit/TestParent.h"
 
 namespace {
 

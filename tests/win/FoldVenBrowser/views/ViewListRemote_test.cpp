@@ -5,7 +5,7 @@
 #include "FoldVenBrowser/res/resource.h"
 #include "FoldVenBrowser/views/ViewHelpers.h"
 #include "FoldVenBrowser/views/ViewListRemote.h"
-#include "tests/win/toolkit/TestParent.h"
+#include "tests/win/FoldVenBrowser/toolkit/TestParent.h"
 
 namespace {
 

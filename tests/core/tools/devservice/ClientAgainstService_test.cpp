@@ -6,7 +6,7 @@
 
 #include "FoldVenBrowser/app/SessionInfo.h"
 #include "FoldVenBrowser/service/ServiceClient.h"
-#include "tests/core/devservice/ServiceOnThread.h"
+#include "tests/core/tools/devservice/ServiceOnThread.h"
 #include "tests/support/RecordingUi.h"
 
 namespace {

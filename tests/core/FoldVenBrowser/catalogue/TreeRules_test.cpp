@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/core/catalogue/CatalogueFakes.h"
+#include "tests/core/FoldVenBrowser/catalogue/CatalogueFakes.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <stdexcept>
 
 #include "FoldVenBrowser/catalogue/SpecialFolders.h"
-#include "tests/core/catalogue/CatalogueFakes.h"
+#include "tests/core/FoldVenBrowser/catalogue/CatalogueFakes.h"
 
 namespace {
 
