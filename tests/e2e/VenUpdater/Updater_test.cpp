@@ -32,6 +32,42 @@ std::string Utf16(const std::string& ascii) {
     return wide;
 }
 
+// Visual styles on, as on every Windows desktop (Wine draws unthemed unless a theme is chosen): programs
+// started while this lives draw their controls with Wine's own "light" theme.
+class VisualStyles {
+public:
+    VisualStyles() {
+        ::RegCreateKeyExA(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_WRITE, nullptr, &m_key, nullptr);
+        Set("DllName", "C:\\windows\\resources\\themes\\light\\light.msstyles");
+        Set("ColorName", "Blue");
+        Set("SizeName", "NormalSize");
+        Set("ThemeActive", "1");
+    }
+    ~VisualStyles() {
+        Set("ThemeActive", "0");
+        ::RegCloseKey(m_key);
+    }
+
+private:
+    static constexpr const char* kKey = "Software\\Microsoft\\Windows\\CurrentVersion\\ThemeManager";
+    void Set(const char* name, const std::string& value) {
+        ::RegSetValueExA(m_key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                         static_cast<DWORD>(value.size() + 1));
+    }
+    HKEY m_key = nullptr;
+};
+
+// The colour on screen in the middle of a window, once it has been painted.
+COLORREF ColourInTheMiddleOf(HWND window) {
+    RECT rc{};
+    ::GetWindowRect(window, &rc);
+    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    HDC screen = ::GetDC(nullptr);
+    const COLORREF colour = ::GetPixel(screen, (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+    ::ReleaseDC(nullptr, screen);
+    return colour;
+}
+
 std::string DesktopShortcut() {
     char desktop[MAX_PATH] = {};
     ::SHGetSpecialFolderPathA(nullptr, desktop, CSIDL_DESKTOPDIRECTORY, FALSE);
@@ -305,6 +341,7 @@ TEST_F(UpdaterTest, ACutOffUpdaterNeverReplacesTheInstalledOneWhichStillStarts) 
 
 TEST_F(UpdaterTest, TheWindowIsCentredTopmostAndASecondStartBringsItForward) {
     ASSERT_TRUE(DevService::Fault("/update/ReturnFileUpdateList.aspx", "delay", 1, "6000"));
+    const VisualStyles themed;
     CTestProcess first;
     ASSERT_TRUE(StartUpdater(first, folder));
     HWND window = WaitForWindowOfClass(first.Pid(), kUpdaterClass, kWait);
@@ -326,6 +363,9 @@ TEST_F(UpdaterTest, TheWindowIsCentredTopmostAndASecondStartBringsItForward) {
     EXPECT_EQ(barRc.top - rc.top, 37);
     EXPECT_EQ(barRc.right - barRc.left, 248);
     EXPECT_EQ(barRc.bottom - barRc.top, 7);
+    // The bar is empty until the list has come: its whole length shows the skin's well colour, which a
+    // themed bar would ignore.
+    EXPECT_EQ(ColourInTheMiddleOf(bar), RGB(0xE4, 0xEE, 0xFB));
 
     ::ShowWindow(window, SW_MINIMIZE);
     ASSERT_TRUE(::IsIconic(window));
