@@ -129,6 +129,10 @@ LRESULT CSearchListCtl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DESTROY:
             m_records.clear();
             break;
+        case WM_PAINT:
+        case WM_PRINTCLIENT:
+            m_layout.valid = false;  // read again at this paint's first row
+            break;
         default:
             break;
     }
@@ -143,12 +147,27 @@ void CSearchListCtl::DrawItem(DRAWITEMSTRUCT* dis) {
     const CRemoteItem* record = GetRecord(static_cast<int>(dis->itemID));
     if (!record)
         return;
-    const bool focused = ::GetFocus() == m_hWnd || (::GetWindowLongA(m_hWnd, GWL_STYLE) & LVS_SHOWSELALWAYS);
+    if (!m_layout.valid)
+        ReadPaintLayout();
     const bool selected = (dis->itemState & ODS_SELECTED) != 0;
     const COLORREF background =
-        selected ? (focused ? m_crSelFocus : m_crSelNoFocus) : ListView_GetBkColor(m_hWnd);
+        selected ? (m_layout.focused ? m_crSelFocus : m_crSelNoFocus) : m_layout.background;
     PaintRow(dis->hDC, dis->rcItem, background, *record);
-    FrameRow(*dis, focused, background);
+    FrameRow(*dis, m_layout.focused, background);
+}
+
+void CSearchListCtl::ReadPaintLayout() {
+    m_layout.focused = ::GetFocus() == m_hWnd || (::GetWindowLongA(m_hWnd, GWL_STYLE) & LVS_SHOWSELALWAYS);
+    m_layout.background = ListView_GetBkColor(m_hWnd);
+    m_layout.font = reinterpret_cast<HFONT>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0));
+    m_layout.columns.clear();
+    HWND header = ListView_GetHeader(m_hWnd);
+    const int columns = static_cast<int>(::SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
+    for (int order = 0; order < columns; ++order) {
+        const int column = static_cast<int>(::SendMessageA(header, HDM_ORDERTOINDEX, order, 0));
+        m_layout.columns.push_back({column, ListView_GetColumnWidth(m_hWnd, column)});
+    }
+    m_layout.valid = true;
 }
 
 void CSearchListCtl::PaintRow(HDC target, const RECT& row, COLORREF background,
@@ -171,24 +190,18 @@ void CSearchListCtl::PaintRow(HDC target, const RECT& row, COLORREF background,
 }
 
 void CSearchListCtl::DrawCells(HDC dc, int height, const CRemoteItem& record) const {
-    HGDIOBJ oldFont = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0)));
-    const COLORREF oldColour = ::SetTextColor(dc, m_crText);
-    const int oldMode = ::SetBkMode(dc, TRANSPARENT);
+    HGDIOBJ oldFont = ::SelectObject(dc, m_layout.font);
+    ::SetTextColor(dc, m_crText);
+    ::SetBkMode(dc, TRANSPARENT);
     SIZE space{};
     ::GetTextExtentPoint32A(dc, " ", 1, &space);
     // The columns in the header's order, each a space narrower than its column.
-    HWND header = ListView_GetHeader(m_hWnd);
-    const int columns = static_cast<int>(::SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
     int x = 0;
-    for (int order = 0; order < columns; ++order) {
-        const int column = static_cast<int>(::SendMessageA(header, HDM_ORDERTOINDEX, order, 0));
-        const int columnWidth = ListView_GetColumnWidth(m_hWnd, column);
-        RECT cell{x, 0, x + columnWidth - space.cx, height};
-        x += columnWidth;
-        DrawCell(dc, column, cell, record);
+    for (const PaintLayout::Column& column : m_layout.columns) {
+        RECT cell{x, 0, x + column.width - space.cx, height};
+        x += column.width;
+        DrawCell(dc, column.index, cell, record);
     }
-    ::SetBkMode(dc, oldMode);
-    ::SetTextColor(dc, oldColour);
     ::SelectObject(dc, oldFont);
 }
 
