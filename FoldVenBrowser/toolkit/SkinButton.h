@@ -52,7 +52,10 @@ private:
     LRESULT OnGetDlgCode(WPARAM wParam, LPARAM lParam);
     LRESULT OnLeftButtonUp(WPARAM wParam, LPARAM lParam);
     void Repaint() const { ::InvalidateRect(m_hWnd, nullptr, FALSE); }
-    void TakeBitmaps(HBITMAP normal, HBITMAP hover, HBITMAP pressed, HBITMAP disabled);
+    bool CreateWith(HWND owner, int x, int y, int command, HBITMAP (&looks)[kLooks], bool adopt);
+    // The button's own looks at its size: copies, or with `adopt` the given bitmaps of its size themselves
+    // (their slots in `looks` are cleared).
+    void TakeBitmaps(HBITMAP (&looks)[kLooks], bool adopt);
     void FreeBitmaps();
 
     HWND m_hOwner = nullptr;
