@@ -12,6 +12,9 @@ cmake --build "$fv_root/build/native" -j "$fv_jobs"
 fv_build_windows
 
 prefix="$fv_root/build/wineprefix-demo"
+# Every run starts as a first installation: an earlier run leaves saved credentials (the browser would
+# log in by itself) and the files the updater fetched (it would have nothing to show).
+rm -rf "$prefix"
 "$fv_root/tools/wine/prefix.sh" "$prefix" "$fv_root/build/win/dist/FoldVen"
 fv_wine_env "$prefix"
 
