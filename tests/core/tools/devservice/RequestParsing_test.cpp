@@ -5,7 +5,7 @@
 namespace {
 
 // The browser's own requests (double-slash targets, the search line's tabs, form bodies) reach the
-// service in ClientAgainstService and the programs' end-to-end tests; these are the other shapes.
+// service in the programs' end-to-end tests; these are the other shapes.
 CHttpRequest Parse(const std::string& head) {
     CHttpRequest request;
     EXPECT_TRUE(request.ParseHead(head)) << head;
