@@ -69,6 +69,8 @@ fuzz_results="$logs/fuzz-results"
 : >"$fuzz_results"
 fuzz_pid=""
 fv_configure_native "$fv_root/build/fuzz" -DFV_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+# Only the targets the sources still define are run: a removed target's program would linger here.
+rm -f "$fv_root"/build/fuzz/fuzz/fuzz_*
 if ! cmake --build "$fv_root/build/fuzz" -j "$fv_jobs"; then
     echo "fuzz build failed"; failed=$((failed + 1))
     fuzz_results=""
