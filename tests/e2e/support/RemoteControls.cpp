@@ -200,6 +200,16 @@ namespace {
 // The cursor to `screen`, then `down` and a button release posted at that place in `window`.
 void PostButtonAt(HWND window, POINT screen, UINT down) {
     ::SetCursorPos(screen.x, screen.y);
+    // The program finds the row under a double click from the position its message carries
+    // (GetMessagePos), which is the cursor's when the message is posted. Under Wine the pointer's
+    // move goes through the X server and an earlier move's event can still set it back for a moment:
+    // the click is posted only once the cursor has stayed where it was put.
+    int steady = 0;
+    for (int waited = 0; steady < 3 && waited < 1000; waited += 5) {
+        POINT at{};
+        steady = ::GetCursorPos(&at) && at.x == screen.x && at.y == screen.y ? steady + 1 : 0;
+        ::Sleep(5);
+    }
     POINT client = screen;
     ::ScreenToClient(window, &client);
     ::PostMessageA(window, down, MK_LBUTTON, MAKELPARAM(client.x, client.y));
