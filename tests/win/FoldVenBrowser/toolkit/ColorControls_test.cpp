@@ -9,8 +9,7 @@ namespace {
 
 TEST(ColorCheckBox, MouseAndSpaceKeyToggleAndNotifyAlike) {
     CTestParent parent;
-    HWND hwnd = ::CreateWindowExA(0, "BUTTON", "아이디 저장", WS_CHILD | WS_VISIBLE | BS_CHECKBOX, 5, 5, 120,
-                                  16, parent.Hwnd(), nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    HWND hwnd = parent.Child("BUTTON", "아이디 저장", BS_CHECKBOX, {5, 5, 125, 21});
     CColorCheckBox box;
     ASSERT_TRUE(box.Subclass(hwnd));
     EXPECT_EQ(::GetWindowLongPtrA(hwnd, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
@@ -36,8 +35,7 @@ TEST(ColorCheckBox, MouseAndSpaceKeyToggleAndNotifyAlike) {
 TEST(ColorLabel, KeepsItsTextAndGetsAFontWithoutOneOfItsOwn) {
     CTestParent parent;
     // A static created by hand has no font; the label falls back to the default GUI font.
-    HWND hwnd = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFT, 5, 5, 200, 16,
-                                  parent.Hwnd(), nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    HWND hwnd = parent.Child("STATIC", "", SS_LEFT, {5, 5, 205, 21});
     CColorLabel label;
     ASSERT_TRUE(label.Subclass(hwnd));
     EXPECT_NE(::GetWindowLongPtrA(hwnd, GWL_STYLE) & SS_NOTIFY, 0);
@@ -49,8 +47,7 @@ TEST(ColorLabel, KeepsItsTextAndGetsAFontWithoutOneOfItsOwn) {
 
 TEST(FlatComboBox, TurnsFlatAgainSoonAfterTheCursorLeaves) {
     CTestParent parent;
-    HWND hwnd = ::CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 100, 100, 120,
-                                  200, parent.Hwnd(), nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    HWND hwnd = parent.Child("COMBOBOX", "", CBS_DROPDOWNLIST, {100, 100, 220, 300});
     CFlatComboBox combo;
     ASSERT_TRUE(combo.Subclass(hwnd));
     ::SetCursorPos(0, 0);  // far from the box, whatever the mouse message says

@@ -32,6 +32,12 @@ public:
     ~CTestParent() { ::DestroyWindow(m_hWnd); }
 
     HWND Hwnd() const { return m_hWnd; }
+    // A visible child control of this window.
+    HWND Child(const char* className, const char* text, DWORD style, RECT at) const {
+        return ::CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, at.left, at.top,
+                                 at.right - at.left, at.bottom - at.top, m_hWnd, nullptr,
+                                 ::GetModuleHandleA(nullptr), nullptr);
+    }
     std::vector<Received> received;
     std::function<bool(NMHDR*, LRESULT&)> onNotify;
 
